@@ -219,6 +219,9 @@ struct Kandidat {
     int32_t lieblingspos;
     int32_t lieb_zeile = -1, lieb_spalte = -1;  // its row and column on the grid, -1 off it
     int32_t lieb_versatz = 0;  // his favourite cell's offset in the signed distance table (on the grid)
+    // his distances by a place's offset in the signed table (10 without a favourite cell on the grid)
+    const int32_t* abstaende = nullptr;
+    const int32_t* zellen_werte = nullptr;  // his row of the grid's ratings, where the grid is rated
     int32_t form;  // field 83, below 50 counts as 0
     bool gewaehlt;
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
@@ -270,16 +273,20 @@ const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_signiert()
     return tabelle;
 }
 
-// abstaende_signiert's size, every entry 10: the distance of a player without a favourite cell
-// on the grid, read by the same offsets.
-const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_zehn()
+// A player's distances by a place's offset in the signed table, for his favourite cell's offset
+// `lieb_versatz` (-1 for none on the grid): entry v is abstaende_signiert()[v - lieb_versatz], or
+// 10 without a favourite cell. One table holds room for any offset taken away, the signed
+// table and the tens, so that the player's entry 0 lies inside it.
+const int32_t* abstaende_von(int32_t lieb_versatz)
 {
+    constexpr size_t N = 53 * SIGNIERT_BREITE;
     static const auto tabelle = [] {
-        std::array<int32_t, 53 * SIGNIERT_BREITE> t;
-        t.fill(10);
+        std::array<int32_t, 3 * N> t{};
+        std::copy_n(abstaende_signiert().begin(), N, t.begin() + N);
+        std::fill_n(t.begin() + 2 * N, N, 10);
         return t;
     }();
-    return tabelle;
+    return lieb_versatz < 0 ? tabelle.data() + 2 * N : tabelle.data() + N - size_t(lieb_versatz);
 }
 
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
@@ -621,6 +628,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
             neu.lieb_versatz = abstand_versatz(neu.lieb_zeile, neu.lieb_spalte);
         }
+        neu.abstaende = abstaende_von(lieb >= 0 && lieb < ZELLEN ? neu.lieb_versatz : -1);
         neu.form = form;
         neu.gewaehlt = false;
         neu.fest_platz = -1;
@@ -682,7 +690,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (c < 0 || c >= ZELLEN) continue;
         orte[size_t(p)] = {c / SPALTEN, std::min(c / SPALTEN / 9, 2), abstand_versatz(c / SPALTEN + 26, c % SPALTEN + SPALTEN - 1)};
     }
-    const auto& signierte_abstaende = abstaende_signiert();
 
     // What this run's ratings are drawn from, against what the last run's were.
     const bool teilbar = plaetze_bewerten && !gitter_bewerten;
@@ -733,7 +740,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             // the ten places' ratings, from the places' rows, thirds and table offsets worked out
             // once a run; his distances by a place's offset (10 without a favourite cell on the grid)
             const int32_t form_faktor = 100 - k.form / 2;
-            const int32_t* const abstand = k.lieb_zeile >= 0 ? signierte_abstaende.data() - k.lieb_versatz : abstaende_zehn().data();
+            const int32_t* const abstand = k.abstaende;
             ziehungen(folge, tabelle, rausch_lo, rausch_hi, FELDSPIELER, [&](auto ziehe) {
                 // into arrays of its own, so that nothing it reads has to be read again after a write
                 auto raten = [&, ab = abstand, ff = form_faktor, g = std::array<int32_t, 3>{grund[0], grund[1], grund[2]}](auto voll) {
@@ -757,6 +764,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (!gitter_bewerten) continue;
         int32_t* const werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
         std::fill_n(werte, gelesene, 0);
+        k.zellen_werte = werte;
         if (k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
         // The ratings of the rated cells in his window, row by row, each cell with its draw: the
         // window lies around his favourite cell, so the distance is the table's.
@@ -768,7 +776,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
         const int32_t zellen = (z1 - z0 + 1) * breite;
         // the distances by a cell's offset: abstand[versatz] for his favourite cell
-        const int32_t* const abstand = signierte_abstaende.data() - k.lieb_versatz;
+        const int32_t* const abstand = k.abstaende;
         const Gitter_Zellen& gz = zellen_liste;
         const int32_t von = gz.anfang[size_t(z0)], bis = gz.anfang[size_t(z1 + 1)];
         // one draw for each cell of the window, row by row; those of cells not rated are not read
@@ -882,10 +890,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                     ? fittester([&](const Kandidat& kd) { return kd.wertung[size_t(k)]; })
                 : !aus_plaetzen && zell_nr >= 0
                     // a rated cell of the grid: each candidate's rating of it, 0 outside his window
-                    ? fittester([&, spalte = zellwerte.get() + zell_nr](const Kandidat& kd) {
-                          return spalte[size_t(&kd - kader.data()) * size_t(gelesene)] + 25 -
-                                 (kd.lieb_zeile >= 0 ? signiert[size_t(platz_versatz - kd.lieb_versatz)] : 10);
-                      })
+                    ? fittester([&](const Kandidat& kd) { return kd.zellen_werte[zell_nr] + 25 - kd.abstaende[platz_versatz]; })
                     : fittester([&](const Kandidat& kd) {
                           int32_t abstand = 10;
                           if (kd.lieb_zeile >= 0)
