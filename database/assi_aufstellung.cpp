@@ -91,13 +91,18 @@ struct Kader_Links {
     // fields 310..314 (a place and its area) written as schreiben writes them one by one
     void zellen_schreiben(int32_t team, int32_t i, const std::array<int32_t, 5>& zellen) const
     {
-        const bool im_feld = std::all_of(zellen.begin(), zellen.end(), [](int32_t w) { return w >= -1 && w <= 459; });
-        if (direkt && im_feld) {
+        const auto im_feld = [](int32_t w) { return uint32_t(w + 1) <= 460u; };
+        if (direkt && (im_feld(zellen[0]) & im_feld(zellen[1]) & im_feld(zellen[2]) & im_feld(zellen[3]) & im_feld(zellen[4]))) {
             TS& t = *ts[i];
             t.position = int16_t(zellen[0]), t.bereich_a = int16_t(zellen[1]), t.bereich_b = int16_t(zellen[2]);
             t.position2_a = int16_t(zellen[3]), t.position2_b = int16_t(zellen[4]);
             return;
         }
+        einzeln_schreiben(team, i, zellen);
+    }
+    // each through schreiben, as the fields' bounds ask
+    [[gnu::noinline]] void einzeln_schreiben(int32_t team, int32_t i, const std::array<int32_t, 5>& zellen) const
+    {
         for (int32_t j = 0; j < 5; ++j) schreiben(team, i, 310 + j, zellen[size_t(j)]);
     }
 };
