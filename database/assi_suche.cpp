@@ -8,6 +8,7 @@
 // the squad is above the selling limit and fewer players than the excess are listed already.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -252,12 +253,14 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
     if (Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) == -1) return;
 
     int32_t soll[ASSI_GROB_FELDER] = {};
+    uint64_t beruehrt = 0;  // bit f: coarse cell f wants or has a player
+    static_assert(ASSI_GROB_FELDER <= 64);
     uint8_t aufstellung[100];
     const int32_t nummer = Team_Hat_Manager(team) ? 0 : begrenzt(T[team].system_1, 0, TEAM_FORMATIONEN - 1);
     Team_Aufstellungsarray(team, 0, nummer, aufstellung, nullptr, nullptr);
     for (int32_t i = 0; i < 10; ++i) {
         const int32_t f = grobfeld(begrenzt(aufstellung[2 * i], 0, 26) * 17 + begrenzt(aufstellung[2 * i + 1], 0, 16));
-        if (f >= 0) soll[f] += PLATZ_SOLL;
+        if (f >= 0) soll[f] += PLATZ_SOLL, beruehrt |= uint64_t(1) << f;
     }
     // every club with a transfer assistant every day: the flags straight from the link records
     int32_t spieler[TEAM_MAX_SPIELER + 1];
@@ -276,11 +279,13 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
         if ((lesbar ? int32_t(Spieler_Daten[p].status) : Spieler_Wert(SP_STATUS, p, 0, SP_LESEN)) & SP_STATUS_WECHSEL) continue;
         const int32_t pos = lesbar ? int32_t(Spieler_Fix_Daten[p].lieblingspos) : Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
         if (pos == SP_POS_TORWART) ++torhueter;
-        else if (const int32_t f = grobfeld(pos); f >= 0) ++ist[f];
+        else if (const int32_t f = grobfeld(pos); f >= 0) ++ist[f], beruehrt |= uint64_t(1) << f;
     }
+    // The first cell of the highest need and of the largest surplus, as a walk over all cells in
+    // order finds them. A cell nobody wants or has stands at 0, and of a run of such cells only
+    // the first can be the first of its value: the walk takes the touched cells and each gap's first.
     int32_t max_feld = -1, max_wert = TORWART_SOLL - torhueter, min_feld = -1, min_wert = TORWART_SOLL - torhueter;
-    for (int32_t f = 0; f < ASSI_GROB_FELDER; ++f) {
-        const int32_t b = begrenzt(soll[f] - ist[f], -127, 127);
+    auto pruefen = [&](int32_t f, int32_t b) {
         if (b > max_wert) {
             max_wert = b;
             max_feld = f;
@@ -289,7 +294,15 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
             min_wert = b;
             min_feld = f;
         }
+    };
+    int32_t naechstes = 0;  // the first cell the walk has not passed
+    for (uint64_t m = beruehrt; m; m &= m - 1) {
+        const int32_t f = std::countr_zero(m);
+        if (f > naechstes) pruefen(naechstes, 0);
+        pruefen(f, begrenzt(soll[f] - ist[f], -127, 127));
+        naechstes = f + 1;
     }
+    if (naechstes < ASSI_GROB_FELDER) pruefen(naechstes, 0);
 
     const int32_t anzahl = Team_Wert(TEAM_SPIELERANZAHL, team, 0, TEAM_LESEN);
     Team_Transfersuche& s = T_Own[team].suche;
