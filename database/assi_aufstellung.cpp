@@ -88,6 +88,23 @@ struct Kader_Links {
         }
         Teamspieler_Wert(nr, team, feld[i], wert, 1);
     }
+    // fields 310..314 (a place and its area) written as schreiben writes them one by one
+    void zellen_schreiben(int32_t team, int32_t i, const std::array<int32_t, 5>& zellen) const
+    {
+        const auto im_feld = [](int32_t w) { return uint32_t(w + 1) <= 460u; };
+        if (direkt && (im_feld(zellen[0]) & im_feld(zellen[1]) & im_feld(zellen[2]) & im_feld(zellen[3]) & im_feld(zellen[4]))) {
+            TS& t = *ts[i];
+            t.position = int16_t(zellen[0]), t.bereich_a = int16_t(zellen[1]), t.bereich_b = int16_t(zellen[2]);
+            t.position2_a = int16_t(zellen[3]), t.position2_b = int16_t(zellen[4]);
+            return;
+        }
+        einzeln_schreiben(team, i, zellen);
+    }
+    // each through schreiben, as the fields' bounds ask
+    [[gnu::noinline]] void einzeln_schreiben(int32_t team, int32_t i, const std::array<int32_t, 5>& zellen) const
+    {
+        for (int32_t j = 0; j < 5; ++j) schreiben(team, i, 310 + j, zellen[size_t(j)]);
+    }
 };
 
 bool zelle_besetzt(int32_t team, int32_t spnr, int32_t z)
@@ -112,15 +129,24 @@ int32_t Assi_Position_In_Mannschaftsteil(int32_t slot, int32_t code, int32_t* au
     return teil;
 }
 
-void Assi_Aufstellung_Bereinigen(int32_t team)
+namespace {
+
+// Assi_Aufstellung_Bereinigen on the squad `kader` of `team`
+void bereinigen(int32_t team, const Kader_Links& kader)
 {
-    if (!T || team < 0 || team >= Team_Anzahl) return;
-    const Kader_Links kader(team);
     for (int32_t i = 0; i < kader.anzahl; ++i) {
         if (!(kader.flags(team, i) & NICHT_EINSETZBAR)) continue;
         kader.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
-        Teamspieler_Wert(316, team, kader.feld[i], -1, 1);
+        kader.schreiben(team, i, 316, -1);
     }
+}
+
+}  // namespace
+
+void Assi_Aufstellung_Bereinigen(int32_t team)
+{
+    if (!T || team < 0 || team >= Team_Anzahl) return;
+    bereinigen(team, Kader_Links(team));
 }
 
 void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel)
@@ -190,16 +216,24 @@ constexpr int32_t FELDSPIELER = 10;
 constexpr int32_t GRUPPEN_GEWICHT[3][3] = {{5, 3, 2}, {2, 5, 3}, {2, 2, 6}};
 
 struct Kandidat {
+    // made for every player of the squad each run: only the fields below with a value are set
+    // (the places' ratings are written before they are read, and never for a goalkeeper)
+    Kandidat() {}
     int32_t spnr;
     bool torwart;
     int32_t lieblingspos;
     int32_t lieb_zeile = -1, lieb_spalte = -1;  // its row and column on the grid, -1 off it
     int32_t lieb_versatz = 0;  // his favourite cell's offset in the signed distance table (on the grid)
+    // his distances by a place's offset in the signed table (10 without a favourite cell on the grid)
+    const int32_t* abstaende = nullptr;
+    const int32_t* zellen_werte = nullptr;  // his row of the grid's ratings, where the grid is rated
     int32_t form;  // field 83, below 50 counts as 0
     bool gewaehlt;
     int32_t fest_platz;  // the place the manager fixed him to, -1 none
     int32_t gesamt = 0;  // the one overall rating of the goalkeeper and bench picks
-    std::array<int32_t, 10> platz{};  // suitability ratings for the formation's field places
+    std::array<int32_t, 10> platz;  // suitability ratings for the formation's field places
+    // for the eleven's choice: each place's rating plus 25 less his distance to the place (on the grid)
+    std::array<int32_t, 10> wertung;
     bool in_elf = false;  // put into the eleven by this run
     int32_t elf_zelle = -1;  // his place there as stored (the goal's for the keeper)
     int32_t link = -1;  // his place in the squad's link records
@@ -244,6 +278,22 @@ const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_signiert()
     return tabelle;
 }
 
+// A player's distances by a place's offset in the signed table, for his favourite cell's offset
+// `lieb_versatz` (-1 for none on the grid): entry v is abstaende_signiert()[v - lieb_versatz], or
+// 10 without a favourite cell. One table holds room for any offset taken away, the signed
+// table and the tens, so that the player's entry 0 lies inside it.
+const int32_t* abstaende_von(int32_t lieb_versatz)
+{
+    constexpr size_t N = 53 * SIGNIERT_BREITE;
+    static const auto tabelle = [] {
+        std::array<int32_t, 3 * N> t{};
+        std::copy_n(abstaende_signiert().begin(), N, t.begin() + N);
+        std::fill_n(t.begin() + 2 * N, N, 10);
+        return t;
+    }();
+    return lieb_versatz < 0 ? tabelle.data() + 2 * N : tabelle.data() + N - size_t(lieb_versatz);
+}
+
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
 struct Eignung {
     int32_t summe[3] = {};
@@ -274,6 +324,105 @@ struct Eignung {
     }
 };
 
+// Each place's draw in lo..hi on the cycle, less lo (Zufall_Folge::Wert): the line-ups draw their
+// noise in one or two ranges all season, a table kept for each. None for a range a byte does not hold.
+const uint8_t* ziehungstabelle(int32_t lo, int32_t hi)
+{
+    if (hi < lo || hi - lo > 255) return nullptr;
+    struct Tabelle {
+        int32_t lo, hi;
+        std::unique_ptr<uint8_t[]> werte;
+    };
+    static std::vector<Tabelle> tabellen;
+    for (const Tabelle& t : tabellen)
+        if (t.lo == lo && t.hi == hi) return t.werte.get();
+    if (tabellen.size() >= 8) tabellen.erase(tabellen.begin());
+    Tabelle t{lo, hi, std::make_unique<uint8_t[]>(Zufall_Folge::LAENGE)};
+    for (int32_t p = 0; p < Zufall_Folge::LAENGE; ++p) t.werte[size_t(p)] = uint8_t(Zufall_Folge::Wert(p, lo, hi) - lo);
+    tabellen.push_back(std::move(t));
+    return tabellen.back().werte.get();
+}
+
+// The next `anzahl` draws in lo..hi of `folge`, read by their number 0..anzahl-1, each once and
+// in rising order, by `rechnen(ziehe)`: from `tabelle` (ziehungstabelle's) where they all lie
+// before the cycle's end, else step by step round it. `folge` stands behind all of them after.
+template <class Rechnen>
+void ziehungen(Zufall_Folge& folge, const uint8_t* tabelle, int32_t lo, int32_t hi, int32_t anzahl, Rechnen&& rechnen)
+{
+    if (tabelle && folge.Stelle() >= 0 && folge.Stelle() + anzahl < Zufall_Folge::LAENGE) {
+        const uint8_t* const t = tabelle + folge.Stelle() + 1;
+        rechnen([t, lo](int32_t nr) { return lo + int32_t(t[nr]); });
+        folge.Vor(anzahl);
+        return;
+    }
+    Zufall_Folge f = folge;
+    int32_t gezogen = 0;  // the draws that lie behind
+    rechnen([&](int32_t nr) {
+        f.Ueberspringen(nr - gezogen);
+        gezogen = nr + 1;
+        return f.Zufall(lo, hi);
+    });
+    f.Ueberspringen(anzahl - gezogen);
+    folge = f;
+}
+
+// The grid cells a line-up rates (bit s of row z: cell (z, s)), numbered row by row: each with
+// its row, column, third of the pitch and offset in the signed distance table, and the number of
+// each row's first cell (`anfang`, row 27 one past the last), so that a player's window of rows
+// is one run of numbers.
+struct Gitter_Zellen {
+    static constexpr int32_t HOECHSTENS = TEAM_FORMATIONEN * FELDSPIELER;
+    std::array<int8_t, ZELLEN> nummer;  // by cell, -1 for a cell not rated
+    int32_t anzahl = 0;
+    std::array<int32_t, 28> anfang{};
+    std::array<int32_t, HOECHSTENS> zeile, spalte, drittel, versatz;
+    explicit Gitter_Zellen(const std::array<uint32_t, 27>& gelesen)
+    {
+        nummer.fill(-1);
+        for (int32_t z = 0; z < 27; ++z) {
+            anfang[size_t(z)] = anzahl;
+            for (uint32_t maske = gelesen[size_t(z)]; maske; maske &= maske - 1) {
+                const int32_t s = std::countr_zero(maske);
+                const size_t i = size_t(anzahl++);
+                nummer[size_t(zelle(z, s))] = int8_t(i);
+                zeile[i] = z, spalte[i] = s, drittel[i] = std::min(z / 9, 2);
+                versatz[i] = abstand_versatz(z + 26, s + SPALTEN - 1);
+            }
+        }
+        anfang[27] = anzahl;
+    }
+};
+
+// A rating of his fitness for a cell or place before the distance (`grund`), at distance `abstand`,
+// with noise `r` in percent and his form's factor (`voll`: 100): 32 bits hold it, the fitness
+// staying below 180,000 and the noise and the factor below a few hundred.
+template <bool voll>
+int32_t bewertung(int32_t grund, int32_t abstand, int32_t r, int32_t form_faktor)
+{
+    const uint32_t e = uint32_t(std::max(grund - 30 * abstand, 0)) * uint32_t(r) / 100u;
+    if constexpr (voll) return int32_t(e) + 1;
+    else return int32_t(e) * form_faktor / 100 + 1;
+}
+
+// One player's ratings of the rated cells (of `gz`, numbers von..bis-1) in his window of rows
+// from z0 and columns s0..s0+breite-1, each with its draw by its place in the window; `grund`
+// his fitness by third, `abstand` his distances by offset. Everything by value, so that the
+// loop keeps it in registers while it writes the ratings (`werte`) and the grid's sums.
+template <bool voll, class Ziehe>
+void fenster_raten(const Gitter_Zellen& gz, int32_t von, int32_t bis, int32_t z0, int32_t s0, int32_t breite,
+                   std::array<int32_t, 3> grund, const int32_t* abstand, int32_t form_faktor, int32_t* __restrict werte,
+                   int32_t* __restrict gitter, Ziehe ziehe)
+{
+    for (int32_t i = von; i < bis; ++i) {
+        const int32_t spalte = gz.spalte[size_t(i)] - s0;
+        if (uint32_t(spalte) >= uint32_t(breite)) continue;
+        const int32_t r = ziehe((gz.zeile[size_t(i)] - z0) * breite + spalte);
+        const int32_t wert = bewertung<voll>(grund[size_t(gz.drittel[size_t(i)])], abstand[gz.versatz[size_t(i)]], r, form_faktor);
+        werte[i] = wert;
+        gitter[i] += wert;
+    }
+}
+
 // The ratings of one line-up run with everything they are drawn from, for the next run: a
 // club's home and away line-ups after a match rate the same squad on the same day's draws. Runs
 // that rate the places (not the grid, whose runs come one a club and day) hand them on. The next
@@ -289,7 +438,7 @@ struct Geteilte_Bewertung {
     };
     struct Wert {
         int32_t gesamt;
-        std::array<int32_t, 10> platz;
+        std::array<int32_t, 10> platz, wertung;
     };
     bool gueltig = false;
     int32_t team = -1;
@@ -362,6 +511,14 @@ void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& e
     for (const Platz& p : fremde)
         if (p.zelle / SPALTEN >= 18) stuermer.push_back({p.spnr, ZELLEN - 1 - p.zelle});
     if (stuermer.empty()) return;
+    // Both stand on the grid: their distance is one read of the signed table, from the
+    // defender's offset as a place's and the forward's as a favourite cell's.
+    const auto& signiert = abstaende_signiert();
+    auto versatz = [](int32_t c, int32_t plus) { return abstand_versatz(c / SPALTEN + plus, c % SPALTEN + (plus ? SPALTEN - 1 : 0)); };
+    std::array<int32_t, 2 * FELDSPIELER> v_versatz, s_versatz;
+    for (size_t v = 0; v < verteidiger.size() && v < v_versatz.size(); ++v) v_versatz[v] = versatz(verteidiger[v].zelle, 26);
+    for (size_t k = 0; k < stuermer.size() && k < s_versatz.size(); ++k) s_versatz[k] = versatz(stuermer[k].zelle, 0);
+    const bool im_raster = verteidiger.size() <= v_versatz.size() && stuermer.size() <= s_versatz.size();
     int32_t paare = 0;
     for (;;) {
         size_t bv = 0, bs = 0;
@@ -369,7 +526,8 @@ void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& e
         for (size_t v = 0; v < verteidiger.size(); ++v)
             for (size_t k = 0; k < stuermer.size(); ++k) {
                 if (verteidiger[v].spnr < 0 || stuermer[k].spnr < 0) continue;
-                const int32_t d = hypotenuse(verteidiger[v].zelle, stuermer[k].zelle);
+                const int32_t d = im_raster ? signiert[size_t(v_versatz[v] - s_versatz[k])]
+                                            : hypotenuse(verteidiger[v].zelle, stuermer[k].zelle);
                 if (bester < 0 || d < bester) bester = d, bv = v, bs = k;
             }
         if (bester < 0) break;
@@ -424,7 +582,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         ~Pop() { Zufall_Pop_Seed(); }
     } pop;
 
-    if (flags & 3) Assi_Aufstellung_Bereinigen(team);
+    // the squad, once for the clean-up and the line-up (nothing in between moves a player)
+    const Kader_Links links(team);
+    if (flags & 3) bereinigen(team, links);
     const int32_t slot = Assistent_Mit_Aufgabe(team, 0);
     int32_t a = 40;
     if (slot >= 0) {
@@ -450,7 +610,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     if (formation < 0 || formation >= formationen) formation = 2;
 
     // the squad: everybody who can play
-    const Kader_Links links(team);
     const int32_t anzahl = links.anzahl;
     // room for the whole squad at once, cut to those who can play afterwards
     std::vector<Kandidat> kader(size_t(std::max(anzahl, 0)));
@@ -474,6 +633,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
             neu.lieb_versatz = abstand_versatz(neu.lieb_zeile, neu.lieb_spalte);
         }
+        neu.abstaende = abstaende_von(lieb >= 0 && lieb < ZELLEN ? neu.lieb_versatz : -1);
         neu.form = form;
         neu.gewaehlt = false;
         neu.fest_platz = -1;
@@ -491,17 +651,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     const bool gitter_bewerten = flags & 5;
     // the grid only chooses the formation: without that, its draws are made and nothing summed
     const bool gitter_gebraucht = slot >= 0 && (flags & 1);
-    std::vector<int32_t> gitter(gitter_bewerten ? ZELLEN : 0, 0);
     // The grid's ratings are read only on the cells the formations' first n places stand on:
     // those are rated, the other cells' draws are stepped over (bit s of row z: cell (z, s)).
-    // A player's rating of such a cell lies at its number among them (`nummer`, -1 none) in his
-    // row of `zellwerte`; 0 where the cell lay outside his window.
+    // They are numbered row by row (`nummer`, -1 none); a player's rating of such a cell lies at
+    // its number in his row of `zellwerte`, 0 where the cell lay outside his window, and the
+    // squad's sum of them in `gitter`.
     const int32_t n = std::clamp(static_cast<int32_t>(kader.size()) - 1, 0, FELDSPIELER);
-    uint8_t plaetze[TEAM_FORMATIONEN][2 * FELDSPIELER] = {};
+    uint8_t plaetze[TEAM_FORMATIONEN][2 * FELDSPIELER];
     std::array<uint32_t, 27> gelesen{};
-    std::array<int8_t, ZELLEN> nummer;
-    nummer.fill(-1);
-    int32_t gelesene = 0;
     // The eleven reads the grid at its own formation's cells when no places were rated: a club
     // without a line-up assistant, lined up by force or on request, keeps its formation.
     const bool elf_aus_gitter = gitter_bewerten && !plaetze_bewerten;
@@ -511,12 +668,16 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
         for (int32_t k = 0; k < n; ++k) {
             const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
-            if (c < 0 || c >= ZELLEN || nummer[size_t(c)] >= 0) continue;
-            gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
-            nummer[size_t(c)] = int8_t(gelesene++);
+            if (c >= 0 && c < ZELLEN) gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
         }
     }
+    const Gitter_Zellen zellen_liste(gelesen);
+    const std::array<int8_t, ZELLEN>& nummer = zellen_liste.nummer;
+    const int32_t gelesene = zellen_liste.anzahl;
+    std::array<int32_t, Gitter_Zellen::HOECHSTENS> gitter{};
     // Read only inside the rater's window, where every cell of the formations is written.
+    // 0 outside, so that the eleven's choice reads a rated cell's row without looking at the window
+    // (each field player's row cleared when he is rated).
     const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
@@ -534,7 +695,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         if (c < 0 || c >= ZELLEN) continue;
         orte[size_t(p)] = {c / SPALTEN, std::min(c / SPALTEN / 9, 2), abstand_versatz(c / SPALTEN + 26, c % SPALTEN + SPALTEN - 1)};
     }
-    const auto& signierte_abstaende = abstaende_signiert();
 
     // What this run's ratings are drawn from, against what the last run's were.
     const bool teilbar = plaetze_bewerten && !gitter_bewerten;
@@ -560,12 +720,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         for (size_t i = 0; i < kader.size(); ++i) {
             kader[i].gesamt = geteilt.werte[i].gesamt;
             kader[i].platz = geteilt.werte[i].platz;
+            kader[i].wertung = geteilt.werte[i].wertung;
         }
         Zufall_Set_Seed(geteilt.seed_danach);
     }
     // The run's draws come from the cycle's table, one sequence for the whole squad, handed back
     // to the generator after the last player (nothing in between draws through the generator).
     Zufall_Folge folge;
+    const uint8_t* const tabelle = uebernehmen ? nullptr : ziehungstabelle(rausch_lo, rausch_hi);
     for (Kandidat& k : kader) {
         if (uebernehmen) break;
         const int32_t z = folge.Zufall(rausch_lo, rausch_hi);
@@ -580,75 +742,64 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         // A cell's rating: his fitness for it (eignung) times a noise draw in percent, less his
         // form's share, plus 1.
         if (plaetze_bewerten) {
-            // the ten places' ratings, from the places' rows, thirds and table offsets worked out once a run
+            // the ten places' ratings, from the places' rows, thirds and table offsets worked out
+            // once a run; his distances by a place's offset (10 without a favourite cell on the grid)
             const int32_t form_faktor = 100 - k.form / 2;
-            for (int32_t p = 0; p < FELDSPIELER; ++p) {
-                const int32_t r = folge.Zufall(rausch_lo, rausch_hi);
-                const Platz_Ort& o = orte[size_t(p)];
-                int32_t e = 0;
-                if (o.zeile >= 0) {
-                    const int32_t abstand = k.lieb_zeile >= 0 ? signierte_abstaende[size_t(o.versatz - k.lieb_versatz)] : 10;
-                    e = std::max(grund[o.drittel] - 30 * abstand, 0);
-                }
-                // 32 bits hold it, as on the grid below
-                const int32_t gewichtet = int32_t(uint32_t(e) * uint32_t(r) / 100u);
-                k.platz[size_t(p)] = gewichtet * form_faktor / 100 + 1;
-            }
+            const int32_t* const abstand = k.abstaende;
+            ziehungen(folge, tabelle, rausch_lo, rausch_hi, FELDSPIELER, [&](auto ziehe) {
+                // into arrays of its own, so that nothing it reads has to be read again after a write
+                auto raten = [&, ab = abstand, ff = form_faktor, g = std::array<int32_t, 3>{grund[0], grund[1], grund[2]}](auto voll) {
+                    std::array<int32_t, FELDSPIELER> platz, wertung;
+                    for (int32_t p = 0; p < FELDSPIELER; ++p) {
+                        const int32_t r = ziehe(p);
+                        const Platz_Ort& o = orte[size_t(p)];
+                        // a place off the grid rates as fitness 0
+                        const int32_t a = o.zeile >= 0 ? ab[o.versatz] : 0;
+                        const int32_t wert = bewertung<decltype(voll)::value>(o.zeile >= 0 ? g[size_t(o.drittel)] : 0, a, r, ff);
+                        platz[size_t(p)] = wert;
+                        wertung[size_t(p)] = wert + 25 - a;
+                    }
+                    k.platz = platz;
+                    k.wertung = wertung;
+                };
+                if (form_faktor == 100) raten(std::true_type{});
+                else raten(std::false_type{});
+            });
         }
-        if (!gitter_bewerten || k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
-        // The ratings cell by cell, row by row, each cell with its draw: the window lies around
-        // his favourite cell, so the distance is the table's, and a row keeps its third.
+        if (!gitter_bewerten) continue;
+        int32_t* const werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
+        std::fill_n(werte, gelesene, 0);
+        k.zellen_werte = werte;
+        if (k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
+        // The ratings of the rated cells in his window, row by row, each cell with its draw: the
+        // window lies around his favourite cell, so the distance is the table's.
         const int32_t lz = k.lieblingspos / SPALTEN, ls = k.lieblingspos % SPALTEN;
         const int32_t z0 = std::max(lz - 8, 0), z1 = std::min(lz + 8, 26);
         const int32_t s0 = std::max(ls - 4, 0), s1 = std::min(ls + 4, 16);
         const int32_t breite = s1 - s0 + 1;
-        const uint32_t spalten = ((1u << breite) - 1u) << s0;
         const int32_t form_faktor = 100 - k.form / 2;
         k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
-        int32_t* werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
         const int32_t zellen = (z1 - z0 + 1) * breite;
-        // The window's draws from a copy of the sequence, handed back when done: `schritt` steps
-        // over cells whose draws are not read, and `frei` says the room before the cycle's end is
-        // known, so that no draw tests for it.
-        auto fenster = [&](Zufall_Folge f, auto&& schritt, auto frei) {
-            int32_t gezogen = 0;  // the window's cells whose draws lie behind
-            for (int32_t zz = z0; zz <= z1; ++zz) {
-                uint32_t maske = gelesen[size_t(zz)] & spalten;
-                if (!maske) continue;
-                const int32_t zeilen_grund = grund[zz < 9 ? 0 : zz < 18 ? 1 : 2];
-                // the row's distances by column: abstand[ss] for the cell (zz, ss)
-                const int32_t* const abstand = signierte_abstaende.data() + abstand_versatz(zz - lz + 26, SPALTEN - 1 - ls);
-                int32_t* zeile = gitter.data() + zelle(zz, 0);
-                for (; maske; maske &= maske - 1) {
-                    const int32_t ss = std::countr_zero(maske);
-                    const int32_t stelle = (zz - z0) * breite + ss - s0;
-                    schritt(f, stelle - gezogen);
-                    gezogen = stelle + 1;
-                    const int32_t r = f.template Ziehe<decltype(frei)::value>(rausch_lo, rausch_hi);
-                    // 32 bits hold it: the fitness stays below 180,000 and the noise and the form's
-                    // factor below a few hundred
-                    const uint32_t e = uint32_t(std::max(zeilen_grund - 30 * abstand[ss], 0)) * uint32_t(r) / 100u;
-                    const int32_t wert = int32_t(e) * form_faktor / 100 + 1;
-                    werte[nummer[size_t(zelle(zz, ss))]] = wert;
-                    zeile[ss] += wert;
-                }
-            }
-            schritt(f, zellen - gezogen);
-            return f;
-        };
-        // A window whose draws all lie before the cycle's end steps over cells by a plain count
-        // (no wrap to mind, and the copy stays in registers); else each step takes the way round
-        // the cycle.
-        if (folge.Stelle() >= 0 && folge.Stelle() + zellen < Zufall_Folge::LAENGE)
-            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Vor(n); }, std::true_type{});
-        else
-            folge = fenster(folge, [](Zufall_Folge& f, int32_t n) { f.Ueberspringen(n); }, std::false_type{});
+        // the distances by a cell's offset: abstand[versatz] for his favourite cell
+        const int32_t* const abstand = k.abstaende;
+        const Gitter_Zellen& gz = zellen_liste;
+        const int32_t von = gz.anfang[size_t(z0)], bis = gz.anfang[size_t(z1 + 1)];
+        // one draw for each cell of the window, row by row; those of cells not rated are not read
+        ziehungen(folge, tabelle, rausch_lo, rausch_hi, zellen, [&](auto ziehe) {
+            const std::array<int32_t, 3> g{grund[0], grund[1], grund[2]};
+            if (form_faktor == 100)
+                fenster_raten<true>(gz, von, bis, z0, s0, breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
+            else
+                fenster_raten<false>(gz, von, bis, z0, s0, breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
+        });
     }
     if (!uebernehmen) folge.Abgeben();
     if (teilbar && !uebernehmen) {
         std::swap(geteilt, schluessel);
         geteilt.werte.resize(kader.size());
-        for (size_t i = 0; i < kader.size(); ++i) geteilt.werte[i] = {kader[i].gesamt, kader[i].platz};
+        for (size_t i = 0; i < kader.size(); ++i)
+            geteilt.werte[i] = kader[i].torwart ? Geteilte_Bewertung::Wert{kader[i].gesamt, {}, {}}
+                                                : Geteilte_Bewertung::Wert{kader[i].gesamt, kader[i].platz, kader[i].wertung};
         geteilt.seed_danach = Zufall_Get_Seed();
     }
 
@@ -658,7 +809,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             int64_t summe = 0;
             for (int32_t k = 0; k < n; ++k) {
                 const int32_t c = zelle(plaetze[f][2 * k], plaetze[f][2 * k + 1]);
-                if (c >= 0 && c < ZELLEN) summe += gitter[static_cast<size_t>(c)];
+                if (c >= 0 && c < ZELLEN) summe += gitter[size_t(nummer[size_t(c)])];
             }
             const int32_t z = Zufall(rausch_lo, rausch_hi);
             summe = summe * z / 100;
@@ -737,13 +888,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             return stelle;
         };
         if (!wahl && !frei.empty()) {
-            // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the grid
+            // hypotenuse(lieblingspos, c), the table's row and column read here for a place on the
+            // grid; for the rated places the rating counted it in
             const size_t stelle =
-                aus_plaetzen && cz < 27
-                    ? fittester([&](const Kandidat& kd) {
-                          return kd.platz[size_t(k)] + 25 -
-                                 (kd.lieb_zeile >= 0 ? signiert[size_t(platz_versatz - kd.lieb_versatz)] : 10);
-                      })
+                aus_plaetzen && cz < 27 && platz_versatz == orte[size_t(k)].versatz
+                    ? fittester([&](const Kandidat& kd) { return kd.wertung[size_t(k)]; })
+                : !aus_plaetzen && zell_nr >= 0
+                    // a rated cell of the grid: each candidate's rating of it, 0 outside his window
+                    ? fittester([&](const Kandidat& kd) { return kd.zellen_werte[zell_nr] + 25 - kd.abstaende[platz_versatz]; })
                     : fittester([&](const Kandidat& kd) {
                           int32_t abstand = 10;
                           if (kd.lieb_zeile >= 0)
@@ -770,35 +922,34 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         wahl->elf_zelle = std::min<int32_t>(c, SP_POS_TORWART);  // the field's limit, as it stores it
         const uint8_t* b = aus + 20 + 8 * k;
         links.flags_setzen(team, wahl->link, TS_STARTELF);
-        links.schreiben(team, wahl->link, 310, c);
-        for (int32_t i = 0; i < 4; ++i) links.schreiben(team, wahl->link, 311 + i, zelle(b[2 * i], b[2 * i + 1]));
+        links.zellen_schreiben(team, wahl->link, {c, zelle(b[0], b[1]), zelle(b[2], b[3]), zelle(b[4], b[5]), zelle(b[6], b[7])});
         links.schreiben(team, wahl->link, 329, wort_fuer(k, wahl->spnr));
     }
 
-    // goalkeeper first (a field player when the squad has none), then the bench by rating
-    for (int32_t pick = 0; pick < 5; ++pick) {
-        Kandidat* wahl = pick == 0 && fest ? festgelegt(10) : nullptr;
-        int32_t bester = 0;
+    // The goalkeeper first: the one fixed to the goal, else the first player left in squad order.
+    Kandidat* torwart = fest ? festgelegt(10) : nullptr;
+    for (size_t i = 0; !torwart && i < kader.size(); ++i)
+        if (!kader[i].gewaehlt) torwart = &kader[i];
+    if (torwart) {
+        torwart->gewaehlt = true;
+        torwart->in_elf = true;
+        torwart->elf_zelle = SP_POS_TORWART;
+        links.flags_setzen(team, torwart->link, TS_STARTELF);
+        links.schreiben(team, torwart->link, 310, SP_POS_TORWART);
+        if (anweisungen) links.schreiben(team, torwart->link, 329, fest_wort[10]);
+        // then the bench: the four best overall ratings left, the first of equals before the
+        // later, in one pass (each later one that beats a kept one moves in behind its betters)
+        std::array<Kandidat*, 4> bank{};
+        size_t m = 0;
         for (Kandidat& kd : kader) {
-            if (wahl && pick == 0) break;
-            if (kd.gewaehlt) continue;
-            int32_t wert = kd.gesamt;
-            if (pick == 0 && kd.torwart) wert += 1 << 24;
-            if (!wahl || wert > bester) {
-                wahl = &kd;
-                bester = wert;
-            }
+            if (kd.gewaehlt || (m == bank.size() && kd.gesamt <= bank.back()->gesamt)) continue;
+            size_t stelle = m < bank.size() ? m++ : bank.size() - 1;
+            for (; stelle > 0 && bank[stelle - 1]->gesamt < kd.gesamt; --stelle) bank[stelle] = bank[stelle - 1];
+            bank[stelle] = &kd;
         }
-        if (!wahl) break;
-        wahl->gewaehlt = true;
-        if (pick == 0) {
-            wahl->in_elf = true;
-            wahl->elf_zelle = SP_POS_TORWART;
-            links.flags_setzen(team, wahl->link, TS_STARTELF);
-            links.schreiben(team, wahl->link, 310, SP_POS_TORWART);
-            if (anweisungen) links.schreiben(team, wahl->link, 329, fest_wort[10]);
-        } else {
-            links.flags_setzen(team, wahl->link, TS_ERSATZ);
+        for (size_t i = 0; i < m; ++i) {
+            bank[i]->gewaehlt = true;
+            links.flags_setzen(team, bank[i]->link, TS_ERSATZ);
         }
     }
 

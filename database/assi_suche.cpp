@@ -8,6 +8,7 @@
 // the squad is above the selling limit and fewer players than the excess are listed already.
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -29,28 +30,26 @@ constexpr int32_t BAND_LETZTE[ASSI_GROB_BAENDER] = {3, 6, 9, 12, 16};
 constexpr int32_t TORWART_SOLL = 3;
 constexpr int32_t PLATZ_SOLL = 2;
 
-int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
+constexpr int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 
-int32_t band_von(int32_t spalte)
+constexpr int32_t band_von(int32_t spalte)
 {
     for (int32_t b = ASSI_GROB_BAENDER - 1; b > 0; --b)
         if (spalte >= BAND_ERSTE[b]) return b;
     return 0;
 }
 
-// Coarse cell index of a grid cell, -1 for the keeper's cell or a cell off the grid (each squad
-// planning asks it for every player: a table made once).
-int32_t grobfeld(int32_t zelle)
-{
-    if (zelle < 0 || zelle >= SP_POS_TORWART) return -1;
-    static const auto tabelle = [] {
-        std::array<int8_t, SP_POS_TORWART> t{};
-        for (int32_t z = 0; z < SP_POS_TORWART; ++z)
-            t[size_t(z)] = int8_t(band_von(z % 17) * ASSI_GROB_ZEILEN + begrenzt(z / 17 / 3, 0, ASSI_GROB_ZEILEN - 1));
-        return t;
-    }();
-    return tabelle[size_t(zelle)];
-}
+// Each grid cell's coarse cell, made when the program is built: each squad planning asks it for
+// every player.
+constexpr auto GROBFELD = [] {
+    std::array<int8_t, SP_POS_TORWART> t{};
+    for (int32_t z = 0; z < SP_POS_TORWART; ++z)
+        t[size_t(z)] = int8_t(band_von(z % 17) * ASSI_GROB_ZEILEN + begrenzt(z / 17 / 3, 0, ASSI_GROB_ZEILEN - 1));
+    return t;
+}();
+
+// Coarse cell index of a grid cell, -1 for the keeper's cell or a cell off the grid.
+int32_t grobfeld(int32_t zelle) { return zelle < 0 || zelle >= SP_POS_TORWART ? -1 : GROBFELD[size_t(zelle)]; }
 
 bool team_gueltig(int32_t team)
 {
@@ -75,11 +74,13 @@ void Assi_Grobfeld_Rechteck(int32_t zeile, int32_t band, int32_t* zelle_a, int32
 
 // A computer club's financial strength comes from its place in the table, not from its money:
 // a club in debt plans its squad as a poor one, or it keeps a squad its income never pays.
-static int32_t planungs_finanzkraft(int32_t team)
+// (`g` its financial strength)
+static int32_t planungs_finanzkraft(int32_t team, int32_t g)
 {
-    const int32_t g = Team_Get_Finanzkraft(team);
     return Team_Hat_Manager(team) ? g : std::min(g, Team_Rueckhalt_Prozent(team));
 }
+
+static int32_t planungs_finanzkraft(int32_t team) { return planungs_finanzkraft(team, Team_Get_Finanzkraft(team)); }
 
 int32_t Assi_Kader_Grenze(int32_t team) { return planungs_finanzkraft(team) / 17 + 17; }
 
@@ -252,12 +253,14 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
     if (Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) == -1) return;
 
     int32_t soll[ASSI_GROB_FELDER] = {};
+    uint64_t beruehrt = 0;  // bit f: coarse cell f wants or has a player
+    static_assert(ASSI_GROB_FELDER <= 64);
     uint8_t aufstellung[100];
     const int32_t nummer = Team_Hat_Manager(team) ? 0 : begrenzt(T[team].system_1, 0, TEAM_FORMATIONEN - 1);
     Team_Aufstellungsarray(team, 0, nummer, aufstellung, nullptr, nullptr);
     for (int32_t i = 0; i < 10; ++i) {
         const int32_t f = grobfeld(begrenzt(aufstellung[2 * i], 0, 26) * 17 + begrenzt(aufstellung[2 * i + 1], 0, 16));
-        if (f >= 0) soll[f] += PLATZ_SOLL;
+        if (f >= 0) soll[f] += PLATZ_SOLL, beruehrt |= uint64_t(1) << f;
     }
     // every club with a transfer assistant every day: the flags straight from the link records
     int32_t spieler[TEAM_MAX_SPIELER + 1];
@@ -276,13 +279,13 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
         if ((lesbar ? int32_t(Spieler_Daten[p].status) : Spieler_Wert(SP_STATUS, p, 0, SP_LESEN)) & SP_STATUS_WECHSEL) continue;
         const int32_t pos = lesbar ? int32_t(Spieler_Fix_Daten[p].lieblingspos) : Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
         if (pos == SP_POS_TORWART) ++torhueter;
-        else if (const int32_t f = grobfeld(pos); f >= 0) ++ist[f];
+        else if (const int32_t f = grobfeld(pos); f >= 0) ++ist[f], beruehrt |= uint64_t(1) << f;
     }
-    int8_t ueber[ASSI_GROB_FELDER];
+    // The first cell of the highest need and of the largest surplus, as a walk over all cells in
+    // order finds them. A cell nobody wants or has stands at 0, and of a run of such cells only
+    // the first can be the first of its value: the walk takes the touched cells and each gap's first.
     int32_t max_feld = -1, max_wert = TORWART_SOLL - torhueter, min_feld = -1, min_wert = TORWART_SOLL - torhueter;
-    for (int32_t f = 0; f < ASSI_GROB_FELDER; ++f) {
-        const int32_t b = begrenzt(soll[f] - ist[f], -127, 127);
-        ueber[f] = static_cast<int8_t>(b < 0 ? -b : 0);
+    auto pruefen = [&](int32_t f, int32_t b) {
         if (b > max_wert) {
             max_wert = b;
             max_feld = f;
@@ -291,18 +294,39 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
             min_wert = b;
             min_feld = f;
         }
+    };
+    int32_t naechstes = 0;  // the first cell the walk has not passed
+    for (uint64_t m = beruehrt; m; m &= m - 1) {
+        const int32_t f = std::countr_zero(m);
+        if (f > naechstes) pruefen(naechstes, 0);
+        pruefen(f, begrenzt(soll[f] - ist[f], -127, 127));
+        naechstes = f + 1;
     }
+    if (naechstes < ASSI_GROB_FELDER) pruefen(naechstes, 0);
 
     const int32_t anzahl = Team_Wert(TEAM_SPIELERANZAHL, team, 0, TEAM_LESEN);
     Team_Transfersuche& s = T_Own[team].suche;
-    // the club's planning strength, looked up once for both limits (Assi_Kader_Grenze_Kauf and
-    // Assi_Kader_Grenze) when one is asked for
+    // The club's planning strength / 17 (the base of Assi_Kader_Grenze_Kauf and Assi_Kader_Grenze),
+    // looked up once when a limit is asked for. A computer club's is its financial strength capped
+    // by its backing in percent (0..100), which reads its account and weekly wages: a limit that
+    // lies on one side of the squad's size for every backing needs no look-up.
+    const bool gemanagt = Team_Hat_Manager(team);
+    const int32_t finanzkraft = Team_Get_Finanzkraft(team);
     std::optional<int32_t> kraft;
     auto basis = [&] {
-        if (!kraft) kraft = planungs_finanzkraft(team) / 17;
+        if (!kraft) kraft = planungs_finanzkraft(team, finanzkraft) / 17;
         return *kraft;
     };
-    if (max_wert > 0 && anzahl < basis() + 20) {
+    const int32_t basis_min = gemanagt ? finanzkraft / 17 : std::min(finanzkraft, 0) / 17;
+    const int32_t basis_max = gemanagt ? finanzkraft / 17 : std::min(finanzkraft, 100) / 17;
+    // whether the base lies below `grenze`
+    auto basis_unter = [&](int32_t grenze) {
+        if (basis_max < grenze) return true;
+        if (basis_min >= grenze) return false;
+        return basis() < grenze;
+    };
+    // anzahl < basis + 20
+    if (max_wert > 0 && !basis_unter(anzahl - 19)) {
         int32_t zeile = ASSI_GROB_TORWART, band = 0;
         if (max_feld >= 0) {
             zeile = max_feld % ASSI_GROB_ZEILEN;
@@ -322,7 +346,13 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
         }
         if (!schon && frei >= 0) Assi_Suche_Slot_Setzen(team, zeile, band, frei);
     }
-    if (min_wert < 0 && anzahl > basis() + 17 && gelistet < anzahl - (basis() + 17)) {
+    // anzahl > basis + 17 and gelistet < anzahl - (basis + 17): the listed are never fewer than none
+    if (min_wert < 0 && basis_unter(anzahl - 17 - gelistet)) {
+        int8_t ueber[ASSI_GROB_FELDER];
+        for (int32_t f = 0; f < ASSI_GROB_FELDER; ++f) {
+            const int32_t b = begrenzt(soll[f] - ist[f], -127, 127);
+            ueber[f] = static_cast<int8_t>(b < 0 ? -b : 0);
+        }
         if (min_feld < 0)
             Assi_Spieler_Auf_Transferliste(team, ueber, ASSI_GROB_TORWART, 0);
         else

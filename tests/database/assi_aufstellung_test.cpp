@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <functional>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -14,9 +15,11 @@
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
+#include "database/zufall_folge.h"
 #include "gameflow/highscore.h"
 #include "gameflow/news.h"
 #include "match/spieltag.h"
+#include "platform/wert.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -494,6 +497,122 @@ TEST_F(AufstellungLauf, ABatchOfMovesLinesTheClubUpOnceAtItsEnd)
     Fehler_Capture cap;
     Teamspieler_Folgen_Ausfuehren();
     EXPECT_TRUE(cap.contains("Teamspieler_Folgen_Ausfuehren: kein Sammeln offen!"));
+}
+
+}  // namespace
+
+namespace {
+
+// The eleven of club 0 by the plain rules, every draw taken from the generator itself: the
+// tactic figure's, then each player's overall figure and (`plaetze`) his ten place ratings of
+// formation `formation` or (else) his window of 17 x 9 cells, and with the grid a draw for each
+// formation the grid chooses from. Each field place, in order, goes to the fittest player left,
+// the first of equals; the goal to the first player left in squad order, and the bench to the
+// four best overall figures left, the first of equals. Gives each field player's cell, by player,
+// and the bench, -1 for the goalkeeper.
+std::map<int32_t, int32_t> elf_von_hand(int32_t tag, bool plaetze, int32_t formation)
+{
+    Zufall_Set_Seed(1000 + tag % 4000);
+    const int32_t taktik = Assistent_Faehigkeit(0, Assistent_Mit_Aufgabe(0, 1), 1);
+    Zufall_Gross(80 + taktik / 5, 130 - taktik / 5);
+    const int32_t a = Assistent_Faehigkeit(0, Assistent_Mit_Aufgabe(0, 0), 0);
+    const int32_t lo = 90 + a / 10, hi = 110 - a / 10;
+    int32_t feld[500];
+    std::vector<int32_t> kader;
+    for (int32_t i = 0, n = Teamspieler_Kader(0, feld, nullptr, 500, 0); i < n; ++i)
+        if (!(Teamspieler_Wert(317, 0, feld[i], 0, 0) & 0xFC0)) kader.push_back(feld[i]);
+    auto bewertet = [&](int32_t sp, int32_t c, int32_t r) {
+        const int32_t e = Assi_Eignung_Berechnen(sp, c) * r / 100;
+        const int32_t form = Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, sp, 0, SP_LESEN);
+        return e * (100 - (form < 50 ? 0 : form) / 2) / 100 + 1;
+    };
+    auto ort = [](const uint8_t* aus, int32_t k) { return zelle(aus[2 * k], aus[2 * k + 1]); };
+    uint8_t aus[100];
+    Team_Aufstellungsarray(0, 0, formation, aus, nullptr, nullptr);
+    std::map<std::pair<int32_t, int32_t>, int32_t> wert;  // by player and cell
+    std::array<int64_t, 459> gitter{};
+    std::map<int32_t, int32_t> gesamt;
+    for (int32_t sp : kader) {
+        const int32_t z = Zufall(lo, hi), lieb = Spieler_Fix_Daten[sp].lieblingspos;
+        int32_t alle = 0;
+        for (int32_t i = 0; i < 9; ++i) alle += Spieler_Daten[sp].attribute[i];
+        gesamt[sp] = (lieb == SP_POS_TORWART ? 9 * Spieler_Daten[sp].attribute[0] : alle) * z / 100;
+        if (lieb == SP_POS_TORWART) continue;
+        for (int32_t p = 0; plaetze && p < 10; ++p) wert[{sp, ort(aus, p)}] = bewertet(sp, ort(aus, p), Zufall(lo, hi));
+        for (int32_t z = lieb / 17 - 8; !plaetze && z <= lieb / 17 + 8; ++z)
+            for (int32_t s = lieb % 17 - 4; z >= 0 && z < 27 && s <= lieb % 17 + 4; ++s) {
+                if (s < 0 || s > 16) continue;
+                const int32_t w = bewertet(sp, zelle(z, s), Zufall(lo, hi));
+                wert[{sp, zelle(z, s)}] = w;
+                gitter[size_t(zelle(z, s))] += w;
+            }
+    }
+    const int32_t n = std::min<int32_t>(int32_t(kader.size()) - 1, 10);
+    int64_t beste = -1;
+    for (int32_t f = 0; !plaetze && f < TEAM_FORMATIONEN; ++f) {
+        uint8_t b[100];
+        Team_Aufstellungsarray(0, 0, f, b, nullptr, nullptr);
+        int64_t summe = 0;
+        for (int32_t k = 0; k < n; ++k) summe += gitter[size_t(ort(b, k))];
+        summe = summe * Zufall(lo, hi) / 100;
+        if (summe > beste) {
+            beste = summe;
+            std::copy_n(b, 100, aus);
+        }
+    }
+    std::map<int32_t, int32_t> elf;
+    for (int32_t k = 0; k < n; ++k) {
+        int32_t wahl = -1, bester = 0;
+        for (int32_t sp : kader) {
+            const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos, c = ort(aus, k);
+            if (lieb == SP_POS_TORWART || elf.count(sp)) continue;
+            const auto w = wert.find({sp, c});
+            const int32_t x = (w == wert.end() ? 0 : w->second) + 25 - Hypotenuse_Int(lieb / 17 - c / 17, lieb % 17 - c % 17);
+            if (wahl < 0 || x > bester) wahl = sp, bester = x;
+        }
+        elf[wahl] = ort(aus, k);
+    }
+    for (int32_t bank = 0; bank < 5; ++bank) {
+        int32_t wahl = -1;
+        for (int32_t sp : kader)
+            if (!elf.count(sp) && (wahl < 0 || (bank > 0 && gesamt[sp] > gesamt[wahl]))) wahl = sp;
+        if (wahl >= 0) elf[wahl] = -1;
+    }
+    return elf;
+}
+
+// Days whose draws run over the end of the generator's cycle, and others: the eleven rated by
+// places and by the grid is the one the plain rules give, tired players among them.
+TEST_F(AufstellungLauf, TheElevenIsTheOneThePlainRulesGiveOnEveryKindOfDay)
+{
+    std::vector<int32_t> tage = {123, 2000, 3999};
+    // players 13 to 21 alike, so that the bench sees equal figures
+    for (int32_t tag = 0; tag < 4000 && tage.size() < 9; ++tag) {
+        Zufall_Set_Seed(1000 + tag);
+        Zufall(0, 1), Zufall(0, 1);
+        if (Zufall_Folge().Stelle() > Zufall_Folge::LAENGE - 150) tage.push_back(tag);
+    }
+    ASSERT_EQ(tage.size(), 9u);
+    for (const int32_t tag : tage)
+        for (const bool plaetze : {true, false}) {
+            SCOPED_TRACE(testing::Message() << "Tag " << tag << (plaetze ? " Plätze" : " Raster"));
+            anlegen(22);
+            for (int32_t sp = 3; sp < 22; sp += 3) Spieler_Daten[sp].spiel_erschoepfung = int16_t(40 + 3 * sp);
+            for (int32_t sp = 13; sp < 22; ++sp) std::copy_n(Spieler_Daten[12].attribute, 9, Spieler_Daten[sp].attribute);
+            Aktueller_Tag = tag;
+            const std::map<int32_t, int32_t> erwartet = elf_von_hand(tag, plaetze, 3);
+            Assi_Mannschaftsaufstellung(0, -1, plaetze ? 2 : 5, 0, 50, plaetze ? 3 : -1, false);
+            std::map<int32_t, int32_t> elf;
+            for (int32_t sp = 0; sp < 40; ++sp) {
+                const int32_t f = Teamspieler_Ist_Im_Team(0, sp) == 0 ? Teamspieler_Wert(317, 0, sp, 0, 0) : 0;
+                const int32_t c = Teamspieler_Wert(310, 0, sp, 0, 0);
+                if (f & TS_ERSATZ) elf[sp] = -1;
+                if (f & TS_STARTELF) elf[sp] = c == SP_POS_TORWART ? -1 : c;
+            }
+            EXPECT_EQ(elf, erwartet);
+            Aktueller_Tag = 0;
+            Test_Aufraeumen();
+        }
 }
 
 }  // namespace
