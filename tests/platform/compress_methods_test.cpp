@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 #include <string>
@@ -409,5 +410,239 @@ TEST(CompressMethods, LzssSameBitsThroughEveryStream)
         }
         // The last byte's three low bits spill over, or were padding.
         EXPECT_EQ(v.size() > p.size() ? v.back() : 0, uint8_t(p.back() << 5)) << k;
+    }
+}
+
+namespace {
+
+// The packer in its plain form: one binary tree per hash of a position's first three bytes,
+// ordered by the 17 bytes there, nodes linked by index, bytes read one by one around the
+// window, every position inside a match put in its tree one after the other. The fast packer
+// must write exactly its bits.
+class Lzss_Oracle {
+public:
+    Bytes pack(const Bytes& in)
+    {
+        size_t next = 0;
+        auto lesen = [&]() -> int { return next < in.size() ? in[next++] : -1; };
+        int current = 1, look_ahead = 0;
+        for (; look_ahead < LA; ++look_ahead) {
+            int c = lesen();
+            if (c < 0) break;
+            win[current + look_ahead] = uint8_t(c);
+        }
+        auto weiter = [&]() {
+            int alt = (current + LA) & (N - 1);
+            remove(alt);
+            int c = lesen();
+            if (c < 0) look_ahead--;
+            else win[alt] = uint8_t(c);
+            current = (current + 1) & (N - 1);
+        };
+        zwei[two(current)] = current;
+        put_root(hash(current), current);
+        int length = 0, position = 0;
+        while (look_ahead > 0) {
+            length = std::min(length, look_ahead);
+            int count = 1;
+            if (length <= 1) {
+                bits(0x100u | win[current], 9);
+            } else {
+                bits(uint32_t(position) << 4 | uint32_t(length - 2), 17);
+                count = length;
+            }
+            for (int j = 1; j < count; ++j) {
+                weiter();
+                if (j <= 6 && current != 0) insert(current, nullptr, nullptr);
+            }
+            weiter();
+            if (look_ahead > 0 && current != 0) insert(current, &length, &position);
+            else if (look_ahead > 0) length = 0;
+        }
+        bits(0, 13);
+        if (nbits > 0) out.push_back(uint8_t(acc << (8 - nbits)));
+        return out;
+    }
+
+private:
+    static constexpr int N = 4096, LA = 17, NONE = -1;
+    uint8_t win[N] = {};
+    int left[N], right[N], parent[N]; // parent NONE: the root of its tree
+    bool in_tree[N] = {};
+    std::vector<int> roots = std::vector<int>(1 << 16, NONE); // hash -> root node
+    std::vector<int> zwei = std::vector<int>(1 << 16, NONE);  // first two bytes -> newest position put in a tree
+    Bytes out;
+    uint32_t acc = 0;
+    int nbits = 0;
+
+    void bits(uint32_t v, int n)
+    {
+        for (int k = n - 1; k >= 0; --k) {
+            acc = acc << 1 | ((v >> k) & 1);
+            if (++nbits == 8) {
+                out.push_back(uint8_t(acc));
+                nbits = 0;
+            }
+        }
+    }
+    uint8_t at(int p, int k) const { return win[(p + k) & (N - 1)]; }
+    int two(int p) const { return at(p, 0) << 8 | at(p, 1); }
+    int hash(int p) const
+    {
+        uint32_t v = uint32_t(at(p, 0)) << 16 | uint32_t(at(p, 1)) << 8 | at(p, 2);
+        return int((v * 2654435761u) >> 16);
+    }
+    // Equal leading bytes (up to 17) and the order of the two 17-byte strings.
+    int common(int a, int b, int* order) const
+    {
+        for (int k = 0; k < LA; ++k)
+            if (at(a, k) != at(b, k)) {
+                *order = at(a, k) < at(b, k) ? -1 : 1;
+                return k;
+            }
+        *order = 0;
+        return LA;
+    }
+    void put_root(int h, int n)
+    {
+        roots[h] = n;
+        parent[n] = NONE;
+        left[n] = right[n] = NONE;
+        in_tree[n] = true;
+    }
+    // Puts m (NONE, or a node not in the slot's place) where n hangs.
+    void relink(int n, int m)
+    {
+        int p = parent[n];
+        if (p == NONE) {
+            roots[hash(n)] = m;
+        } else {
+            (left[p] == n ? left[p] : right[p]) = m;
+        }
+        if (m != NONE) parent[m] = p;
+    }
+    void remove(int n)
+    {
+        if (!in_tree[n]) return;
+        if (left[n] == NONE || right[n] == NONE) {
+            relink(n, left[n] == NONE ? right[n] : left[n]);
+        } else {
+            int r = left[n];
+            while (right[r] != NONE) r = right[r];
+            relink(r, left[r]);
+            take_place(n, r);
+        }
+        in_tree[n] = false;
+    }
+    // Puts m in n's place with n's children, and n out of the tree.
+    void take_place(int n, int m)
+    {
+        relink(n, m);
+        left[m] = left[n];
+        right[m] = right[n];
+        if (left[m] != NONE) parent[left[m]] = m;
+        if (right[m] != NONE) parent[right[m]] = m;
+        in_tree[n] = false;
+        in_tree[m] = true;
+    }
+    // Puts n in its tree. With length given, also finds the longest match among the nodes met
+    // (ties to the later one), tries the newest position with the same two bytes when that
+    // comes short, and measures a position within the look-ahead's reach again.
+    void insert(int n, int* length, int* position)
+    {
+        int kurz = zwei[two(n)];
+        zwei[two(n)] = n;
+        int h = hash(n);
+        int len = 0, pos = position ? *position : 0;
+        if (roots[h] == NONE) {
+            put_root(h, n);
+        } else {
+            int t = roots[h];
+            for (;;) {
+                int order;
+                int i = common(n, t, &order);
+                if (i >= len) {
+                    len = i;
+                    pos = t;
+                }
+                if (order == 0) {
+                    take_place(t, n);
+                    break;
+                }
+                int& child = order > 0 ? right[t] : left[t];
+                if (child == NONE) {
+                    child = n;
+                    parent[n] = t;
+                    left[n] = right[n] = NONE;
+                    in_tree[n] = true;
+                    break;
+                }
+                t = child;
+            }
+        }
+        if (!length) return;
+        int order;
+        if (len < 3 && kurz != NONE && kurz != n && in_tree[kurz]) {
+            int i = common(n, kurz, &order);
+            if (i > len) {
+                len = i;
+                pos = kurz;
+            }
+        }
+        if (((pos - n) & (N - 1)) <= LA) len = std::min(len, common(n, pos, &order));
+        *length = len;
+        *position = pos;
+    }
+};
+
+// Seeded inputs that steer the match search into its corners: random bytes, a small alphabet,
+// runs, the window repeated with a byte changed now and then (matches at the window's far
+// edge), copies of random length from random distances, and text.
+std::vector<Bytes> lzss_vielfalt()
+{
+    const char* words[] = {"Spieler ", "Mannschaft ", "Tabelle ", "Stürmer ", "Vertrag ", "Saison "};
+    std::vector<Bytes> e;
+    for (uint32_t seed = 0; seed < 28; ++seed) {
+        std::mt19937 rng(seed);
+        size_t n = 3000 + rng() % (seed % 4 == 0 ? 60000 : 12000);
+        Bytes b;
+        while (b.size() < n) {
+            switch (seed % 7) {
+            case 0: b.push_back(uint8_t(rng())); break;
+            case 1: b.push_back(uint8_t(rng() % 4)); break;
+            case 2: b.insert(b.end(), 1 + rng() % 300, uint8_t(rng() % 4 ? rng() : 0)); break;
+            case 3:
+                if (b.size() < 4096) b.push_back(uint8_t(rng()));
+                else b.push_back(rng() % 50 ? b[b.size() - 4096] : uint8_t(rng()));
+                break;
+            case 4:
+                for (const char* w = words[rng() % 6]; *w; ++w) b.push_back(uint8_t(*w));
+                break;
+            default: {
+                size_t abstand = 1 + rng() % 4200, laenge = 1 + rng() % 40;
+                if (abstand > b.size()) b.push_back(uint8_t(rng() % 16));
+                else
+                    for (size_t k = 0; k < laenge; ++k) b.push_back(b[b.size() - abstand]);
+            }
+            }
+        }
+        e.push_back(b);
+    }
+    return e;
+}
+
+} // namespace
+
+// The packer's bits against its plain form on every input kind above and the fixed inputs:
+// empty and one byte, runs, repeats at the window's edge, long matches of the longest length,
+// and inputs ending inside matches.
+TEST(CompressMethods, LzssSameBitsAsPlainPacker)
+{
+    std::vector<Bytes> e = lzss_vielfalt();
+    for (auto* liste : {lzss_eingaben, lzss_enden})
+        for (Bytes& b : liste()) e.push_back(b);
+    for (size_t k = 0; k < e.size(); ++k) {
+        Lzss_Oracle plain;
+        ASSERT_EQ(pack(e[k], COMPRESS_LZSS), plain.pack(e[k])) << "Eingabe " << k << ", " << e[k].size() << " Bytes";
     }
 }
