@@ -419,16 +419,14 @@ bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BE
 // grounds, the day's direction of unit changes, the difficulty level and whether the type is
 // visible alone.
 //
-// A place's steps take four bits (two places a byte, the even one low), so that a season's
-// many tables stay near the core: the draws of a group of n types less 2n - 1 (each type draws
-// twice at least); steps the four bits cannot hold are kept as MAG_ZIEHEN, and the group's
-// types are then taken one by one, as they would be without a table.
-constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xF;
-constexpr int32_t schritte_sockel(int32_t n) { return 2 * n - 1; }
-uint8_t schritte_kode(int32_t schritte, int32_t n)
+// A place's steps take a byte, the draws themselves, so that a known place is stepped over by a
+// load and an addition: a type draws once at least, and 0 stays free for a place not yet
+// probed. Steps a byte cannot hold are kept as MAG_ZIEHEN (the group's types are then taken
+// one by one, as they would be without a table).
+constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xFF;
+uint8_t schritte_kode(int32_t schritte)
 {
-    const int32_t k = schritte - schritte_sockel(n);
-    return k > UNBEKANNT && k < MAG_ZIEHEN ? static_cast<uint8_t>(k) : MAG_ZIEHEN;
+    return schritte > UNBEKANNT && schritte < MAG_ZIEHEN ? static_cast<uint8_t>(schritte) : MAG_ZIEHEN;
 }
 // The groups of field types that step over together (first type, count; a group is visible or
 // invisible throughout), as spieler_trainieren takes them.
@@ -436,8 +434,8 @@ struct Gruppe {
     int32_t erste, anzahl;
 };
 constexpr Gruppe GRUPPEN[] = {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 1}, {9, 2}, {11, 2}, {13, 1}};
-// the longest opening of a type with its throw, for each type of a group, fits the four bits
-static_assert(8 * 2 - schritte_sockel(2) < MAG_ZIEHEN && 8 - schritte_sockel(1) < MAG_ZIEHEN);
+// the longest opening of a type with its throw, for each type of a group, fits the byte
+static_assert(8 * 2 < MAG_ZIEHEN);
 
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
@@ -691,22 +689,20 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         // tests learn it.
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
             if constexpr (frei && !mit_pflege) {
-                const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
-                uint8_t& paar = tt.schritte[erste][stelle >> 1];
-                const uint32_t verschiebung = (stelle & 1u) * 4u;
-                uint32_t kode = (paar >> verschiebung) & 0xFu;
+                uint8_t& eintrag = tt.schritte[erste][folge.Stelle()];
+                uint32_t kode = eintrag;
                 // steps known (neither UNBEKANNT nor MAG_ZIEHEN): one test
-                if (kode - 1u < MAG_ZIEHEN - 1u) {
-                    folge.Vor(static_cast<int32_t>(kode) + schritte_sockel(n));
+                if (__builtin_expect(kode - 1u < MAG_ZIEHEN - 1u, 1)) {
+                    folge.Vor(static_cast<int32_t>(kode));
                     return;
                 }
                 if (kode == UNBEKANNT) {
                     Zufall_Folge nach = folge;
                     const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                    kode = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle(), n);
-                    paar = static_cast<uint8_t>(paar | kode << verschiebung);
+                    kode = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle());
+                    eintrag = static_cast<uint8_t>(kode);
                     if (kode != MAG_ZIEHEN) {
-                        folge.Vor(static_cast<int32_t>(kode) + schritte_sockel(n));
+                        folge.Vor(static_cast<int32_t>(kode));
                         return;
                     }
                 }
@@ -934,7 +930,7 @@ struct Schritte_Tafeln {
         }
         return ohne.get();
     }
-    static constexpr size_t BYTES = (Zufall_Folge::LAENGE + 1) / 2;
+    static constexpr size_t BYTES = Zufall_Folge::LAENGE;
     std::unique_ptr<uint8_t[]> ohne;
 };
 
