@@ -727,13 +727,16 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     // Without a move today the further attributes have nothing to follow: no draw for them.
     // Nothing has read them yet.
     if (bewegt) {
+        const uint32_t bewegte = geaendert & ((1u << FELD_ARTEN) - 1);
 #pragma GCC unroll 6
         for (int32_t i = 14; i <= 19; ++i) {
             if (!Spieler_Attribut_Gewichte[art][i]) continue;
             const int32_t folgt = folge.Ziehe<frei>(0, 13);
             const int32_t vorher = alt(i);
+            // mostly it follows a type that did not move: a value in range stays as it is then,
+            // with nothing to check or write
+            if (!(bewegte >> folgt & 1u) && vorher <= 99) continue;
             const int32_t neu = begrenzt(vorher + bewegung[folgt], 0, 99);
-            // mostly it follows a type that did not move: nothing to check or write then
             if (neu == vorher) continue;
             anfang[i] = vorher;
             wert[i] = neu;
