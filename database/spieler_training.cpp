@@ -452,8 +452,14 @@ float groesster_faktor()
 }
 
 template <bool frei, bool probe = false, bool mit_pflege = !frei>
-[[gnu::noinline]] bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
-                                          Zufall_Folge& team_folge)
+bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
+                        Zufall_Folge& team_folge);
+
+// The day's work of spieler_trainieren, taken in place where a squad's loop calls it for its
+// common players.
+template <bool frei, bool probe = false, bool mit_pflege = !frei>
+[[gnu::always_inline]] inline bool spieler_tag(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts,
+                                               int32_t platz, Zufall_Folge& team_folge)
 {
     static_assert(frei || !probe);
     static_assert(!(probe && mit_pflege));
@@ -901,6 +907,14 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     return false;
 }
 
+// A player's day out of line: a probe, and the players a squad's loop does not take in place.
+template <bool frei, bool probe, bool mit_pflege>
+[[gnu::noinline]] bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
+                                          Zufall_Folge& team_folge)
+{
+    return spieler_tag<frei, probe, mit_pflege>(tag, tt, spnr, ts, platz, team_folge);
+}
+
 // The groups' steps kept from day to day: by difficulty level, the day's direction of unit
 // changes (-1, 0, 1), the league's term (0, -0.5, 0.5), training grounds, the group's kind
 // (visible or not, one type or two) and its types' units (up to 7; more units have none).
@@ -976,6 +990,35 @@ struct Kader_Speicher {
         return k;
     }
 };
+
+// A squad's day, player after player in list order. The common player (no care term, form up
+// to 100, room on the cycle for his draws) is trained in place, the sequence kept in registers
+// from one to the next; the others go out of line with a copy of it.
+[[gnu::noinline]] void kader_trainieren(const Tag& tag, const Team_Tag& tt, const Glied* g, const Glied* ende,
+                                        Zufall_Folge& team_folge)
+{
+    Zufall_Folge folge = team_folge;
+    for (; g != ende; ++g) {
+        const int32_t spnr = g->spnr;
+        TS& ts = *g->ts;
+        const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
+        const int32_t stelle = folge.Stelle();
+        if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && Spieler_Daten[spnr].form <= 100) {
+            if (!gepflegt(ts, platz)) {
+                spieler_tag<true>(tag, tt, spnr, ts, -1, folge);
+                continue;
+            }
+            Zufall_Folge f = folge;
+            spieler_trainieren<true, false, true>(tag, tt, spnr, ts, platz, f);
+            folge = f;
+        } else {
+            Zufall_Folge f = folge;
+            spieler_trainieren<false>(tag, tt, spnr, ts, platz, f);
+            folge = f;
+        }
+    }
+    team_folge = folge;
+}
 
 // A team's types for its plan's units (by attribute index) and the day.
 void typen_setzen(Team_Tag& tt, const Tag& tag, Art_Tag_Speicher& speicher, Schritte_Tafeln& schritte_tafeln,
@@ -1218,16 +1261,7 @@ void Spieler_Bewerte_Training(int32_t n)
         // the sequence where the club before handed it back, unless something drew since
         Zufall_Folge folge = bisher;
         folge.Uebernehmen(bisher);
-        for (const Glied& g : kader->glieder) {
-            const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
-            const int32_t stelle = folge.Stelle();
-            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && Spieler_Daten[g.spnr].form <= 100) {
-                if (!gepflegt(*g.ts, platz)) spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
-                else spieler_trainieren<true, false, true>(tag, tt, g.spnr, *g.ts, platz, folge);
-            } else {
-                spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, platz, folge);
-            }
-        }
+        kader_trainieren(tag, tt, kader->glieder.data(), kader->glieder.data() + kader->glieder.size(), folge);
         folge.Abgeben();
         bisher = folge;
     }
