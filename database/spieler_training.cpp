@@ -197,9 +197,10 @@ struct Typen_Schluessel {
     uint32_t stand;      // the nudges' tables the types point into
     int8_t stufe, richtung;
     uint8_t anlagen, schritte;
-    bool operator==(const Typen_Schluessel&) const = default;
+    // in one comparison of the bytes: the fields leave no padding between them
+    bool operator==(const Typen_Schluessel& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
 };
-static_assert(sizeof(Typen_Schluessel) == 36);
+static_assert(sizeof(Typen_Schluessel) == 36 && std::has_unique_object_representations_v<Typen_Schluessel>);
 
 // Each club's day kept from the day before; the types are taken over where their figures stand.
 struct Team_Tag_Speicher {
@@ -695,7 +696,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         // tests learn it.
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
             if constexpr (frei && !mit_pflege) {
-                uint8_t& eintrag = tt.schritte[erste][folge.Stelle()];
+                uint8_t& eintrag = tt.schritte[erste][folge.Platz()];
                 uint32_t kode = eintrag;
                 // steps known (neither UNBEKANNT nor MAG_ZIEHEN): one test
                 if (__builtin_expect(kode - 1u < MAG_ZIEHEN - 1u, 1)) {
@@ -1187,17 +1188,17 @@ void Spieler_Bewerte_Training(int32_t n)
         Team_Tag_Speicher::Eintrag& eintrag = team_tage.eintraege[static_cast<size_t>(t)];
         Team_Tag& tt = eintrag.tt;
         tt.team = t;
-        tt.summe = 0.0f;
         tt.liga_term = 0.0f;
         tt.einzel = 0;
         tt.einzel_belegt = false;
         const bool frei = freie_tage && Highscore_Punkte_Abziehen(t);
         // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
         uint8_t einheiten[24] = {};
-        for (int32_t i = 0; i < FELD_ARTEN; ++i) {
-            einheiten[i] = frei ? 0 : T_Own[t].training[i];
-            tt.summe += static_cast<float>(einheiten[i]);
-        }
+        // summed as whole numbers: a float sum of so few small ones is exact in any order
+        int32_t summe = 0;
+        if (!frei) std::memcpy(einheiten, T_Own[t].training, FELD_ARTEN);
+        for (int32_t i = 0; i < FELD_ARTEN; ++i) summe += einheiten[i];
+        tt.summe = static_cast<float>(summe);
         for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0 : T_Own[t].training_bytes[i];
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
