@@ -80,6 +80,15 @@ struct Training : ::testing::Test {
             }
         Spieler_Training.richtung = 1;
     }
+    // `tage` days of training from `seed`, and a hash of every player, link and the generator after them.
+    static uint64_t trainieren_und_abdruck(int32_t seed, int32_t tage)
+    {
+        Zufall_Set_Seed(seed);
+        for (int32_t tag = 0; tag < tage; ++tag) Spieler_Bewerte_Training(tag);
+        uint64_t h = 14695981039346656037ull;
+        for (uint8_t b : stand()) h = (h ^ b) * 1099511628211ull;
+        return (h ^ static_cast<uint32_t>(Zufall_Get_Seed())) * 1099511628211ull;
+    }
     // Every player and link as bytes.
     static std::vector<uint8_t> stand()
     {
@@ -668,12 +677,7 @@ TEST_F(Training, CaredForPlayersTrainWithTheirTermsDrawn)
     auto* raster = static_cast<int16_t*>(Team_Zeiger(TEAM_EINZELTRAINING, 1, nullptr, 0));
     raster[3 * 1] = 11;   // club 1's players without flags: on a visible kind
     raster[3 * 12] = 17;  // and on an invisible one
-    Zufall_Set_Seed(2024);
-    for (int32_t tag = 0; tag < 40; ++tag) Spieler_Bewerte_Training(tag);
-    uint64_t h = 14695981039346656037ull;
-    for (uint8_t b : stand()) h = (h ^ b) * 1099511628211ull;
-    h = (h ^ static_cast<uint32_t>(Zufall_Get_Seed())) * 1099511628211ull;
-    EXPECT_EQ(h, 7746867568509835428ull);
+    EXPECT_EQ(trainieren_und_abdruck(2024, 40), 7746867568509835428ull);
 }
 
 // A squad mixes players the day trains in one pass with ones it takes aside: in the doctor's
@@ -692,12 +696,7 @@ TEST_F(Training, MixedSquadHandsTheSequenceOnFromPlayerToPlayer)
     for (int32_t t : {0, 3, 12})
         for (int32_t spnr = 0; spnr < 90; ++spnr)
             if (TS* ts = Teamspieler_Get_Record(t, spnr); ts && spnr % 5 == 2) ts->flags |= spnr % 2 ? TS_ARZT : 0x100u;
-    Zufall_Set_Seed(77);
-    for (int32_t tag = 0; tag < 40; ++tag) Spieler_Bewerte_Training(tag);
-    uint64_t h = 14695981039346656037ull;
-    for (uint8_t b : stand()) h = (h ^ b) * 1099511628211ull;
-    h = (h ^ static_cast<uint32_t>(Zufall_Get_Seed())) * 1099511628211ull;
-    EXPECT_EQ(h, 9787070694022838611ull);
+    EXPECT_EQ(trainieren_und_abdruck(77, 40), 9787070694022838611ull);
 }
 
 // A further attribute above its range is brought back to 99 on a day a type moves, whichever
