@@ -197,9 +197,10 @@ struct Typen_Schluessel {
     uint32_t stand;      // the nudges' tables the types point into
     int8_t stufe, richtung;
     uint8_t anlagen, schritte;
-    bool operator==(const Typen_Schluessel&) const = default;
+    // in one comparison of the bytes: the fields leave no padding between them
+    bool operator==(const Typen_Schluessel& o) const { return std::memcmp(this, &o, sizeof o) == 0; }
 };
-static_assert(sizeof(Typen_Schluessel) == 36);
+static_assert(sizeof(Typen_Schluessel) == 36 && std::has_unique_object_representations_v<Typen_Schluessel>);
 
 // Each club's day kept from the day before; the types are taken over where their figures stand.
 struct Team_Tag_Speicher {
@@ -419,16 +420,14 @@ bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BE
 // grounds, the day's direction of unit changes, the difficulty level and whether the type is
 // visible alone.
 //
-// A place's steps take four bits (two places a byte, the even one low), so that a season's
-// many tables stay near the core: the draws of a group of n types less 2n - 1 (each type draws
-// twice at least); steps the four bits cannot hold are kept as MAG_ZIEHEN, and the group's
-// types are then taken one by one, as they would be without a table.
-constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xF;
-constexpr int32_t schritte_sockel(int32_t n) { return 2 * n - 1; }
-uint8_t schritte_kode(int32_t schritte, int32_t n)
+// A place's steps take a byte, the draws themselves, so that a known place is stepped over by a
+// load and an addition: a type draws once at least, and 0 stays free for a place not yet
+// probed. Steps a byte cannot hold are kept as MAG_ZIEHEN (the group's types are then taken
+// one by one, as they would be without a table).
+constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xFF;
+uint8_t schritte_kode(int32_t schritte)
 {
-    const int32_t k = schritte - schritte_sockel(n);
-    return k > UNBEKANNT && k < MAG_ZIEHEN ? static_cast<uint8_t>(k) : MAG_ZIEHEN;
+    return schritte > UNBEKANNT && schritte < MAG_ZIEHEN ? static_cast<uint8_t>(schritte) : MAG_ZIEHEN;
 }
 // The groups of field types that step over together (first type, count; a group is visible or
 // invisible throughout), as spieler_trainieren takes them.
@@ -436,8 +435,8 @@ struct Gruppe {
     int32_t erste, anzahl;
 };
 constexpr Gruppe GRUPPEN[] = {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 1}, {9, 2}, {11, 2}, {13, 1}};
-// the longest opening of a type with its throw, for each type of a group, fits the four bits
-static_assert(8 * 2 - schritte_sockel(2) < MAG_ZIEHEN && 8 - schritte_sockel(1) < MAG_ZIEHEN);
+// the longest opening of a type with its throw, for each type of a group, fits the byte
+static_assert(8 * 2 < MAG_ZIEHEN);
 
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
@@ -454,8 +453,14 @@ float groesster_faktor()
 }
 
 template <bool frei, bool probe = false, bool mit_pflege = !frei>
-[[gnu::noinline]] bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
-                                          Zufall_Folge& team_folge)
+bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
+                        Zufall_Folge& team_folge);
+
+// The day's work of spieler_trainieren, taken in place where a squad's loop calls it for its
+// common players.
+template <bool frei, bool probe = false, bool mit_pflege = !frei>
+[[gnu::always_inline]] inline bool spieler_tag(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts,
+                                               int32_t platz, Zufall_Folge& team_folge)
 {
     static_assert(frei || !probe);
     static_assert(!(probe && mit_pflege));
@@ -691,22 +696,20 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         // tests learn it.
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
             if constexpr (frei && !mit_pflege) {
-                const uint32_t stelle = static_cast<uint32_t>(folge.Stelle());
-                uint8_t& paar = tt.schritte[erste][stelle >> 1];
-                const uint32_t verschiebung = (stelle & 1u) * 4u;
-                uint32_t kode = (paar >> verschiebung) & 0xFu;
+                uint8_t& eintrag = tt.schritte[erste][folge.Platz()];
+                uint32_t kode = eintrag;
                 // steps known (neither UNBEKANNT nor MAG_ZIEHEN): one test
-                if (kode - 1u < MAG_ZIEHEN - 1u) {
-                    folge.Vor(static_cast<int32_t>(kode) + schritte_sockel(n));
+                if (__builtin_expect(kode - 1u < MAG_ZIEHEN - 1u, 1)) {
+                    folge.Vor(static_cast<int32_t>(kode));
                     return;
                 }
                 if (kode == UNBEKANNT) {
                     Zufall_Folge nach = folge;
                     const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                    kode = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle(), n);
-                    paar = static_cast<uint8_t>(paar | kode << verschiebung);
+                    kode = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle());
+                    eintrag = static_cast<uint8_t>(kode);
                     if (kode != MAG_ZIEHEN) {
-                        folge.Vor(static_cast<int32_t>(kode) + schritte_sockel(n));
+                        folge.Vor(static_cast<int32_t>(kode));
                         return;
                     }
                 }
@@ -731,13 +734,16 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     // Without a move today the further attributes have nothing to follow: no draw for them.
     // Nothing has read them yet.
     if (bewegt) {
+        const uint32_t bewegte = geaendert & ((1u << FELD_ARTEN) - 1);
 #pragma GCC unroll 6
         for (int32_t i = 14; i <= 19; ++i) {
             if (!Spieler_Attribut_Gewichte[art][i]) continue;
             const int32_t folgt = folge.Ziehe<frei>(0, 13);
             const int32_t vorher = alt(i);
+            // mostly it follows a type that did not move: a value in range stays as it is then,
+            // with nothing to check or write
+            if (!(bewegte >> folgt & 1u) && vorher <= 99) continue;
             const int32_t neu = begrenzt(vorher + bewegung[folgt], 0, 99);
-            // mostly it follows a type that did not move: nothing to check or write then
             if (neu == vorher) continue;
             anfang[i] = vorher;
             wert[i] = neu;
@@ -902,6 +908,14 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     return false;
 }
 
+// A player's day out of line: a probe, and the players a squad's loop does not take in place.
+template <bool frei, bool probe, bool mit_pflege>
+[[gnu::noinline]] bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
+                                          Zufall_Folge& team_folge)
+{
+    return spieler_tag<frei, probe, mit_pflege>(tag, tt, spnr, ts, platz, team_folge);
+}
+
 // The groups' steps kept from day to day: by difficulty level, the day's direction of unit
 // changes (-1, 0, 1), the league's term (0, -0.5, 0.5), training grounds, the group's kind
 // (visible or not, one type or two) and its types' units (up to 7; more units have none).
@@ -934,7 +948,7 @@ struct Schritte_Tafeln {
         }
         return ohne.get();
     }
-    static constexpr size_t BYTES = (Zufall_Folge::LAENGE + 1) / 2;
+    static constexpr size_t BYTES = Zufall_Folge::LAENGE;
     std::unique_ptr<uint8_t[]> ohne;
 };
 
@@ -977,6 +991,35 @@ struct Kader_Speicher {
         return k;
     }
 };
+
+// A squad's day, player after player in list order. The common player (no care term, form up
+// to 100, room on the cycle for his draws) is trained in place, the sequence kept in registers
+// from one to the next; the others go out of line with a copy of it.
+[[gnu::noinline]] void kader_trainieren(const Tag& tag, const Team_Tag& tt, const Glied* g, const Glied* ende,
+                                        Zufall_Folge& team_folge)
+{
+    Zufall_Folge folge = team_folge;
+    for (; g != ende; ++g) {
+        const int32_t spnr = g->spnr;
+        TS& ts = *g->ts;
+        const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
+        const int32_t stelle = folge.Stelle();
+        if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && Spieler_Daten[spnr].form <= 100) {
+            if (!gepflegt(ts, platz)) {
+                spieler_tag<true>(tag, tt, spnr, ts, -1, folge);
+                continue;
+            }
+            Zufall_Folge f = folge;
+            spieler_trainieren<true, false, true>(tag, tt, spnr, ts, platz, f);
+            folge = f;
+        } else {
+            Zufall_Folge f = folge;
+            spieler_trainieren<false>(tag, tt, spnr, ts, platz, f);
+            folge = f;
+        }
+    }
+    team_folge = folge;
+}
 
 // A team's types for its plan's units (by attribute index) and the day.
 void typen_setzen(Team_Tag& tt, const Tag& tag, Art_Tag_Speicher& speicher, Schritte_Tafeln& schritte_tafeln,
@@ -1145,17 +1188,17 @@ void Spieler_Bewerte_Training(int32_t n)
         Team_Tag_Speicher::Eintrag& eintrag = team_tage.eintraege[static_cast<size_t>(t)];
         Team_Tag& tt = eintrag.tt;
         tt.team = t;
-        tt.summe = 0.0f;
         tt.liga_term = 0.0f;
         tt.einzel = 0;
         tt.einzel_belegt = false;
         const bool frei = freie_tage && Highscore_Punkte_Abziehen(t);
         // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
         uint8_t einheiten[24] = {};
-        for (int32_t i = 0; i < FELD_ARTEN; ++i) {
-            einheiten[i] = frei ? 0 : T_Own[t].training[i];
-            tt.summe += static_cast<float>(einheiten[i]);
-        }
+        // summed as whole numbers: a float sum of so few small ones is exact in any order
+        int32_t summe = 0;
+        if (!frei) std::memcpy(einheiten, T_Own[t].training, FELD_ARTEN);
+        for (int32_t i = 0; i < FELD_ARTEN; ++i) summe += einheiten[i];
+        tt.summe = static_cast<float>(summe);
         for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0 : T_Own[t].training_bytes[i];
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one
@@ -1219,16 +1262,7 @@ void Spieler_Bewerte_Training(int32_t n)
         // the sequence where the club before handed it back, unless something drew since
         Zufall_Folge folge = bisher;
         folge.Uebernehmen(bisher);
-        for (const Glied& g : kader->glieder) {
-            const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(t, g.spnr) : -1;
-            const int32_t stelle = folge.Stelle();
-            if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && Spieler_Daten[g.spnr].form <= 100) {
-                if (!gepflegt(*g.ts, platz)) spieler_trainieren<true>(tag, tt, g.spnr, *g.ts, -1, folge);
-                else spieler_trainieren<true, false, true>(tag, tt, g.spnr, *g.ts, platz, folge);
-            } else {
-                spieler_trainieren<false>(tag, tt, g.spnr, *g.ts, platz, folge);
-            }
-        }
+        kader_trainieren(tag, tt, kader->glieder.data(), kader->glieder.data() + kader->glieder.size(), folge);
         folge.Abgeben();
         bisher = folge;
     }

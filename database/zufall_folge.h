@@ -11,6 +11,7 @@
 // copy draws on from where its original stands (a loop may keep one in registers and hand it
 // back by assignment).
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 #include "platform/zufall.h"
@@ -81,6 +82,8 @@ public:
     // draw from place p reads the seed at p + 1, and one from the cycle's last place leaves
     // the table for the generator's own step.
     int32_t Stelle() const { return static_cast<int32_t>(stelle_); }
+    // Stelle() as an index, for a sequence on the cycle: a table by place needs no widening.
+    size_t Platz() const { return static_cast<size_t>(stelle_); }
     // The draw in lo..hi that reads the seed at place p of the cycle.
     static int32_t Wert(int32_t p, int32_t lo, int32_t hi)
     {
