@@ -61,6 +61,9 @@ bool globale_alias_da = false;
 
 struct Trenner {
     bool t[256];
+    // Characters that only go into the token: no separator, line end, bracket or quote. The
+    // second table is the same within quotes, where separators are text.
+    bool schlicht[2][256];
 };
 
 Trenner trenner_aus(const char* zeichen)
@@ -68,6 +71,11 @@ Trenner trenner_aus(const char* zeichen)
     Trenner tr = {};
     for (const char* p = zeichen; *p; ++p) tr.t[uint8_t(*p)] = true;
     tr.t[uint8_t('\n')] = tr.t[uint8_t('\r')] = true;
+    for (int c = 0; c < 256; ++c) {
+        const bool besonders = c == '\n' || c == '\r' || c == '[' || c == ']' || c == '"';
+        tr.schlicht[0][c] = !besonders && !tr.t[c];
+        tr.schlicht[1][c] = !besonders;
+    }
     return tr;
 }
 
@@ -83,6 +91,39 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
         return true;
     }
     while (e.pos < e.groesse) {
+        // A comment runs to the line's end and changes nothing but the place: it began at a
+        // separator, which ended any token (so none is under way) and left no open quote or
+        // line end behind.
+        if (e.kommentar) {
+            const void* ende = std::memchr(e.text + e.pos, '\n', e.groesse - e.pos);
+            e.pos = ende ? uint32_t(static_cast<const uint8_t*>(ende) - e.text) : e.groesse;
+            if (e.pos >= e.groesse) break;
+        } else if (e.klammer == 0) {
+            // The run of plain characters, as the general steps below would take them one by one
+            // (in locals: the token's bytes could be any of the level's words to the compiler).
+            const bool* schlicht = tr.schlicht[e.quote ? 1 : 0];
+            const uint8_t* const text = e.text;
+            const uint32_t groesse = e.groesse;
+            uint32_t pos = e.pos, summe = e.summe, index = e.index;
+            while (pos < groesse && schlicht[text[pos]]) {
+                const uint8_t c = text[pos];
+                ziel[n++] = char(c);
+                if (summe) {
+                    summe += index * uint32_t(int32_t(int8_t(c)));
+                    ++index;
+                }
+                if (n >= TOKEN_MAX) {
+                    e.pos = pos, e.summe = summe, e.index = index;
+                    ziel[n] = 0;
+                    if (!kopf_probe)
+                        Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
+                    return true;
+                }
+                ++pos;
+            }
+            e.pos = pos, e.summe = summe, e.index = index;
+            if (pos >= groesse) break;
+        }
         uint8_t c = e.text[e.pos];
         bool lf = c == '\n', cr = c == '\r';
         if (lf || cr || (!e.quote && tr.t[c])) {
@@ -322,11 +363,22 @@ const char* Read_Config_Read_Zeile(const char* trenner, bool mit_wert)
 {
     if (tiefe < 0) return "";
     Ebene& e = ebenen[tiefe];
-    Trenner eigene;
     const Trenner* tr = &standard_trenner;
     if (trenner) {
-        eigene = trenner_aus(trenner);
-        tr = &eigene;
+        // A list is read with the same separators item by item: their table is made once.
+        static char eigene_zeichen[16] = {};
+        static Trenner eigene = trenner_aus("");
+        if (std::strlen(trenner) >= sizeof eigene_zeichen) {
+            static Trenner lang;
+            lang = trenner_aus(trenner);
+            tr = &lang;
+        } else {
+            if (std::strcmp(trenner, eigene_zeichen) != 0) {
+                eigene = trenner_aus(trenner);
+                std::strcpy(eigene_zeichen, trenner);
+            }
+            tr = &eigene;
+        }
     }
     e.eintrag_start = e.pos;
     e.wert_zeiger = nullptr;
@@ -348,6 +400,10 @@ int32_t Read_Config_Get_Wert()
     if (tiefe < 0) return 0;
     const char* roh = ebenen[tiefe].wert_zeiger;
     if (!roh) return 1;
+    // A number, as nearly every value is: no word or alias to compare it with.
+    const char* z = roh;
+    while (*z == ' ' || *z == '\t') ++z;
+    if ((*z >= '0' && *z <= '9') || *z == '-' || *z == '+') return zahl(z);
     // Blanks around a value are no part of it, as a number reads past them: the items of a
     // list "1, #NORD ,2" come with the blanks beside the commas.
     char w[READ_CONFIG_TOKEN];
