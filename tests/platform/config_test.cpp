@@ -262,6 +262,7 @@ struct Lese_Modell {
                 else if (klammer == 0) {
                     t += char(c);
                     if (summe) summe += index++ * uint32_t(int32_t(int8_t(c)));
+                    if (t.size() >= READ_CONFIG_TOKEN - 1) return t;
                 }
             }
             ++pos;
@@ -277,12 +278,16 @@ TEST(Config, QuickRunsReadAsCharacterByCharacter)
     // Texts of plain runs, separators, quotes, sections, comments and line ends in every mix,
     // read with the standard and with own separators in turn (also a number list inside).
     const char zeichen[] = {'a', 'B', '7', ' ', ' ', ';', '\t', '\n', '\r', '[', ']', '"', ',', '.', char(0xA0), char(0xE9)};
+    Config_Ordner o;
     uint32_t zustand = 12345;
     for (int lauf = 0; lauf < 300; ++lauf) {
         Lese_Modell m;
-        for (int i = 0; i < 200; ++i) {
+        // Some texts long enough for tokens that overflow.
+        const int laenge = lauf % 50 == 7 ? 7000 : 200;
+        for (int i = 0; i < laenge; ++i) {
             zustand = zustand * 1103515245u + 12345u;
-            m.text += (zustand >> 16) % 3 ? zeichen[(zustand >> 20) % 3] : zeichen[(zustand >> 20) % sizeof zeichen];
+            const bool schlicht = laenge > 200 ? (zustand >> 16) % 500 != 0 : (zustand >> 16) % 3 != 0;
+            m.text += schlicht ? zeichen[(zustand >> 20) % 3] : zeichen[(zustand >> 20) % sizeof zeichen];
         }
         ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
         for (int schritt = 0; schritt < 400; ++schritt) {
@@ -313,4 +318,5 @@ TEST(Config, QuickRunsReadAsCharacterByCharacter)
         }
         Read_Config_Close();
     }
+    EXPECT_FALSE(o.meldungen.empty()) << "overlong tokens were read";
 }
