@@ -105,23 +105,23 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
             const uint8_t* const text = e.text;
             const uint32_t groesse = e.groesse;
             uint32_t pos = e.pos, summe = e.summe, index = e.index;
-            // The run is found first, then copied and summed: at most the room the token has left.
-            const uint32_t platz = uint32_t(TOKEN_MAX - n);
-            const uint32_t grenze = groesse - pos > platz ? pos + platz : groesse;
-            uint32_t ende = pos;
-            while (ende < grenze && schlicht[text[ende]]) ++ende;
-            std::memcpy(ziel + n, text + pos, ende - pos);
-            n += int(ende - pos);
-            // The sum stops for good where it comes to 0.
-            for (uint32_t i = pos; i < ende && summe; ++i) summe += index++ * uint32_t(int32_t(int8_t(text[i])));
-            if (ende - pos == platz) {
-                // The last character starts the next token again.
-                e.pos = ende - 1, e.summe = summe, e.index = index;
-                ziel[n] = 0;
-                if (!kopf_probe) Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
-                return true;
+            while (pos < groesse && schlicht[text[pos]]) {
+                const uint8_t c = text[pos];
+                ziel[n++] = char(c);
+                if (summe) {
+                    summe += index * uint32_t(int32_t(int8_t(c)));
+                    ++index;
+                }
+                if (n >= TOKEN_MAX) {
+                    // The last character starts the next token again.
+                    e.pos = pos, e.summe = summe, e.index = index;
+                    ziel[n] = 0;
+                    if (!kopf_probe)
+                        Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
+                    return true;
+                }
+                ++pos;
             }
-            pos = ende;
             e.pos = pos, e.summe = summe, e.index = index;
             if (pos >= groesse) break;
         }

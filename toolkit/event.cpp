@@ -117,13 +117,6 @@ uint8_t hilfe_einstellung()
     return im_bereich(i, x, y) && Maus_Over_Bild(i->bitmap, i->x, i->y) != 0;
 }
 
-// False only where getroffen is false without asking the picture.
-[[gnu::always_inline]] inline bool beruehrt(const Menue_Icon* i, int32_t x, int32_t y)
-{
-    if (!(i->flags & ICON_PIXELGENAU) || (i->flags & ICON_SLAVE_FEST)) return im_rechteck(i, x, y);
-    return im_bereich(i, x, y);
-}
-
 // True when the held press may fire this icon.
 bool druck_gehoert(const Menue_Icon* i)
 {
@@ -501,22 +494,9 @@ int8_t walk_ende(Schritt& st)
 [[gnu::always_inline]] inline bool ebene(Schritt& st, int32_t p, int8_t* ergebnis)
 {
     Menue_Icon* const* const reihe = Menue_Icons.slot[p];
-    // Below the modal priorities, with no right click to hand on, an icon that is neither the
-    // current one, nor glowing, nor where its hit test could say yes has nothing done for it:
-    // the walk passes it by. What an icon's whole turn may change (the current icon, the modal
-    // state) is read again after it.
-    bool frisch = true, vorbei = false;
-    const Menue_Icon* aktuell = nullptr;
     for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
         Menue_Icon* icon = reihe[s];
         if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
-        if (frisch) {
-            aktuell = Menue_Aktuelles_Icon;
-            vorbei = p <= 19 && !(Menue_Modal_Aktiv && st.tasten == 2 && st.modal);
-            frisch = false;
-        }
-        if (vorbei && icon != aktuell && !(icon->status & ICON_GLUEHT) && !beruehrt(icon, st.x, st.y)) continue;
-        frisch = true;
         if (p > 23 || (p > 19 && !st.oben)) {
             Menue_Modal_Aktiv = 1;
             if (p > 23) st.oben = true;
