@@ -22,9 +22,9 @@ static Rastport* allocate(int32_t width, int32_t height, int32_t depth, uint64_t
     uint64_t mask_size = with_mask ? Grafik_Masken_Groesse(uint32_t(width), uint32_t(height)) : 0;
     uint64_t total = HEADER + extra_front + data_size + mask_size;
     if (data_size > MAX_BLOCK || total > MAX_BLOCK) return nullptr;
-    auto* block = static_cast<uint8_t*>(Mem_Alloc(uint32_t(total), 0));
+    auto* block = static_cast<uint8_t*>(clear ? Mem_Alloc_Clear(uint32_t(total), 0, 0) : Mem_Alloc(uint32_t(total), 0));
     if (!block) return nullptr;
-    std::memset(block, 0, clear ? size_t(total) : size_t(HEADER + extra_front));
+    if (!clear) std::memset(block, 0, size_t(HEADER + extra_front));
     auto* rp = reinterpret_cast<Rastport*>(block);
     rp->width = uint32_t(width);
     rp->height = uint32_t(height);
