@@ -81,8 +81,24 @@ Trenner trenner_aus(const char* zeichen)
 
 const Trenner standard_trenner = trenner_aus(" \xA0;\t");
 
-// Reads one token into `ziel`. False only at the end of the text with nothing read.
-bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
+// What a character is written as: itself, or a keyword's capital.
+struct Abbildung {
+    uint8_t z[256];
+};
+
+constexpr Abbildung abbildung(bool gross)
+{
+    Abbildung a = {};
+    for (int c = 0; c < 256; ++c) a.z[c] = uint8_t(gross && c >= 'a' && c <= 'z' ? c - 32 : c);
+    return a;
+}
+
+constexpr Abbildung wie_gelesen = abbildung(false);
+constexpr Abbildung in_grossbuchstaben = abbildung(true);
+
+// Reads one token into `ziel`, each character as `ab` maps it (the sum takes it as read). False
+// only at the end of the text with nothing read.
+bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende, const Abbildung& ab)
 {
     int n = 0;
     // The keyword before ended at a line feed: this entry has no value.
@@ -107,7 +123,7 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
             uint32_t pos = e.pos, summe = e.summe, index = e.index;
             while (pos < groesse && schlicht[text[pos]]) {
                 const uint8_t c = text[pos];
-                ziel[n++] = char(c);
+                ziel[n++] = char(ab.z[c]);
                 if (summe) {
                     summe += index * uint32_t(int32_t(int8_t(c)));
                     ++index;
@@ -146,7 +162,7 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
             else if (c == ']' && e.klammer > 0) --e.klammer;
             else if (c == '"') e.quote = !e.quote;
             else if (e.klammer == 0) {
-                ziel[n++] = char(c);
+                ziel[n++] = char(ab.z[c]);
                 if (e.summe) {
                     e.summe += e.index * uint32_t(int32_t(int8_t(c)));
                     ++e.index;
@@ -383,12 +399,11 @@ const char* Read_Config_Read_Zeile(const char* trenner, bool mit_wert)
     }
     e.eintrag_start = e.pos;
     e.wert_zeiger = nullptr;
-    if (!token_lesen(e, e.schluessel, *tr, false)) return e.schluessel;
+    // The keyword is read in capitals.
+    if (!token_lesen(e, e.schluessel, *tr, false, in_grossbuchstaben)) return e.schluessel;
     ++e.index;
-    for (char* p = e.schluessel; *p; ++p)
-        if (*p >= 'a' && *p <= 'z') *p = char(*p - 32);
     if (mit_wert) {
-        token_lesen(e, e.wert, *tr, true);
+        token_lesen(e, e.wert, *tr, true, wie_gelesen);
         e.wert_zeiger = e.wert[0] ? e.wert : nullptr;
     } else {
         e.wert_zeiger = e.schluessel;
