@@ -1,7 +1,5 @@
 // The event step: which icon the pointer is on, what a click does, layers, the wheel, the time
 // limit and the pointer shapes; and entering and leaving a manager's turn.
-#include <algorithm>
-#include <iterator>
 #include <utility>
 #include <vector>
 
@@ -19,7 +17,6 @@
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
 #include "toolkit/menue_intern.h"
-#include "toolkit/mausover.h"
 #include "toolkit/screen.h"
 #include "toolkit/ziehen.h"
 #include "umgebung.h"
@@ -630,27 +627,4 @@ TEST_F(Event, AnIconFiledWhileTheStepWalksIsWalkedInTheSameStep)
     EXPECT_TRUE(Menue_Icons.vorhanden[951]);
     EXPECT_EQ(Menue_Aktuelles_Icon, nachgereicht);
     nachgereicht = nullptr;
-}
-
-// The walk passes by icons away from the pointer, but not those that glow with the current one:
-// the whole group glows, wherever its icons lie and whatever priority they have.
-TEST_F(Event, IconsAwayFromThePointerGlowWithTheCurrentOne)
-{
-    Menue_Icon* a = knopf(960, 100, 100, 5);
-    Menue_Icon* b = knopf(961, 400, 300, 3);
-    Menue_Icon* c = knopf(962, 400, 100, 5);
-    Menue_Icon* d = knopf(963, 200, 300, 12);
-    for (Menue_Icon* i : {a, b, c, d}) i->status |= ICON_GLUEHT;
-    a->glow_gruppe = b->glow_gruppe = d->glow_gruppe = 7;
-    c->glow_gruppe = 8;
-    maus(110, 105);
-    for (int k = 0; k < 3; ++k) Menue_Icons_Check(-1);
-    ASSERT_EQ(Menue_Aktuelles_Icon, a);
-    auto glueht = [](const Menue_Icon* i) {
-        return std::find(std::begin(Menue_Glow_Liste), std::end(Menue_Glow_Liste), i) != std::end(Menue_Glow_Liste);
-    };
-    EXPECT_TRUE(glueht(a));
-    EXPECT_TRUE(glueht(b));
-    EXPECT_TRUE(glueht(d));
-    EXPECT_FALSE(glueht(c));
 }
