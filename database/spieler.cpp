@@ -861,6 +861,36 @@ int32_t nation_aus_text(const char* text)
     return land >= 0 ? land : heimat;
 }
 
+// A world names a few dozen nations for thousands of players, and the teams do not change while
+// the players load: each name's nation is looked up once per load (a name whose place is taken
+// by another is simply looked up again).
+struct Nationen_Merker {
+    struct Eintrag {
+        char name[51];
+        int32_t land;
+        bool da;
+    };
+    Eintrag e[256];
+
+    void leeren()
+    {
+        for (Eintrag& x : e) x.da = false;
+    }
+
+    int32_t land(const char* text)
+    {
+        uint32_t h = 2166136261u;
+        for (const char* p = text; *p; ++p) h = (h ^ uint8_t(*p)) * 16777619u;
+        Eintrag& x = e[(h ^ (h >> 8)) & 255];
+        if (x.da && std::strcmp(x.name, text) == 0) return x.land;
+        x.land = nation_aus_text(text);
+        std::snprintf(x.name, sizeof x.name, "%s", text);
+        x.da = std::strcmp(x.name, text) == 0;
+        return x.land;
+    }
+};
+Nationen_Merker nationen_merker;
+
 void vervollstaendigen(int32_t spnr)
 {
     Spieler_Struktur& s = Spieler_Daten[spnr];
@@ -950,6 +980,7 @@ bool Spieler(int32_t datei)
         return rueckfall(letzte_gute_datei == datei ? standard_datei() : letzte_gute_datei);
     }
     int32_t spnr = -1;
+    nationen_merker.leeren();
     // The progress box opens with the count and closes on every way out.
     struct Box {
         int32_t gelesen = 0;
@@ -981,7 +1012,7 @@ bool Spieler(int32_t datei)
         case 4: {
             char land[51];
             std::snprintf(land, sizeof land, "%s", Read_Config_Get_Wert_Text());
-            Spieler_Wert(SP_NATION, spnr, nation_aus_text(land), 1);
+            Spieler_Wert(SP_NATION, spnr, nationen_merker.land(land), 1);
             break;
         }
         case 5: Spieler_Wert(SP_GROESSE, spnr, begrenzt(Read_Config_Get_Wert(), 160, 210), 1); break;

@@ -16,15 +16,15 @@ static uint64_t pixel_bytes(int32_t width, int32_t height, int32_t depth);
 static bool depth_ok(int32_t depth) { return depth == 8 || depth == 15 || depth == 16; }
 
 static Rastport* allocate(int32_t width, int32_t height, int32_t depth, uint64_t data_size,
-                          bool with_mask, uint32_t extra_front)
+                          bool with_mask, uint32_t extra_front, bool clear = true)
 {
     if (width < 0 || height < 0 || !depth_ok(depth)) return nullptr;
     uint64_t mask_size = with_mask ? Grafik_Masken_Groesse(uint32_t(width), uint32_t(height)) : 0;
     uint64_t total = HEADER + extra_front + data_size + mask_size;
     if (data_size > MAX_BLOCK || total > MAX_BLOCK) return nullptr;
-    auto* block = static_cast<uint8_t*>(Mem_Alloc(uint32_t(total), 0));
+    auto* block = static_cast<uint8_t*>(clear ? Mem_Alloc_Clear(uint32_t(total), 0, 0) : Mem_Alloc(uint32_t(total), 0));
     if (!block) return nullptr;
-    std::memset(block, 0, size_t(total));
+    if (!clear) std::memset(block, 0, size_t(HEADER + extra_front));
     auto* rp = reinterpret_cast<Rastport*>(block);
     rp->width = uint32_t(width);
     rp->height = uint32_t(height);
@@ -70,6 +70,11 @@ Rastport* Grafik_Bitmap_Anlegen_Tiefe(int32_t width, int32_t height, int8_t dept
 Rastport* Grafik_Bitmap_Anlegen_Maske(int32_t width, int32_t height, int32_t depth)
 {
     return allocate(width, height, depth, pixel_bytes(width, height, depth), true, 0);
+}
+
+Rastport* Grafik_Bitmap_Anlegen_Ungeloescht(int32_t width, int32_t height, int32_t depth, bool mit_maske)
+{
+    return allocate(width, height, depth, pixel_bytes(width, height, depth), mit_maske, 0, false);
 }
 
 Rastport* Grafik_Bitmap_Anlegen_Gepackt(int32_t width, int32_t height, int32_t depth,

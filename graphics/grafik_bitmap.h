@@ -32,6 +32,9 @@ inline uint32_t Grafik_Masken_Groesse(uint32_t width, uint32_t height)
 Rastport* Grafik_Bitmap_Anlegen(int32_t width, int32_t height, int32_t depth);
 Rastport* Grafik_Bitmap_Anlegen_Tiefe(int32_t width, int32_t height, int8_t depth);
 Rastport* Grafik_Bitmap_Anlegen_Maske(int32_t width, int32_t height, int32_t depth);
+// As Grafik_Bitmap_Anlegen (with a mask plane when `mit_maske`), for a caller that writes every
+// pixel (and every mask byte) at once: those bytes are left as the heap gives them.
+Rastport* Grafik_Bitmap_Anlegen_Ungeloescht(int32_t width, int32_t height, int32_t depth, bool mit_maske);
 // Packed bitmaps: size bytes of packed data at the pixel pointer.
 Rastport* Grafik_Bitmap_Anlegen_Gepackt(int32_t width, int32_t height, int32_t depth,
                                         uint32_t size);

@@ -15,6 +15,8 @@ void* Mem_Alloc(uint32_t size, uint32_t /*tag*/)
 
 void* Mem_Alloc_Clear(uint32_t size, uint32_t tag, uint8_t fill)
 {
+    // Memory fresh from the system is zero already: calloc knows when it need not clear.
+    if (fill == 0) return std::calloc(size ? size : 1, 1);
     void* block = Mem_Alloc(size, tag);
     if (block) std::memset(block, fill, size);
     return block;

@@ -61,6 +61,9 @@ bool globale_alias_da = false;
 
 struct Trenner {
     bool t[256];
+    // Characters that only go into the token: no separator, line end, bracket or quote. The
+    // second table is the same within quotes, where separators are text.
+    bool schlicht[2][256];
 };
 
 Trenner trenner_aus(const char* zeichen)
@@ -68,13 +71,34 @@ Trenner trenner_aus(const char* zeichen)
     Trenner tr = {};
     for (const char* p = zeichen; *p; ++p) tr.t[uint8_t(*p)] = true;
     tr.t[uint8_t('\n')] = tr.t[uint8_t('\r')] = true;
+    for (int c = 0; c < 256; ++c) {
+        const bool besonders = c == '\n' || c == '\r' || c == '[' || c == ']' || c == '"';
+        tr.schlicht[0][c] = !besonders && !tr.t[c];
+        tr.schlicht[1][c] = !besonders;
+    }
     return tr;
 }
 
 const Trenner standard_trenner = trenner_aus(" \xA0;\t");
 
-// Reads one token into `ziel`. False only at the end of the text with nothing read.
-bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
+// What a character is written as: itself, or a keyword's capital.
+struct Abbildung {
+    uint8_t z[256];
+};
+
+constexpr Abbildung abbildung(bool gross)
+{
+    Abbildung a = {};
+    for (int c = 0; c < 256; ++c) a.z[c] = uint8_t(gross && c >= 'a' && c <= 'z' ? c - 32 : c);
+    return a;
+}
+
+constexpr Abbildung wie_gelesen = abbildung(false);
+constexpr Abbildung in_grossbuchstaben = abbildung(true);
+
+// Reads one token into `ziel`, each character as `ab` maps it (the sum takes it as read). False
+// only at the end of the text with nothing read.
+bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende, const Abbildung& ab)
 {
     int n = 0;
     // The keyword before ended at a line feed: this entry has no value.
@@ -83,6 +107,40 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
         return true;
     }
     while (e.pos < e.groesse) {
+        // A comment runs to the line's end and changes nothing but the place: it began at a
+        // separator, which ended any token (so none is under way) and left no open quote or
+        // line end behind.
+        if (e.kommentar) {
+            const void* ende = std::memchr(e.text + e.pos, '\n', e.groesse - e.pos);
+            e.pos = ende ? uint32_t(static_cast<const uint8_t*>(ende) - e.text) : e.groesse;
+            if (e.pos >= e.groesse) break;
+        } else if (e.klammer == 0) {
+            // The run of plain characters, as the general steps below would take them one by one
+            // (in locals: the token's bytes could be any of the level's words to the compiler).
+            const bool* schlicht = tr.schlicht[e.quote ? 1 : 0];
+            const uint8_t* const text = e.text;
+            const uint32_t groesse = e.groesse;
+            uint32_t pos = e.pos, summe = e.summe, index = e.index;
+            while (pos < groesse && schlicht[text[pos]]) {
+                const uint8_t c = text[pos];
+                ziel[n++] = char(ab.z[c]);
+                if (summe) {
+                    summe += index * uint32_t(int32_t(int8_t(c)));
+                    ++index;
+                }
+                if (n >= TOKEN_MAX) {
+                    // The last character starts the next token again.
+                    e.pos = pos, e.summe = summe, e.index = index;
+                    ziel[n] = 0;
+                    if (!kopf_probe)
+                        Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
+                    return true;
+                }
+                ++pos;
+            }
+            e.pos = pos, e.summe = summe, e.index = index;
+            if (pos >= groesse) break;
+        }
         uint8_t c = e.text[e.pos];
         bool lf = c == '\n', cr = c == '\r';
         if (lf || cr || (!e.quote && tr.t[c])) {
@@ -104,7 +162,7 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende)
             else if (c == ']' && e.klammer > 0) --e.klammer;
             else if (c == '"') e.quote = !e.quote;
             else if (e.klammer == 0) {
-                ziel[n++] = char(c);
+                ziel[n++] = char(ab.z[c]);
                 if (e.summe) {
                     e.summe += e.index * uint32_t(int32_t(int8_t(c)));
                     ++e.index;
@@ -322,20 +380,30 @@ const char* Read_Config_Read_Zeile(const char* trenner, bool mit_wert)
 {
     if (tiefe < 0) return "";
     Ebene& e = ebenen[tiefe];
-    Trenner eigene;
     const Trenner* tr = &standard_trenner;
     if (trenner) {
-        eigene = trenner_aus(trenner);
-        tr = &eigene;
+        // A list is read with the same separators item by item: their table is made once.
+        static char eigene_zeichen[16] = {};
+        static Trenner eigene = trenner_aus("");
+        if (std::strlen(trenner) >= sizeof eigene_zeichen) {
+            static Trenner lang;
+            lang = trenner_aus(trenner);
+            tr = &lang;
+        } else {
+            if (std::strcmp(trenner, eigene_zeichen) != 0) {
+                eigene = trenner_aus(trenner);
+                std::strcpy(eigene_zeichen, trenner);
+            }
+            tr = &eigene;
+        }
     }
     e.eintrag_start = e.pos;
     e.wert_zeiger = nullptr;
-    if (!token_lesen(e, e.schluessel, *tr, false)) return e.schluessel;
+    // The keyword is read in capitals.
+    if (!token_lesen(e, e.schluessel, *tr, false, in_grossbuchstaben)) return e.schluessel;
     ++e.index;
-    for (char* p = e.schluessel; *p; ++p)
-        if (*p >= 'a' && *p <= 'z') *p = char(*p - 32);
     if (mit_wert) {
-        token_lesen(e, e.wert, *tr, true);
+        token_lesen(e, e.wert, *tr, true, wie_gelesen);
         e.wert_zeiger = e.wert[0] ? e.wert : nullptr;
     } else {
         e.wert_zeiger = e.schluessel;
@@ -348,6 +416,10 @@ int32_t Read_Config_Get_Wert()
     if (tiefe < 0) return 0;
     const char* roh = ebenen[tiefe].wert_zeiger;
     if (!roh) return 1;
+    // A number, as nearly every value is: no word or alias to compare it with.
+    const char* z = roh;
+    while (*z == ' ' || *z == '\t') ++z;
+    if ((*z >= '0' && *z <= '9') || *z == '-' || *z == '+') return zahl(z);
     // Blanks around a value are no part of it, as a number reads past them: the items of a
     // list "1, #NORD ,2" come with the blanks beside the commas.
     char w[READ_CONFIG_TOKEN];

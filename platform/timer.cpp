@@ -26,6 +26,9 @@ struct Slot {
 };
 
 Slot slots[TIMER_SLOTS];
+// Slots from here on have never been taken since the start: a pass stops there (the pointer's
+// redraw is usually the only routine, and a pass comes every 24 ms).
+std::atomic<int> slots_bis{0};
 std::thread timer_thread;
 std::atomic<bool> started{false};
 std::atomic<uint32_t> running{0}, quit{0}, pause_all{0}, in_pass{0}, suspended{0};
@@ -43,7 +46,9 @@ void wait_while_busy(int slot)
 void run_pass()
 {
     uint32_t now = Timer_Get_Time();
-    for (auto& s : slots) {
+    const int bis = slots_bis.load();
+    for (int i = 0; i < bis; ++i) {
+        Slot& s = slots[i];
         if (!Win95_Eingabe.aktiv.load() || pause_all.load()) break;
         if (!s.active.load() || s.busy.load() || !s.enabled.load()) continue;
         if (int32_t(now - s.last_time.load()) < int32_t(s.interval.load())) continue;
@@ -126,6 +131,7 @@ void Timer_Thread_Start()
         s.active = 0, s.enabled = 0, s.last_time = 0, s.busy = 0, s.interval = 0;
         s.callback = nullptr;
     }
+    slots_bis = 0;
     quit = 0, pause_all = 0, in_pass = 0, suspended = 0;
     priority = 1;
     getaktet = Os_Headless();
@@ -173,6 +179,7 @@ int Timer_Add(Timer_Callback callback, uint32_t interval_ms)
         s.callback = callback;
         s.last_time = Timer_Get_Time();
         s.enabled = 1;
+        if (slots_bis.load() <= i) slots_bis.store(i + 1);
         s.active = 1;  // last: the thread sees a complete slot
         return i;
     }

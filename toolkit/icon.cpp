@@ -184,7 +184,7 @@ Rastport* bitmap_nehmen(int32_t w, int32_t h, int32_t tiefe, bool ganz_gefuellt)
         Grafik_Bitmap_Erneuern(b, ganz_gefuellt);
         return b;
     }
-    return Grafik_Bitmap_Anlegen(w, h, tiefe);
+    return ganz_gefuellt ? Grafik_Bitmap_Anlegen_Ungeloescht(w, h, tiefe, false) : Grafik_Bitmap_Anlegen(w, h, tiefe);
 }
 
 // A new bitmap of the icon's size, prefilled by its face colour.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <map>
 #include <tuple>
 #include <utility>
@@ -24,6 +25,25 @@ std::array<Slave_Rastport, 208> tabelle_1 = Slave_Vorgabe_1;
 std::array<Slave_Rastport, 185> tabelle_2 = Slave_Vorgabe_2;
 std::array<Slave_Rastport, 57> tabelle_3 = Slave_Vorgabe_3;
 Rastport* slots[MENUE_SLAVE_ANZAHL];
+// The slots that hold a picture, a bit each: a menu uses a few dozen of the 450, and every turn
+// walks them to free them.
+uint64_t belegt[(MENUE_SLAVE_ANZAHL + 63) / 64];
+
+void slot_setzen(int32_t n, Rastport* b)
+{
+    slots[n] = b;
+    const uint64_t bit = uint64_t(1) << (n & 63);
+    if (b) belegt[n >> 6] |= bit;
+    else belegt[n >> 6] &= ~bit;
+}
+
+// f(n) for every slot that holds a picture, in ascending order; f may empty slot n.
+template <class F>
+void belegte_slots(F f)
+{
+    for (int32_t w = 0; w < int32_t(std::size(belegt)); ++w)
+        for (uint64_t m = belegt[w]; m; m &= m - 1) f(w * 64 + __builtin_ctzll(m));
+}
 
 bool gueltig(int32_t n) { return n >= 0 && n < MENUE_SLAVE_ANZAHL; }
 
@@ -64,8 +84,8 @@ bool kopierbar(const Rastport* b)
 
 Rastport* kopie(const Rastport* b)
 {
-    Rastport* k = b->mask ? Grafik_Bitmap_Anlegen_Maske(int32_t(b->width), int32_t(b->height), b->depth)
-                          : Grafik_Bitmap_Anlegen(int32_t(b->width), int32_t(b->height), b->depth);
+    // Every pixel and mask byte is copied over: nothing to clear first.
+    Rastport* k = Grafik_Bitmap_Anlegen_Ungeloescht(int32_t(b->width), int32_t(b->height), b->depth, b->mask != nullptr);
     if (!k) return nullptr;
     k->table_depth = b->table_depth;
     std::memcpy(k->pixels, b->pixels, size_t(b->width) * b->height * Grafik_Bytes_Pro_Pixel(b->depth));
@@ -82,7 +102,7 @@ Rastport* ressource_laden(int32_t code)
 
 Rastport* flaeche(int32_t w, int32_t h, uint16_t farbe)
 {
-    Rastport* b = Grafik_Bitmap_Anlegen(w, h, tiefe());
+    Rastport* b = Grafik_Bitmap_Anlegen_Ungeloescht(w, h, tiefe(), false);
     if (b) Grafik_Rechteck_Fuellen(b, 0, 0, w, h, farbe);
     return b;
 }
@@ -150,7 +170,7 @@ Rastport* Menue_Get_Slave_Rastport(int32_t n)
         return nullptr;
     }
     if (d.code >= MENUE_RESSOURCE_CODE) {
-        slots[n] = ressource_laden(d.code);
+        slot_setzen(n, ressource_laden(d.code));
         if (slots[n]) {
             d.breite = int32_t(slots[n]->width);
             d.hoehe = int32_t(slots[n]->height);
@@ -160,7 +180,7 @@ Rastport* Menue_Get_Slave_Rastport(int32_t n)
     uint16_t farbe = Grafik_Farbe(9, 1, 1);
     if (d.farbe >= UI_FARBEN || d.farbe < -1) Print_Fehler("Menue_Get_Slave_Rastport: Farbe illegal !");
     else if (d.farbe >= 0) farbe = uint16_t(UI_Farbtabelle[d.farbe].farbe);
-    slots[n] = flaeche(d.breite, d.hoehe, farbe);
+    slot_setzen(n, flaeche(d.breite, d.hoehe, farbe));
     return slots[n];
 }
 
@@ -208,7 +228,7 @@ void Menue_Change_Slave_Rastport(int32_t n, Slave_Rastport* d)
     umhaengen(vorher, neu);
     Handle_Objekt_Freigeben(vorher);
     Grafik_Bitmap_Freigeben(vorher);
-    slots[n] = neu;
+    slot_setzen(n, neu);
 }
 
 void Menue_Free_Slave_Rastport(int32_t n)
@@ -220,15 +240,17 @@ void Menue_Free_Slave_Rastport(int32_t n)
     if (!slots[n]) return;
     umhaengen(slots[n], nullptr);
     Handle_Objekt_Freigeben(slots[n]);
-    slots[n] = Grafik_Bitmap_Freigeben(slots[n]);
+    slot_setzen(n, Grafik_Bitmap_Freigeben(slots[n]));
 }
 
 int32_t Menue_Slave_Von_Bitmap(const Rastport* bitmap)
 {
     if (!bitmap) return -1;
-    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
-        if (slots[n] == bitmap) return n;
-    return -1;
+    int32_t gefunden = -1;
+    belegte_slots([&](int32_t n) {
+        if (gefunden < 0 && slots[n] == bitmap) gefunden = n;
+    });
+    return gefunden;
 }
 
 void Menue_Slaves_Init()
@@ -243,23 +265,24 @@ void Menue_Slaves_Freigeben(bool alle)
 {
     // As Menue_Free_Slave_Rastport for each, with one walk of the registry for all of them.
     std::vector<const Rastport*> frei;
-    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
-        if (slots[n] && (alle || beschreibung(n).behalten >= 0)) frei.push_back(slots[n]);
+    belegte_slots([&](int32_t n) {
+        if (alle || beschreibung(n).behalten >= 0) frei.push_back(slots[n]);
+    });
     if (frei.empty()) return;
     std::sort(frei.begin(), frei.end());
     Menue_Bitmaps_Vergessen(frei);
-    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
-        if (slots[n] && std::binary_search(frei.begin(), frei.end(), slots[n])) {
+    belegte_slots([&](int32_t n) {
+        if (std::binary_search(frei.begin(), frei.end(), slots[n])) {
             Handle_Objekt_Freigeben(slots[n]);
-            slots[n] = Grafik_Bitmap_Freigeben(slots[n]);
+            slot_setzen(n, Grafik_Bitmap_Freigeben(slots[n]));
         }
+    });
 }
 
 std::vector<std::pair<const Rastport*, int32_t>> Menue_Slave_Bitmaps()
 {
     std::vector<std::pair<const Rastport*, int32_t>> v;
-    for (int32_t n = 0; n < MENUE_SLAVE_ANZAHL; ++n)
-        if (slots[n]) v.emplace_back(slots[n], n);
+    belegte_slots([&](int32_t n) { v.emplace_back(slots[n], n); });
     std::sort(v.begin(), v.end());
     return v;
 }

@@ -289,6 +289,10 @@ static short erwartet(const Eintrag& e)
 
 int Os_Socket_Anzahl() { return int(sockets.size()); }
 
+// Every pump polls: the calls that end at once stay out of the way of the poll's own frame.
+static uint32_t poll_aufrufe = 0;
+static void socket_poll();
+
 void Os_Socket_Poll()
 {
     if (sockets.empty()) return;
@@ -296,10 +300,14 @@ void Os_Socket_Poll()
     // caller waits in their queue, and a loop that pumps fast spends neither a system call nor
     // a reading of the fine clock a pass on them. Headless, where the idle pumps come thousands
     // a tick, only every eighth call reads even the coarse clock.
+    if (lauschende == sockets.size() && poll_aufrufe++ % 8 != 0 && Os_Headless()) return;
+    socket_poll();
+}
+
+[[gnu::noinline]] static void socket_poll()
+{
     static int64_t zuletzt = -1000000000;
-    static uint32_t aufrufe = 0;
     if (lauschende == sockets.size()) {
-        if (aufrufe++ % 8 != 0 && Os_Headless()) return;
         timespec ts{};
         clock_gettime(CLOCK_MONOTONIC_COARSE, &ts);
         const int64_t jetzt = int64_t(ts.tv_sec) * 1000000000 + ts.tv_nsec;

@@ -227,3 +227,96 @@ TEST(Config, LevelsNamesAndFailures)
     EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "");
     EXPECT_EQ(Read_Config_Get_Groesse(), 0u);
 }
+
+namespace {
+
+// The reading rules character by character, as the reader documents them: the model the
+// reader's quicker runs over plain text and comments are checked against.
+struct Lese_Modell {
+    std::string text;
+    size_t pos = 0;
+    int32_t zeile = 1, klammer = 0;
+    bool zeilenende = false, quote = false, kommentar = false;
+    uint32_t summe = 1, index = 0;
+
+    std::string token(const std::string& trenner, bool bis_zeilenende)
+    {
+        std::string t;
+        if (bis_zeilenende && zeilenende) return t;
+        while (pos < text.size()) {
+            const unsigned char c = uint8_t(text[pos]);
+            const bool lf = c == '\n', cr = c == '\r';
+            if (lf || cr || (!quote && trenner.find(char(c)) != std::string::npos)) {
+                if (c == ';') kommentar = true;
+                zeilenende = false;
+                if (lf) kommentar = false, ++zeile, quote = false, zeilenende = true;
+                if (cr) quote = false;
+                ++pos;
+                if ((lf && bis_zeilenende) || !t.empty()) break;
+                continue;
+            }
+            if (!kommentar) {
+                if (c == '[') ++klammer;
+                else if (c == ']' && klammer > 0) --klammer;
+                else if (c == '"') quote = !quote;
+                else if (klammer == 0) {
+                    t += char(c);
+                    if (summe) summe += index++ * uint32_t(int32_t(int8_t(c)));
+                    if (t.size() >= READ_CONFIG_TOKEN - 1) return t;
+                }
+            }
+            ++pos;
+        }
+        return t;
+    }
+};
+
+}  // namespace
+
+TEST(Config, QuickRunsReadAsCharacterByCharacter)
+{
+    // Texts of plain runs, separators, quotes, sections, comments and line ends in every mix,
+    // read with the standard and with own separators in turn (also a number list inside).
+    const char zeichen[] = {'a', 'B', '7', ' ', ' ', ';', '\t', '\n', '\r', '[', ']', '"', ',', '.', char(0xA0), char(0xE9)};
+    Config_Ordner o;
+    uint32_t zustand = 12345;
+    for (int lauf = 0; lauf < 300; ++lauf) {
+        Lese_Modell m;
+        // Some texts long enough for tokens that overflow.
+        const int laenge = lauf % 50 == 7 ? 7000 : 200;
+        for (int i = 0; i < laenge; ++i) {
+            zustand = zustand * 1103515245u + 12345u;
+            const bool schlicht = laenge > 200 ? (zustand >> 16) % 500 != 0 : (zustand >> 16) % 3 != 0;
+            m.text += schlicht ? zeichen[(zustand >> 20) % 3] : zeichen[(zustand >> 20) % sizeof zeichen];
+        }
+        ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
+        for (int schritt = 0; schritt < 400; ++schritt) {
+            const char* eigene = schritt % 3 == 0 ? nullptr : schritt % 3 == 1 ? "," : ".,";
+            const std::string trenner = eigene ? eigene : " \xA0;\t";
+            const bool mit_wert = schritt % 2 == 0;
+            std::string k = m.token(trenner + "\n\r", false);
+            const bool ende = k.empty() && m.pos >= m.text.size();
+            const std::string gelesen = Read_Config_Read_Zeile(eigene, mit_wert);
+            if (!ende) {
+                ++m.index;
+                for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+            }
+            ASSERT_EQ(gelesen, k) << "Lauf " << lauf << ", Schritt " << schritt;
+            if (!ende && mit_wert) {
+                const std::string w = m.token(trenner + "\n\r", true);
+                EXPECT_STREQ(Read_Config_Get_Wert_Text(), w.empty() ? k.c_str() : w.c_str());
+            }
+            if (schritt % 7 == 0) {
+                int32_t z[2] = {};
+                EXPECT_EQ(Read_Config_Parse_Zahlen("3, -4", z, 2), 2);
+                EXPECT_EQ(z[1], -4);
+            }
+            ASSERT_EQ(Read_Config_Get_Summe(), m.summe);
+            ASSERT_EQ(Read_Config_Get_Position(), uint32_t(m.pos));
+            ASSERT_EQ(Read_Config_Get_Zeilennummer(), m.zeilenende ? m.zeile - 1 : m.zeile);
+            if (ende) break;
+        }
+        Read_Config_Close();
+    }
+    EXPECT_FALSE(o.meldungen.empty()) << "overlong tokens were read";
+}

@@ -14,6 +14,25 @@ TEST(Mem, FreeReturnsNullAndClearFills)
     EXPECT_EQ(p, nullptr);
 }
 
+// A cleared block is zero also where the heap hands out memory that was written and freed.
+TEST(Mem, ClearedBlocksAreZeroInMemoryUsedBefore)
+{
+    for (uint32_t n : {0u, 1u, 40u, 5000u, 300000u, 2000000u}) {
+        for (int runde = 0; runde < 3; ++runde) {
+            auto* alt = static_cast<uint8_t*>(Mem_Alloc(n, 0));
+            ASSERT_NE(alt, nullptr);
+            std::memset(alt, 0xAB, n);
+            Mem_Free(alt, 0);
+            auto* p = static_cast<uint8_t*>(Mem_Alloc_Clear(n, 0, 0));
+            ASSERT_NE(p, nullptr) << n;
+            size_t nicht_null = 0;
+            for (uint32_t i = 0; i < n; ++i) nicht_null += p[i] != 0;
+            EXPECT_EQ(nicht_null, 0u) << n;
+            Mem_Free(p, 0);
+        }
+    }
+}
+
 TEST(Mem, GuardedBlockReportsOverrunAndUnderrun)
 {
     EXPECT_EQ(Mem_Alloc_Guarded(0, 0), nullptr);

@@ -213,3 +213,18 @@ TEST_F(Timer_Fixture, SlowFramesInRealTimeLeaveEveryPassAtItsVirtualTime)
     std::lock_guard<std::mutex> lock(log_mutex);
     run_log.clear();
 }
+
+TEST_F(Timer_Fixture, RoutinesInHigherSlotsRunAsTheFirst)
+{
+    // Slots taken one after another and freed below: each routine runs wherever it sits.
+    for (int i = 0; i < 4; ++i) ASSERT_EQ(Timer_Add(nullptr, 10), i);
+    ASSERT_EQ(Timer_Add(count_run, 30), 4);
+    EXPECT_TRUE(wait_for_run(0));
+    EXPECT_EQ(Timer_Remove(4), 1);
+    EXPECT_EQ(Timer_Remove(0), 1);
+    const int vorher = runs.load();
+    let_pass(200);
+    EXPECT_EQ(runs.load(), vorher) << "a removed routine does not run";
+    ASSERT_EQ(Timer_Add(count_run, 30), 0);
+    EXPECT_TRUE(wait_for_run(vorher));
+}

@@ -194,3 +194,31 @@ TEST_F(Slaves, EveryMenuPictureIsACopyOfTheFilesPicture)
     }
     for (Rastport* b : {aus_datei, erstes, zweites}) Grafik_Bitmap_Freigeben(b);
 }
+
+// Slaves on either side of the 64-slot words of the slots' record are found by their bitmaps,
+// listed, freed and made again; a plain one is its colour in every pixel, none left unset.
+TEST_F(Slaves, SlavesAcrossTheWholeTableAreFoundFreedAndMadeAgain)
+{
+    const int32_t nummern[] = {0, 63, 64, 127, 128, 442, 449};
+    int gemacht = 0;
+    for (int runde = 0; runde < 2; ++runde) {
+        for (int32_t n : nummern) {
+            Rastport* b = Menue_Get_Slave_Rastport(n);
+            if (!b) continue;
+            gemacht += runde == 0;
+            EXPECT_EQ(Menue_Slave_Von_Bitmap(b), n);
+            const auto alle = Menue_Slave_Bitmaps();
+            EXPECT_NE(std::find(alle.begin(), alle.end(), std::pair<const Rastport*, int32_t>(b, n)), alle.end()) << n;
+        }
+        Menue_Slaves_Freigeben(true);
+        EXPECT_TRUE(Menue_Slave_Bitmaps().empty());
+    }
+    EXPECT_GE(gemacht, 4);
+    Rastport* flaeche = Menue_Get_Slave_Rastport(442);
+    ASSERT_NE(flaeche, nullptr);
+    const uint16_t farbe = uint16_t(Grafik_Farbe(9, 1, 1));
+    int32_t anders = 0;
+    for (uint32_t y = 0; y < flaeche->height; ++y)
+        for (uint32_t x = 0; x < flaeche->width; ++x) anders += Grafik_Pixel_Lesen(flaeche, int32_t(x), int32_t(y)) != farbe;
+    EXPECT_EQ(anders, 0);
+}
