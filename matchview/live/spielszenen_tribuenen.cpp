@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <emmintrin.h>
+#include <immintrin.h>
 #include <iterator>
 #include <vector>
 
@@ -491,6 +492,33 @@ Fan_Ziel fan_ziel(const Spielszenen_Fenster* f)
     return z;
 }
 
+bool avx2_erlaubt = true;
+
+// A narrow frame's rows of 16 (colours, then the lane mask) onto the page from `basis`, a row
+// of the page `breite` pixels on from the last: a vector of eight for each eight of its `w`.
+void fan_zeilen_sse2(const uint16_t* q, uint16_t* basis, int32_t breite, int32_t w, int32_t h)
+{
+    for (int32_t y = 0; y < h; ++y, q += 2 * ZEILE, basis += breite)
+        for (int32_t k = 0; k < w; k += 8) {
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k));
+            const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + ZEILE + k));
+            __m128i* d = reinterpret_cast<__m128i*>(basis + k);
+            _mm_storeu_si128(d, _mm_or_si128(_mm_and_si128(m, c), _mm_andnot_si128(m, _mm_loadu_si128(d))));
+        }
+}
+
+// The same for frames wider than eight, each row of 16 as one vector: the lanes the SSE2 loop
+// writes, with the values it writes.
+__attribute__((target("avx2"))) void fan_zeilen_avx2(const uint16_t* q, uint16_t* basis, int32_t breite, int32_t h)
+{
+    for (int32_t y = 0; y < h; ++y, q += 2 * ZEILE, basis += breite) {
+        const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q));
+        const __m256i m = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + ZEILE));
+        __m256i* d = reinterpret_cast<__m256i*>(basis);
+        _mm256_storeu_si256(d, _mm256_blendv_epi8(_mm256_loadu_si256(d), c, m));
+    }
+}
+
 // A full-size fan's frame straight onto the page when it lies wholly inside the window; false
 // leaves it to the clipped blitter.
 bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, const Szenerie& sz, int32_t fenster, int32_t tafel,
@@ -525,14 +553,9 @@ bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, cons
     // pixels write back what they read
     const std::vector<uint16_t>& zeilen = b.zeilen[fenster][tafel];
     if (!zeilen.empty() && px + ZEILE <= z.breite) {
-        const uint16_t* q = zeilen.data();
-        for (int32_t y = 0; y < h; ++y, q += 2 * ZEILE, basis += z.breite)
-            for (int32_t k = 0; k < w; k += 8) {
-                const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k));
-                const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + ZEILE + k));
-                __m128i* d = reinterpret_cast<__m128i*>(basis + k);
-                _mm_storeu_si128(d, _mm_or_si128(_mm_and_si128(m, c), _mm_andnot_si128(m, _mm_loadu_si128(d))));
-            }
+        static const bool avx2 = __builtin_cpu_supports("avx2");
+        if (avx2 && avx2_erlaubt && w > 8) fan_zeilen_avx2(zeilen.data(), basis, z.breite, h);
+        else fan_zeilen_sse2(zeilen.data(), basis, z.breite, w, h);
         return true;
     }
     const uint16_t* q = farbig.data();
@@ -573,6 +596,8 @@ bool sichtbar_ab(const Spielszenen_Fenster* f, int32_t sx, int32_t sy)
 }
 
 }  // namespace
+
+void Spielszenen_Zuschauer_Avx2(bool erlaubt) { avx2_erlaubt = erlaubt; }
 
 void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Spielszenen_Zuschauer* z)
 {

@@ -469,3 +469,40 @@ TEST_F(Spielszenen_Tribuenen_Bild, FansAtThePagesRightEdgeMatchTheClippedBlitter
 }
 
 }  // namespace
+
+namespace {
+
+// Fans nine pixels wide go onto the page a row in one wide vector where the processor has one:
+// with it and with two narrow vectors a row the crowd leaves the same pixels, in both
+// orientations, near the page's right edge too, and with colours of 0 among the window's.
+TEST_F(Spielszenen_Tribuenen_Bild, WideAndNarrowFanRowsLeaveTheSamePixels)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    auto r = Spielszenen_Probe_Record(100);
+    r->ansicht_seed = 23;
+    stadion(r.get(), {5, 3, 6, 1, 4, 2}, 95);
+    for (int32_t fall = 0; fall < 4; ++fall) {
+        r->gespiegelt = fall & 1;
+        r->ansicht_x = fall & 1 ? 1500 : 200, r->ansicht_y = fall & 2 ? 60 : 0;
+        std::vector<uint16_t> bild[2];
+        for (int32_t breit = 0; breit < 2; ++breit) {
+            Spielszenen_Zuschauer_Avx2(breit == 1);
+            bild[breit] = ganz_und_geschnitten(
+                [&](Spielszenen_Fenster& g) {
+                    g.spiel = 100, g.record = r.get(), g.breite = 603, g.hoehe = 450;
+                    for (int32_t i = 1; i < 256; ++i) g.farben[i] = fall >= 2 && i % 4 == 0 ? 0 : uint16_t(0x0821 + 31 * i);
+                    Spielszenen_Tribuenen_Laden(&g, r.get());
+                },
+                [&](Spielszenen_Fenster& g) {
+                    for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Zuschauer_Zeichnen(&g, r.get(), b);
+                },
+                1000, "case " + std::to_string(fall) + (breit ? " wide" : " narrow"), fall >= 2 ? 640 - 603 : 5);
+        }
+        EXPECT_EQ(bild[0], bild[1]) << fall;
+    }
+    Spielszenen_Zuschauer_Avx2(true);
+    Spielszenen_Szenerie_Freigeben();
+    Spielszenen_Grafik_Freigeben();
+}
+
+}  // namespace
