@@ -32,6 +32,20 @@ struct Bitmap {
     uint16_t& at(int x, int y) { return px16(rp)[y * int(rp->width) + x]; }
 };
 
+// A page of memory followed by one that can be neither read nor written: `ende` is the end of
+// the usable page (null where the pages are not to be had).
+struct Schutzseite {
+    long seite = sysconf(_SC_PAGESIZE);
+    void* block = mmap(nullptr, size_t(2 * seite), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    uint16_t* ende = block != MAP_FAILED && mprotect(static_cast<uint8_t*>(block) + seite, size_t(seite), PROT_NONE) == 0
+                         ? reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(block) + seite)
+                         : nullptr;
+    ~Schutzseite()
+    {
+        if (block != MAP_FAILED) munmap(block, size_t(2 * seite));
+    }
+};
+
 }  // namespace
 
 TEST(Asm, ConversionMemmoveAndRunLengthRows)
@@ -560,11 +574,9 @@ TEST(PixelLoops, MixMatchesThePixelByPixelFormula)
 // read (the page behind them is unreadable), at every width below a vector.
 TEST(PixelLoops, MixReadsNothingBehindTheLastPixel)
 {
-    const long seite = sysconf(_SC_PAGESIZE);
-    void* block = mmap(nullptr, size_t(2 * seite), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(block, MAP_FAILED);
-    ASSERT_EQ(mprotect(static_cast<uint8_t*>(block) + seite, size_t(seite), PROT_NONE), 0);
-    auto* ende = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(block) + seite);
+    const Schutzseite schutz;
+    ASSERT_NE(schutz.ende, nullptr);
+    uint16_t* ende = schutz.ende;
     for (int w = 1; w <= 9; ++w)
         for (auto auswahl : {Pixel_Auswahl::Alle, Pixel_Auswahl::Schluessel}) {
             const int h = 3;
@@ -588,7 +600,6 @@ TEST(PixelLoops, MixReadsNothingBehindTheLastPixel)
                                 Null_Regel::Wenn_Quelle);
             EXPECT_TRUE(std::equal(auch.begin(), auch.end(), ziel)) << w;
         }
-    munmap(block, size_t(2 * seite));
 }
 
 // A long run (a whole screen and more) is filled through its first and last pixels, whatever the
@@ -623,11 +634,9 @@ TEST(PixelLoops, LongFillRunsEndExactlyAtTheirPixels)
 // behind it), on the source's side and on the destination's.
 TEST(Blit, NarrowRowsCopyExactlyTheirPixels)
 {
-    const long seite = sysconf(_SC_PAGESIZE);
-    void* block = mmap(nullptr, size_t(2 * seite), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(block, MAP_FAILED);
-    ASSERT_EQ(mprotect(static_cast<uint8_t*>(block) + seite, size_t(seite), PROT_NONE), 0);
-    auto* ende = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(block) + seite);
+    const Schutzseite schutz;
+    ASSERT_NE(schutz.ende, nullptr);
+    uint16_t* ende = schutz.ende;
     constexpr int B = 48;  // both bitmaps' width
     for (int w = 1; w <= 40; ++w)
         for (int x0 = 0; x0 < 4; ++x0)
@@ -642,5 +651,4 @@ TEST(Blit, NarrowRowsCopyExactlyTheirPixels)
                 for (int i = 0; i < n; ++i)
                     ASSERT_EQ(dst[i], i % B >= x0 && i % B < x0 + w ? uint16_t(i + 1) : 0xABCD) << w << " " << x0 << " " << i;
             }
-    munmap(block, size_t(2 * seite));
 }
