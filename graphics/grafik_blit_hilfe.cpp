@@ -1,6 +1,7 @@
 #include "graphics/grafik_blit_hilfe.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "graphics/grafik_screen.h"
@@ -170,6 +171,14 @@ int32_t Grafik_Sprite_Seite(const Grafik_Sprite_Daten& s, uint16_t* ziel, int32_
                     zeile[xx] = farben[i];
                     ++geschrieben;
                 }
+            });
+    } else if (eintrag && teil == 1) {
+        // the stored runs hold only pixels other than 0: each run is copied as it stands
+        for (int32_t yy = y0; yy < y1; ++yy, zeile += ziel_breite, quelle += zeilen_schritt)
+            stuecke(yy, [&](int32_t von, int32_t bis) {
+                if (von >= bis) return;
+                std::memcpy(zeile + von, b16 + quelle + size_t(von), size_t(bis - von) * sizeof(uint16_t));
+                geschrieben += bis - von;
             });
     } else {
         for (int32_t yy = y0; yy < y1; ++yy, zeile += ziel_breite, quelle += zeilen_schritt)

@@ -148,6 +148,31 @@ void with_format(int32_t format, F f)
 
 }  // namespace
 
+// One row of 1 to 32 pixels between distinct rows.
+static void zeile_kurz(uint16_t* dst, const uint16_t* src, int32_t w)
+{
+    // the first and the last piece of a size overlap where the row is not a multiple of it;
+    // both are read before either is written, so the pieces may share pixels
+    auto stuecke = [&](auto wort) {
+        using T = decltype(wort);
+        const size_t n = size_t(w) * 2, k = sizeof(T);
+        T a, b;
+        std::memcpy(&a, src, k), std::memcpy(&b, reinterpret_cast<const uint8_t*>(src) + n - k, k);
+        std::memcpy(dst, &a, k), std::memcpy(reinterpret_cast<uint8_t*>(dst) + n - k, &b, k);
+    };
+    struct Sechzehn {
+        uint64_t a, b;
+    };
+    struct Zweiunddreissig {
+        uint64_t a, b, c, d;
+    };
+    if (w >= 16) stuecke(Zweiunddreissig{});
+    else if (w >= 8) stuecke(Sechzehn{});
+    else if (w >= 4) stuecke(uint64_t{});
+    else if (w >= 2) stuecke(uint32_t{});
+    else if (w == 1) *dst = *src;
+}
+
 int Grafik_Blit_16_Zeilen(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
                           int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
 {
@@ -155,6 +180,13 @@ int Grafik_Blit_16_Zeilen(const uint16_t* src, int32_t sx, int32_t sy, int32_t w
     // Whole rows of equally wide distinct bitmaps lie back to back: one block.
     if (w == sw && w == dw && src != dst) {
         std::memcpy(dst + size_t(dy) * dw, src + size_t(sy) * sw, size_t(w) * h * 2);
+        return 1;
+    }
+    // Narrow rows of distinct bitmaps (the frame's edges beside a window, a few pixels across
+    // each of hundreds of rows): each row in two overlapping moves, without a call a row.
+    if (src != dst && w <= 32) {
+        for (int32_t row = 0; row < h; ++row)
+            zeile_kurz(dst + size_t(dy + row) * dw + dx, src + size_t(sy + row) * sw + sx, w);
         return 1;
     }
     // Rows in order top to bottom; memmove keeps a bitmap blitted onto itself sound.

@@ -104,6 +104,9 @@ void Spielszenen_Zuschauer_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
 void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster* f, Spielfeld_Record* r, Spielszenen_Zuschauer* z);
 bool Spielszenen_Zuschauer_Sichtbar(const Spielszenen_Fenster* f, const Spielfeld_Record* r, const Spielszenen_Zuschauer* z);
 void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block);
+// Whether frames wider than eight pixels go onto the page a row in one AVX2 vector where the
+// processor has it (the default); off, two SSE2 vectors a row, the same pixels.
+void Spielszenen_Zuschauer_Avx2(bool erlaubt);
 void Spielszenen_Werbung_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t position);
 bool Spielszenen_Abschnitt_Sichtbar(const Spielszenen_Fenster* f, const Spielfeld_Record* r, int32_t abschnitt);
 // Pass 0 before the figures, pass 1 (the near stands' fans) after them.

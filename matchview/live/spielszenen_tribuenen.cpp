@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstring>
 #include <emmintrin.h>
+#include <immintrin.h>
 #include <iterator>
 #include <vector>
 
@@ -491,8 +492,35 @@ Fan_Ziel fan_ziel(const Spielszenen_Fenster* f)
     return z;
 }
 
-// A full-size fan's frame straight onto the page when it lies wholly inside the window; false
-// leaves it to the clipped blitter.
+bool avx2_erlaubt = true;
+
+// A narrow frame's rows of 16 (colours, then the lane mask) onto the page from `basis`, a row
+// of the page `breite` pixels on from the last: a vector of eight for each eight of its `w`.
+void fan_zeilen_sse2(const uint16_t* q, uint16_t* basis, int32_t breite, int32_t w, int32_t h)
+{
+    for (int32_t y = 0; y < h; ++y, q += 2 * ZEILE, basis += breite)
+        for (int32_t k = 0; k < w; k += 8) {
+            const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k));
+            const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + ZEILE + k));
+            __m128i* d = reinterpret_cast<__m128i*>(basis + k);
+            _mm_storeu_si128(d, _mm_or_si128(_mm_and_si128(m, c), _mm_andnot_si128(m, _mm_loadu_si128(d))));
+        }
+}
+
+// The same for frames wider than eight, each row of 16 as one vector: the lanes the SSE2 loop
+// writes, with the values it writes.
+__attribute__((target("avx2"))) void fan_zeilen_avx2(const uint16_t* q, uint16_t* basis, int32_t breite, int32_t h)
+{
+    for (int32_t y = 0; y < h; ++y, q += 2 * ZEILE, basis += breite) {
+        const __m256i c = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q));
+        const __m256i m = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(q + ZEILE));
+        __m256i* d = reinterpret_cast<__m256i*>(basis);
+        _mm256_storeu_si256(d, _mm256_blendv_epi8(_mm256_loadu_si256(d), c, m));
+    }
+}
+
+// A full-size fan's frame straight onto the page when it lies inside the window (by rows of 16
+// also one the window's top or bottom edge cuts); false leaves it to the clipped blitter.
 bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, const Szenerie& sz, int32_t fenster, int32_t tafel,
                 int32_t x, int32_t y)
 {
@@ -500,7 +528,9 @@ bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, cons
     if (!z.pixel || !s || s->depth != 8 || !farben || k >= FAN_BILDER || s->width <= 0 || s->height <= 0) return false;
     const int32_t w = s->width, h = s->height;
     const int32_t px = z.ox + x + (s->mirrored ? -(w + s->x_offset) : s->x_offset), py = z.oy + y + s->y_offset;
-    if (px < z.x0 || py < z.y0 || px + w > z.x1 || py + h > z.y1) return false;
+    // a frame the window's top or bottom edge cuts goes on by its rows inside the window
+    const int32_t von = std::max(z.y0 - py, 0), bis = std::min(z.y1 - py, h);
+    if (px < z.x0 || px + w > z.x1 || von >= bis) return false;
     if (!z.gemeldet) Grafik_Seite_Beschrieben(z.seite), z.gemeldet = true;
     Fan_Bild& b = fan_bild_von(reihe, k, s);
     std::vector<uint16_t>& farbig = b.farbig[fenster][tafel];
@@ -520,21 +550,20 @@ bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, cons
                     zeile[0] = c, zeile[ZEILE] = c ? 0xFFFF : 0;
                 }
     }
-    uint16_t* basis = z.pixel + size_t(py) * size_t(z.breite) + size_t(px);
     // whole rows of 16 where the page's row has room for them; the lanes outside the frame's
     // pixels write back what they read
     const std::vector<uint16_t>& zeilen = b.zeilen[fenster][tafel];
     if (!zeilen.empty() && px + ZEILE <= z.breite) {
-        const uint16_t* q = zeilen.data();
-        for (int32_t y = 0; y < h; ++y, q += 2 * ZEILE, basis += z.breite)
-            for (int32_t k = 0; k < w; k += 8) {
-                const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k));
-                const __m128i m = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + ZEILE + k));
-                __m128i* d = reinterpret_cast<__m128i*>(basis + k);
-                _mm_storeu_si128(d, _mm_or_si128(_mm_and_si128(m, c), _mm_andnot_si128(m, _mm_loadu_si128(d))));
-            }
+        static const bool avx2 = __builtin_cpu_supports("avx2");
+        const uint16_t* q = zeilen.data() + size_t(von) * 2 * ZEILE;
+        uint16_t* erste = z.pixel + size_t(py + von) * size_t(z.breite) + size_t(px);
+        if (avx2 && avx2_erlaubt && w > 8) fan_zeilen_avx2(q, erste, z.breite, bis - von);
+        else fan_zeilen_sse2(q, erste, z.breite, w, bis - von);
         return true;
     }
+    // by runs only a frame wholly inside the window; a cut one is the clipped blitter's
+    if (von > 0 || bis < h) return false;
+    uint16_t* basis = z.pixel + size_t(py) * size_t(z.breite) + size_t(px);
     const uint16_t* q = farbig.data();
     if (b.farbig_luecken[fenster][tafel]) {
         for (const Fan_Bild::Lauf& l : b.laeufe) {
@@ -566,13 +595,27 @@ void fenster_ursprung(const Spielszenen_Fenster* f, const Spielfeld_Record* r, i
     *ox = -sx, *oy = -sy;
 }
 
-bool sichtbar_ab(const Spielszenen_Fenster* f, int32_t sx, int32_t sy)
+// Where a fan's place (window-relative, at the window's size) lets it be drawn: x0 .. x1 - 1,
+// y0 .. y1 - 1.
+struct Sicht {
+    int32_t x0, x1, y0, y1;
+};
+
+Sicht sicht_von(const Spielszenen_Fenster* f)
 {
     const int32_t rand = f->groesse == 1 ? 320 : 0;
-    return sx >= -4 - rand && sx < f->breite + rand + 4 && sy >= -8 && sy < f->hoehe + 2;
+    return {-4 - rand, f->breite + rand + 4, -8, f->hoehe + 2};
+}
+
+bool sichtbar_ab(const Spielszenen_Fenster* f, int32_t sx, int32_t sy)
+{
+    const Sicht s = sicht_von(f);
+    return sx >= s.x0 && sx < s.x1 && sy >= s.y0 && sy < s.y1;
 }
 
 }  // namespace
+
+void Spielszenen_Zuschauer_Avx2(bool erlaubt) { avx2_erlaubt = erlaubt; }
 
 void Spielszenen_Zuschauer_Bewegen(Spielszenen_Fenster*, Spielfeld_Record* r, Spielszenen_Zuschauer* z)
 {
@@ -604,9 +647,13 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
     int32_t ox, oy;
     fenster_ursprung(f, r, &ox, &oy);
     Fan_Ziel direkt = voll ? fan_ziel(f) : Fan_Ziel{};
+    // the visibility cut moved to the picture's places once for the block: the fans' steps
+    // write the crowd, which would have the window's size read again for every fan
+    const Sicht sicht = sicht_von(f);
+    const int32_t x0 = sicht.x0 + ox, x1 = sicht.x1 + ox, y0 = sicht.y0 + oy, y1 = sicht.y1 + oy;
     for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
         Spielszenen_Zuschauer& z = sz.zuschauer[i];
-        if (sichtbar_ab(f, z.x - ox, z.y - oy)) {
+        if (z.x >= x0 && z.x < x1 && z.y >= y0 && z.y < y1) {
             const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
             const int32_t n = bilder_je_reihe[reihe], alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
             Rle_Sprite** bilder = Spielszenen_Grafik.zuschauer[reihe];

@@ -32,6 +32,20 @@ struct Bitmap {
     uint16_t& at(int x, int y) { return px16(rp)[y * int(rp->width) + x]; }
 };
 
+// A page of memory followed by one that can be neither read nor written: `ende` is the end of
+// the usable page (null where the pages are not to be had).
+struct Schutzseite {
+    long seite = sysconf(_SC_PAGESIZE);
+    void* block = mmap(nullptr, size_t(2 * seite), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    uint16_t* ende = block != MAP_FAILED && mprotect(static_cast<uint8_t*>(block) + seite, size_t(seite), PROT_NONE) == 0
+                         ? reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(block) + seite)
+                         : nullptr;
+    ~Schutzseite()
+    {
+        if (block != MAP_FAILED) munmap(block, size_t(2 * seite));
+    }
+};
+
 }  // namespace
 
 TEST(Asm, ConversionMemmoveAndRunLengthRows)
@@ -560,11 +574,9 @@ TEST(PixelLoops, MixMatchesThePixelByPixelFormula)
 // read (the page behind them is unreadable), at every width below a vector.
 TEST(PixelLoops, MixReadsNothingBehindTheLastPixel)
 {
-    const long seite = sysconf(_SC_PAGESIZE);
-    void* block = mmap(nullptr, size_t(2 * seite), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    ASSERT_NE(block, MAP_FAILED);
-    ASSERT_EQ(mprotect(static_cast<uint8_t*>(block) + seite, size_t(seite), PROT_NONE), 0);
-    auto* ende = reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(block) + seite);
+    const Schutzseite schutz;
+    ASSERT_NE(schutz.ende, nullptr);
+    uint16_t* ende = schutz.ende;
     for (int w = 1; w <= 9; ++w)
         for (auto auswahl : {Pixel_Auswahl::Alle, Pixel_Auswahl::Schluessel}) {
             const int h = 3;
@@ -588,7 +600,6 @@ TEST(PixelLoops, MixReadsNothingBehindTheLastPixel)
                                 Null_Regel::Wenn_Quelle);
             EXPECT_TRUE(std::equal(auch.begin(), auch.end(), ziel)) << w;
         }
-    munmap(block, size_t(2 * seite));
 }
 
 // A long run (a whole screen and more) is filled through its first and last pixels, whatever the
@@ -615,4 +626,29 @@ TEST(PixelLoops, LongFillRunsEndExactlyAtTheirPixels)
     EXPECT_EQ(b.at(0, 3), 0xF00F);
     EXPECT_EQ(b.at(639, 472), 0xF00F);
     EXPECT_EQ(b.at(0, 473), 0x1234);
+}
+
+// Rows of up to 32 pixels between two bitmaps (the frame's edges beside a window) are copied in
+// overlapping pieces: every width gives exactly the source's pixels and leaves those beside them,
+// also where the rectangle's last row ends at the end of its memory (nothing read or written
+// behind it), on the source's side and on the destination's.
+TEST(Blit, NarrowRowsCopyExactlyTheirPixels)
+{
+    const Schutzseite schutz;
+    ASSERT_NE(schutz.ende, nullptr);
+    uint16_t* ende = schutz.ende;
+    constexpr int B = 48;  // both bitmaps' width
+    for (int w = 1; w <= 40; ++w)
+        for (int x0 = 0; x0 < 4; ++x0)
+            for (int richtung = 0; richtung < 2; ++richtung) {
+                const int n = 2 * B + x0 + w;  // three rows, up to the rectangle's last pixel
+                uint16_t* hinten = ende - n;
+                uint16_t* vorn = ende - 1024;
+                uint16_t* src = richtung ? vorn : hinten;
+                uint16_t* dst = richtung ? hinten : vorn;
+                for (int i = 0; i < n; ++i) src[i] = uint16_t(i + 1), dst[i] = 0xABCD;
+                ASSERT_EQ(Grafik_Blit_16_Zeilen(src, x0, 0, w, 3, B, dst, x0, 0, B), 1);
+                for (int i = 0; i < n; ++i)
+                    ASSERT_EQ(dst[i], i % B >= x0 && i % B < x0 + w ? uint16_t(i + 1) : 0xABCD) << w << " " << x0 << " " << i;
+            }
 }

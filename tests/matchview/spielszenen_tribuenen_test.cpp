@@ -88,6 +88,42 @@ std::vector<uint16_t> ganz_und_geschnitten(const std::function<void(Spielszenen_
     return bild[0];
 }
 
+// The crowd of record 100 in a full-size window, as ganz_und_geschnitten draws and checks it:
+// the window's colours run from `basis` in steps of `schritt`, every `null_alle`-th of them 0
+// (none where it is 0).
+std::vector<uint16_t> menge_ganz_und_geschnitten(Spielfeld_Record* r, int32_t null_alle, uint16_t basis, int32_t schritt,
+                                                 const std::string& fall, int32_t ganz_x)
+{
+    return ganz_und_geschnitten(
+        [&](Spielszenen_Fenster& g) {
+            g.spiel = 100, g.record = r, g.breite = 603, g.hoehe = 450;
+            for (int32_t i = 1; i < 256; ++i)
+                g.farben[i] = null_alle > 0 && i % null_alle == 0 ? 0 : uint16_t(basis + schritt * i);
+            Spielszenen_Tribuenen_Laden(&g, r);
+        },
+        [&](Spielszenen_Fenster& g) {
+            for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Zuschauer_Zeichnen(&g, r, b);
+        },
+        1000, fall, ganz_x);
+}
+
+// A crowd in five stands of 95 % from the view seed `saat`, in each orientation and at two
+// camera places, handed to `pruefen` case by case (0 to 3: bit 0 mirrored, bit 1 lower).
+void vier_faelle(int32_t saat, const std::function<void(Spielfeld_Record*, int32_t)>& pruefen)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    auto r = Spielszenen_Probe_Record(100);
+    r->ansicht_seed = saat;
+    stadion(r.get(), {5, 3, 6, 1, 4, 2}, 95);
+    for (int32_t fall = 0; fall < 4; ++fall) {
+        r->gespiegelt = fall & 1;
+        r->ansicht_x = fall & 1 ? 1500 : 200, r->ansicht_y = fall & 2 ? 60 : 0;
+        pruefen(r.get(), fall);
+    }
+    Spielszenen_Szenerie_Freigeben();
+    Spielszenen_Grafik_Freigeben();
+}
+
 TEST(Spielszenen_Tribuenen, PictureNumbersCoverEveryFormOnceAndReadBack)
 {
     std::set<int32_t> ids;
@@ -446,26 +482,27 @@ TEST_F(Spielszenen_Tribuenen_Bild, FansDrawnStraightMatchTheClippedBlitterAndFol
 // the clipped blitter gives, in each orientation and with colours of 0 among the window's.
 TEST_F(Spielszenen_Tribuenen_Bild, FansAtThePagesRightEdgeMatchTheClippedBlitter)
 {
-    ASSERT_TRUE(Spielszenen_Grafik_Laden());
-    auto r = Spielszenen_Probe_Record(100);
-    r->ansicht_seed = 11;
-    stadion(r.get(), {5, 3, 6, 1, 4, 2}, 95);
-    for (int32_t fall = 0; fall < 4; ++fall) {
-        r->gespiegelt = fall & 1;
-        r->ansicht_x = fall & 1 ? 1500 : 200, r->ansicht_y = fall & 2 ? 60 : 0;
-        ganz_und_geschnitten(
-            [&](Spielszenen_Fenster& g) {
-                g.spiel = 100, g.record = r.get(), g.breite = 603, g.hoehe = 450;
-                for (int32_t i = 1; i < 256; ++i) g.farben[i] = fall >= 2 && i % 5 == 0 ? 0 : uint16_t(0x0840 + 29 * i);
-                Spielszenen_Tribuenen_Laden(&g, r.get());
-            },
-            [&](Spielszenen_Fenster& g) {
-                for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Zuschauer_Zeichnen(&g, r.get(), b);
-            },
-            1000, "case " + std::to_string(fall), 640 - 603);
-    }
-    Spielszenen_Szenerie_Freigeben();
-    Spielszenen_Grafik_Freigeben();
+    vier_faelle(11, [](Spielfeld_Record* r, int32_t fall) {
+        menge_ganz_und_geschnitten(r, fall >= 2 ? 5 : 0, 0x0840, 29, "case " + std::to_string(fall), 640 - 603);
+    });
+}
+
+// Fans nine pixels wide go onto the page a row in one wide vector where the processor has one:
+// with it and with two narrow vectors a row the crowd leaves the same pixels, in both
+// orientations, near the page's right edge too, and with colours of 0 among the window's.
+TEST_F(Spielszenen_Tribuenen_Bild, WideAndNarrowFanRowsLeaveTheSamePixels)
+{
+    vier_faelle(23, [](Spielfeld_Record* r, int32_t fall) {
+        std::vector<uint16_t> bild[2];
+        for (int32_t breit = 0; breit < 2; ++breit) {
+            Spielszenen_Zuschauer_Avx2(breit == 1);
+            bild[breit] = menge_ganz_und_geschnitten(r, fall >= 2 ? 4 : 0, 0x0821, 31,
+                                                     "case " + std::to_string(fall) + (breit ? " wide" : " narrow"),
+                                                     fall >= 2 ? 640 - 603 : 5);
+        }
+        Spielszenen_Zuschauer_Avx2(true);
+        EXPECT_EQ(bild[0], bild[1]) << fall;
+    });
 }
 
 }  // namespace
