@@ -31,7 +31,8 @@ int32_t anteil(int64_t eigen, int64_t summe)
 
 // x / d as C++ divides, for d >= 1. The rows' counts are small: for 0 <= x < 2^32 and d up to 64
 // the quotient is the high half of x times d's reciprocal rounded up (exact for every such x),
-// without the division's long wait.
+// without the division's long wait. A row's values share their count: its reciprocal is looked
+// up once.
 struct Kehrwerte {
     uint64_t k[65] = {};
     constexpr Kehrwerte()
@@ -41,12 +42,18 @@ struct Kehrwerte {
 };
 constexpr Kehrwerte KEHRWERTE;
 
-int64_t geteilt(int64_t x, int64_t d)
-{
-    if (x >= 0 && x <= int64_t(UINT32_MAX) && d >= 2 && d <= 64)
-        return int64_t((static_cast<unsigned __int128>(KEHRWERTE.k[d]) * uint64_t(x)) >> 64);
-    return d == 1 ? x : x / d;
-}
+struct Teiler {
+    int64_t d;
+    uint64_t k;  // 0 where d has no reciprocal in the table
+    explicit Teiler(int64_t teiler) : d(teiler), k(uint64_t(teiler - 2) <= 62 ? KEHRWERTE.k[teiler] : 0) {}
+    int64_t operator()(int64_t x) const
+    {
+        if (k && uint64_t(x) <= UINT32_MAX) return int64_t((static_cast<unsigned __int128>(k) * uint64_t(x)) >> 64);
+        return d == 1 ? x : x / d;
+    }
+};
+
+int64_t geteilt(int64_t x, int64_t d) { return Teiler(d)(x); }
 
 }  // namespace
 
@@ -134,6 +141,99 @@ auto liste_von(int32_t team)
     };
 }
 
+// A player's part in the all-lines matrix: his line, his three group values and their mean. It
+// follows from his favourite place and his nine attributes alone, so it is kept beside the very
+// values it was worked out from and holds while they stand: most players come through a day's
+// training unchanged, and the daily averages, the tactics and the match days ask for the same
+// squads over and over. A player number beyond the table gets a row on its first question.
+struct Anteil {
+    int16_t attribute[9];
+    int16_t pos;
+    int32_t wert[4];  // the three group values and their mean
+    int8_t art = -1;  // the line 0..3; -1 while nothing is kept
+};
+std::vector<Anteil> anteile;
+
+bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
+{
+    static_assert(sizeof s.attribute == 18 && sizeof a.attribute == 18);
+    uint64_t x[2], y[2];
+    uint16_t x8, y8;
+    std::memcpy(x, a.attribute, 16);
+    std::memcpy(y, s.attribute, 16);
+    std::memcpy(&x8, a.attribute + 8, 2);
+    std::memcpy(&y8, s.attribute + 8, 2);
+    return a.art >= 0 && a.pos == pos && ((x[0] ^ y[0]) | (x[1] ^ y[1]) | uint64_t(x8 ^ y8)) == 0;
+}
+
+// The part of player p (a number within the records) worked out anew into his row, for values
+// that moved; null for a favourite place beyond the four lines.
+[[gnu::noinline]] const Anteil* anteil_neu(int32_t p, Anteil& a)
+{
+    const Spieler_Struktur& s = Spieler_Daten[p];
+    const int16_t pos = Spieler_Fix_Daten[p].lieblingspos;
+    const int32_t art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+    if (art < 0 || art > 3) return nullptr;
+    int32_t w0, w1, w2;
+    if (art == 0) {
+        w0 = w1 = w2 = s.attribute[0];
+    } else {
+        w0 = Spieler_Gruppen_Wert(s, 0);
+        w1 = Spieler_Gruppen_Wert(s, 3);
+        w2 = Spieler_Gruppen_Wert(s, 6);
+    }
+    std::memcpy(a.attribute, s.attribute, sizeof a.attribute);
+    a.pos = pos;
+    a.wert[0] = w0;
+    a.wert[1] = w1;
+    a.wert[2] = w2;
+    a.wert[3] = (w0 + w1 + w2) / 3;
+    a.art = static_cast<int8_t>(art);
+    return &a;
+}
+
+[[gnu::always_inline]] inline const Anteil* anteil_von(int32_t p)
+{
+    Anteil& a = anteile[static_cast<size_t>(p)];
+    if (anteil_steht(a, Spieler_Daten[p], Spieler_Fix_Daten[p].lieblingspos)) return &a;
+    return anteil_neu(p, a);
+}
+
+// The matrix from the four lines' sums (columns 0-2 and 4) and counts, as abschliessen(255, 0)
+// makes it: each line's means, and the whole team's row from the means weighted by the counts.
+// The form column stays empty, and a line without players all zeros.
+void reihen_abschliessen(const int32_t summe[4][4], const int32_t anzahl[4], int32_t m[5][6])
+{
+    int64_t ganz[4] = {};
+    int32_t gesamt = 0;
+    for (int r = 0; r < 4; ++r) {
+        const int32_t n = anzahl[r];
+        int32_t* zeile = m[r];
+        if (n <= 0) {
+            std::memset(zeile, 0, sizeof(int32_t) * 6);
+            continue;
+        }
+        int32_t mittel[4];
+        const Teiler durch_n(n);
+        for (int c = 0; c < 4; ++c) {
+            mittel[c] = static_cast<int32_t>(durch_n(summe[r][c]));
+            ganz[c] += int64_t{mittel[c]} * n;
+        }
+        zeile[0] = mittel[0];
+        zeile[1] = mittel[1];
+        zeile[2] = mittel[2];
+        zeile[3] = 0;
+        zeile[4] = mittel[3];
+        zeile[5] = n;
+        gesamt += n;
+    }
+    int32_t* team = m[4];
+    const Teiler durch_gesamt(gesamt > 0 ? gesamt : 1);
+    for (int c = 0; c < 4; ++c) team[c < 3 ? c : 4] = gesamt > 0 ? static_cast<int32_t>(durch_gesamt(ganz[c])) : 0;
+    team[3] = 0;
+    team[5] = gesamt;
+}
+
 // staerke(255, flags) for flags 0 and 2 (the starting eleven alone), straight from the records:
 // with all lines and the three attribute columns asked for, a player adds his three group values
 // and their mean to the row of his line. `glieder` hands each player to a callback that answers
@@ -143,35 +243,21 @@ template <bool NUR_STARTELF, typename Glieder>
 [[gnu::always_inline]] inline bool alle_reihen(Glieder&& glieder, int32_t m[5][6])
 {
     if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
-    int32_t z[4][6] = {};
+    if (anteile.size() < static_cast<size_t>(Spieler_Anzahl)) anteile.resize(static_cast<size_t>(Spieler_Anzahl));
+    int32_t summe[4][4] = {}, anzahl[4] = {};
     bool gewoehnlich = true;
     glieder([&](int32_t p, const TS* ts) {
         if (NUR_STARTELF && !(ts->flags & TS_STARTELF)) return true;
         if (p < 0 || p >= Spieler_Anzahl) return gewoehnlich = false;
-        const int32_t pos = Spieler_Fix_Daten[p].lieblingspos;
-        const int32_t art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
-        if (art < 0 || art > 3) return gewoehnlich = false;
-        const Spieler_Struktur& s = Spieler_Daten[p];
-        int32_t w0, w1, w2;
-        if (art == 0) {
-            w0 = w1 = w2 = s.attribute[0];
-        } else {
-            w0 = Spieler_Gruppen_Wert(s, 0);
-            w1 = Spieler_Gruppen_Wert(s, 3);
-            w2 = Spieler_Gruppen_Wert(s, 6);
-        }
-        int32_t* zeile = z[art];
-        zeile[0] += w0;
-        zeile[1] += w1;
-        zeile[2] += w2;
-        zeile[4] += (w0 + w1 + w2) / 3;
-        zeile[5] += 1;
+        const Anteil* a = anteil_von(p);
+        if (!a) return gewoehnlich = false;
+        int32_t* zeile = summe[a->art];
+        for (int c = 0; c < 4; ++c) zeile[c] += a->wert[c];
+        ++anzahl[a->art];
         return true;
     });
     if (!gewoehnlich) return false;
-    std::memcpy(m, z, sizeof z);
-    std::memset(m[4], 0, sizeof(int32_t) * 6);
-    abschliessen(255, NUR_STARTELF ? 2 : 0, m);
+    reihen_abschliessen(summe, anzahl, m);
     return true;
 }
 
@@ -184,13 +270,18 @@ void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
         return;
     }
     // the all-lines matrix of the whole squad or of its starting eleven, as the daily jobs, the
-    // tactics and the match ask for it; the list walked as the long way walks it
+    // tactics and the match ask for it; the list walked as the long way walks it, and the lists'
+    // cursor left where that walk leaves it
     if (maske == 255 && (flags == 0 || flags == 2)) {
         auto liste = [team](auto&& spieler) {
-            Liste* l = &T_Fix[team].liste;
-            for (Liste_Element* e = Liste_First_Element(l); e; e = Liste_Next_Element(l, e))
-                if (e->key != 0xFFFFFFFFu && !spieler(static_cast<int32_t>(e->key), static_cast<const TS*>(e->data)))
+            Liste_Element* e = Liste_First_Element(&T_Fix[team].liste);
+            if (!e) return;
+            for (; e; e = e->next)
+                if (e->key != 0xFFFFFFFFu && !spieler(static_cast<int32_t>(e->key), static_cast<const TS*>(e->data))) {
+                    Liste_Set_Cursor(e);
                     return;
+                }
+            Liste_Set_Cursor(nullptr);
         };
         if (flags == 0 ? alle_reihen<false>(liste, m) : alle_reihen<true>(liste, m)) return;
     }
