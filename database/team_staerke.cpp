@@ -31,29 +31,24 @@ int32_t anteil(int64_t eigen, int64_t summe)
 
 // x / d as C++ divides, for d >= 1. The rows' counts are small: for 0 <= x < 2^32 and d up to 64
 // the quotient is the high half of x times d's reciprocal rounded up (exact for every such x),
-// without the division's long wait. A row's values share their count: its reciprocal is looked
-// up once.
+// without the division's long wait.
 struct Kehrwerte {
     uint64_t k[65] = {};
+    uint64_t k32[65] = {};  // 2^32 / d rounded up; 0 for 0
     constexpr Kehrwerte()
     {
         for (uint32_t d = 2; d <= 64; ++d) k[d] = UINT64_MAX / d + 1;
+        for (uint64_t d = 1; d <= 64; ++d) k32[d] = ((uint64_t{1} << 32) + d - 1) / d;
     }
 };
 constexpr Kehrwerte KEHRWERTE;
 
-struct Teiler {
-    int64_t d;
-    uint64_t k;  // 0 where d has no reciprocal in the table
-    explicit Teiler(int64_t teiler) : d(teiler), k(uint64_t(teiler - 2) <= 62 ? KEHRWERTE.k[teiler] : 0) {}
-    int64_t operator()(int64_t x) const
-    {
-        if (k && uint64_t(x) <= UINT32_MAX) return int64_t((static_cast<unsigned __int128>(k) * uint64_t(x)) >> 64);
-        return d == 1 ? x : x / d;
-    }
-};
-
-int64_t geteilt(int64_t x, int64_t d) { return Teiler(d)(x); }
+int64_t geteilt(int64_t x, int64_t d)
+{
+    if (x >= 0 && x <= int64_t(UINT32_MAX) && d >= 2 && d <= 64)
+        return int64_t((static_cast<unsigned __int128>(KEHRWERTE.k[d]) * uint64_t(x)) >> 64);
+    return d == 1 ? x : x / d;
+}
 
 }  // namespace
 
@@ -204,34 +199,51 @@ bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
 // The form column stays empty, and a line without players all zeros.
 void reihen_abschliessen(const int32_t summe[4][4], const int32_t anzahl[4], int32_t m[5][6])
 {
-    int64_t ganz[4] = {};
-    int32_t gesamt = 0;
-    for (int r = 0; r < 4; ++r) {
-        const int32_t n = anzahl[r];
-        int32_t* zeile = m[r];
-        if (n <= 0) {
-            std::memset(zeile, 0, sizeof(int32_t) * 6);
-            continue;
+    // A squad's sums lie well below 2^24 and it counts at most 64 players: then each mean is the
+    // high word of the sum times 2^32 / count rounded up (exact for values below 2^26, the
+    // rounding adding less than 1 / count), the whole team's sums stay below 2^26 too, and an
+    // empty line's factor 0 gives its zeros.
+    uint32_t alle = 0;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) alle |= static_cast<uint32_t>(summe[r][c]);
+    const int32_t gesamt = anzahl[0] + anzahl[1] + anzahl[2] + anzahl[3];
+    if (alle < (1u << 24) && (anzahl[0] | anzahl[1] | anzahl[2] | anzahl[3]) >= 0 && gesamt <= 64) {
+        uint64_t ganz[4] = {};
+        for (int r = 0; r < 4; ++r) {
+            const uint64_t n = static_cast<uint32_t>(anzahl[r]), k = KEHRWERTE.k32[n];
+            uint32_t mittel[4];
+            for (int c = 0; c < 4; ++c) {
+                mittel[c] = static_cast<uint32_t>((static_cast<uint32_t>(summe[r][c]) * k) >> 32);
+                ganz[c] += mittel[c] * n;
+            }
+            int32_t* zeile = m[r];
+            zeile[0] = static_cast<int32_t>(mittel[0]);
+            zeile[1] = static_cast<int32_t>(mittel[1]);
+            zeile[2] = static_cast<int32_t>(mittel[2]);
+            zeile[3] = 0;
+            zeile[4] = static_cast<int32_t>(mittel[3]);
+            zeile[5] = anzahl[r];
         }
-        int32_t mittel[4];
-        const Teiler durch_n(n);
-        for (int c = 0; c < 4; ++c) {
-            mittel[c] = static_cast<int32_t>(durch_n(summe[r][c]));
-            ganz[c] += int64_t{mittel[c]} * n;
-        }
-        zeile[0] = mittel[0];
-        zeile[1] = mittel[1];
-        zeile[2] = mittel[2];
-        zeile[3] = 0;
-        zeile[4] = mittel[3];
-        zeile[5] = n;
-        gesamt += n;
+        const uint64_t k = KEHRWERTE.k32[gesamt];
+        int32_t* team = m[4];
+        team[0] = static_cast<int32_t>((ganz[0] * k) >> 32);
+        team[1] = static_cast<int32_t>((ganz[1] * k) >> 32);
+        team[2] = static_cast<int32_t>((ganz[2] * k) >> 32);
+        team[3] = 0;
+        team[4] = static_cast<int32_t>((ganz[3] * k) >> 32);
+        team[5] = gesamt;
+        return;
     }
-    int32_t* team = m[4];
-    const Teiler durch_gesamt(gesamt > 0 ? gesamt : 1);
-    for (int c = 0; c < 4; ++c) team[c < 3 ? c : 4] = gesamt > 0 ? static_cast<int32_t>(durch_gesamt(ganz[c])) : 0;
-    team[3] = 0;
-    team[5] = gesamt;
+    // anything else (values far off the range, a long list) the plain way
+    std::memset(m, 0, sizeof(int32_t) * 30);
+    for (int r = 0; r < 4; ++r) {
+        m[r][0] = summe[r][0];
+        m[r][1] = summe[r][1];
+        m[r][2] = summe[r][2];
+        m[r][4] = summe[r][3];
+        m[r][5] = anzahl[r];
+    }
+    abschliessen(255, 0, m);
 }
 
 // staerke(255, flags) for flags 0 and 2 (the starting eleven alone), straight from the records:
