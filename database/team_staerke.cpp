@@ -34,11 +34,11 @@ int32_t anteil(int64_t eigen, int64_t summe)
 // without the division's long wait.
 struct Kehrwerte {
     uint64_t k[65] = {};
-    uint64_t k32[65] = {};  // 2^32 / d rounded up; 0 for 0
+    uint32_t k31[65] = {};  // 2^31 / d rounded up; 0 for 0
     constexpr Kehrwerte()
     {
         for (uint32_t d = 2; d <= 64; ++d) k[d] = UINT64_MAX / d + 1;
-        for (uint64_t d = 1; d <= 64; ++d) k32[d] = ((uint64_t{1} << 32) + d - 1) / d;
+        for (uint32_t d = 1; d <= 64; ++d) k31[d] = ((1u << 31) + d - 1) / d;
     }
 };
 constexpr Kehrwerte KEHRWERTE;
@@ -199,21 +199,21 @@ bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
 // The form column stays empty, and a line without players all zeros.
 void reihen_abschliessen(const int32_t summe[4][4], const int32_t anzahl[4], int32_t m[5][6])
 {
-    // A squad's sums lie well below 2^24 and it counts at most 64 players: then each mean is the
-    // high word of the sum times 2^32 / count rounded up (exact for values below 2^26, the
-    // rounding adding less than 1 / count), the whole team's sums stay below 2^26 too, and an
-    // empty line's factor 0 gives its zeros.
+    // A squad's sums lie well below 2^23 and it counts at most 64 players: then each mean is the
+    // sum times 2^31 / count rounded up, shifted down by 31 (exact for values below 2^25, the
+    // rounding adding less than 1 / count), the whole team's sums stay below 2^25 too, and an
+    // empty line's factor 0 gives its zeros. Every factor fits in 32 bits.
     uint32_t alle = 0;
     for (int r = 0; r < 4; ++r)
         for (int c = 0; c < 4; ++c) alle |= static_cast<uint32_t>(summe[r][c]);
     const int32_t gesamt = anzahl[0] + anzahl[1] + anzahl[2] + anzahl[3];
-    if (alle < (1u << 24) && (anzahl[0] | anzahl[1] | anzahl[2] | anzahl[3]) >= 0 && gesamt <= 64) {
-        uint64_t ganz[4] = {};
+    if (alle < (1u << 23) && (anzahl[0] | anzahl[1] | anzahl[2] | anzahl[3]) >= 0 && gesamt <= 64) {
+        uint32_t ganz[4] = {};
         for (int r = 0; r < 4; ++r) {
-            const uint64_t n = static_cast<uint32_t>(anzahl[r]), k = KEHRWERTE.k32[n];
+            const uint32_t n = static_cast<uint32_t>(anzahl[r]), k = KEHRWERTE.k31[n];
             uint32_t mittel[4];
             for (int c = 0; c < 4; ++c) {
-                mittel[c] = static_cast<uint32_t>((static_cast<uint32_t>(summe[r][c]) * k) >> 32);
+                mittel[c] = static_cast<uint32_t>((uint64_t{static_cast<uint32_t>(summe[r][c])} * k) >> 31);
                 ganz[c] += mittel[c] * n;
             }
             int32_t* zeile = m[r];
@@ -224,13 +224,13 @@ void reihen_abschliessen(const int32_t summe[4][4], const int32_t anzahl[4], int
             zeile[4] = static_cast<int32_t>(mittel[3]);
             zeile[5] = anzahl[r];
         }
-        const uint64_t k = KEHRWERTE.k32[gesamt];
+        const uint32_t k = KEHRWERTE.k31[gesamt];
         int32_t* team = m[4];
-        team[0] = static_cast<int32_t>((ganz[0] * k) >> 32);
-        team[1] = static_cast<int32_t>((ganz[1] * k) >> 32);
-        team[2] = static_cast<int32_t>((ganz[2] * k) >> 32);
+        team[0] = static_cast<int32_t>((uint64_t{ganz[0]} * k) >> 31);
+        team[1] = static_cast<int32_t>((uint64_t{ganz[1]} * k) >> 31);
+        team[2] = static_cast<int32_t>((uint64_t{ganz[2]} * k) >> 31);
         team[3] = 0;
-        team[4] = static_cast<int32_t>((ganz[3] * k) >> 32);
+        team[4] = static_cast<int32_t>((uint64_t{ganz[3]} * k) >> 31);
         team[5] = gesamt;
         return;
     }
