@@ -310,17 +310,11 @@ int32_t bits_anwenden(Feld& feldwert, int32_t wert, uint8_t modus, const char* t
 
 }  // namespace
 
-int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
+namespace {
+
+// Team_Wert with all its checks.
+[[gnu::noinline]] int32_t wert_allgemein(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
 {
-    // The status and flag bits, read and marked for every club all day long by the turns, the
-    // line-ups and the participants' marks: on a server nothing below concerns them but the
-    // range of a value to combine (a pseudo team's is taken as it is).
-    if ((feld == TEAM_STATUS || feld == TEAM_FLAGS) && !ist_client() && team_gueltig(team) &&
-        (modus == TEAM_LESEN || modus == TEAM_SETZEN || modus == TEAM_LOESCHEN || modus == TEAM_TOGGLE) &&
-        (modus == TEAM_LESEN || (wert >= 0 && wert <= 255) || pseudo(team))) {
-        uint8_t& bits = feld == TEAM_STATUS ? T[team].status : T[team].flags;
-        return bits_anwenden(bits, wert, modus, "");
-    }
     if (!team_gueltig(team)) {
         Print_Fehler("Fehler: Aufruf von Team_Wert mit teamnr = %d !\n", team);
         return -1;
@@ -434,6 +428,22 @@ int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
         Print_Fehler("Team_Wert: Falscher Parameter!\n");
         return -1;
     }
+}
+
+}  // namespace
+
+int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
+{
+    // The status and flag bits, read and marked for every club all day long by the turns, the
+    // line-ups and the participants' marks: on a server nothing else concerns them but the
+    // range of a value to combine (a pseudo team's is taken as it is).
+    if ((feld == TEAM_STATUS || feld == TEAM_FLAGS) && !ist_client() && team_gueltig(team) &&
+        (modus == TEAM_LESEN || modus == TEAM_SETZEN || modus == TEAM_LOESCHEN || modus == TEAM_TOGGLE) &&
+        (modus == TEAM_LESEN || (wert >= 0 && wert <= 255) || pseudo(team))) {
+        uint8_t& bits = feld == TEAM_STATUS ? T[team].status : T[team].flags;
+        return bits_anwenden(bits, wert, modus, "");
+    }
+    return wert_allgemein(feld, team, wert, modus);
 }
 
 void* Team_Zeiger(int32_t feld, int32_t team, void* zeiger, uint8_t modus)

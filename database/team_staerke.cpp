@@ -140,14 +140,18 @@ auto liste_von(int32_t team)
 // follows from his favourite place and his nine attributes alone, so it is kept beside the very
 // values it was worked out from and holds while they stand: most players come through a day's
 // training unchanged, and the daily averages, the tactics and the match days ask for the same
-// squads over and over. A player number beyond the table gets a row on its first question.
+// squads over and over. A fixed table by the player's number, so that an ended game leaves no
+// memory behind; players that share a row take turns, and what a row holds is right for the
+// values it holds whoever put it there.
 struct Anteil {
     int16_t attribute[9];
     int16_t pos;
     int32_t wert[4];  // the three group values and their mean
-    int8_t art = -1;  // the line 0..3; -1 while nothing is kept
+    int8_t art;       // the line 0..3
+    bool gesetzt;     // false while the row holds nothing
 };
-std::vector<Anteil> anteile;
+constexpr size_t ANTEILE = size_t{1} << 15;
+Anteil anteile[ANTEILE];
 
 bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
 {
@@ -158,7 +162,7 @@ bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
     std::memcpy(y, s.attribute, 16);
     std::memcpy(&x8, a.attribute + 8, 2);
     std::memcpy(&y8, s.attribute + 8, 2);
-    return a.art >= 0 && a.pos == pos && ((x[0] ^ y[0]) | (x[1] ^ y[1]) | uint64_t(x8 ^ y8)) == 0;
+    return a.gesetzt && a.pos == pos && ((x[0] ^ y[0]) | (x[1] ^ y[1]) | uint64_t(x8 ^ y8)) == 0;
 }
 
 // The part of player p (a number within the records) worked out anew into his row, for values
@@ -184,12 +188,13 @@ bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
     a.wert[2] = w2;
     a.wert[3] = (w0 + w1 + w2) / 3;
     a.art = static_cast<int8_t>(art);
+    a.gesetzt = true;
     return &a;
 }
 
 [[gnu::always_inline]] inline const Anteil* anteil_von(int32_t p)
 {
-    Anteil& a = anteile[static_cast<size_t>(p)];
+    Anteil& a = anteile[static_cast<size_t>(p) % ANTEILE];
     if (anteil_steht(a, Spieler_Daten[p], Spieler_Fix_Daten[p].lieblingspos)) return &a;
     return anteil_neu(p, a);
 }
@@ -255,7 +260,6 @@ template <bool NUR_STARTELF, typename Glieder>
 [[gnu::always_inline]] inline bool alle_reihen(Glieder&& glieder, int32_t m[5][6])
 {
     if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
-    if (anteile.size() < static_cast<size_t>(Spieler_Anzahl)) anteile.resize(static_cast<size_t>(Spieler_Anzahl));
     int32_t summe[4][4] = {}, anzahl[4] = {};
     bool gewoehnlich = true;
     glieder([&](int32_t p, const TS* ts) {

@@ -216,6 +216,15 @@ TEST_F(Staerke, EveryChangeOfAPlayerShowsInTheNextMatrix)
     EXPECT_EQ(m[4][5], 65);
     for (int r = 0; r < 5; ++r)
         EXPECT_EQ(std::vector<int32_t>(m[r], m[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6)) << r;
+
+    // Players far apart in number may share what is kept for them: each is still counted with
+    // his own values, in one squad and asked for again and again.
+    Test_Aufraeumen();
+    Test_Teams_Anlegen(8);
+    Test_Spieler_Anlegen(70000);
+    Netz_Rolle = 2;
+    for (int32_t p : {7, 7 + 32768, 7 + 65536}) spieler(6, p, 100 + p % 300, 200 + p % 700, 50);
+    for (int runde = 0; runde < 3; ++runde) pruefen("geteilte Zeile");
 }
 
 TEST_F(Staerke, MatrixRowsAndTheWholeTeam)
