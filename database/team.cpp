@@ -38,7 +38,6 @@
 #include "graphics/grafik_fortschritt.h"
 #include "platform/mem.h"
 #include "platform/read_config.h"
-#include "platform/wert.h"
 #include "platform/zufall.h"
 #include "toolkit/requester.h"
 
@@ -294,7 +293,27 @@ void Team_Own_Entpacken(const uint8_t* b, Team_Own& o)
 
 // --- accessors -----------------------------------------------------------------------------
 
-int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
+namespace {
+
+// A bit field read, set, cleared or toggled; any other mode is reported.
+template <typename Feld>
+int32_t bits_anwenden(Feld& feldwert, int32_t wert, uint8_t modus, const char* text)
+{
+    switch (modus) {
+    case TEAM_LESEN: return static_cast<int32_t>(feldwert);
+    case TEAM_SETZEN: feldwert = static_cast<Feld>(feldwert | wert); return -1;
+    case TEAM_LOESCHEN: feldwert = static_cast<Feld>(feldwert & ~wert); return -1;
+    case TEAM_TOGGLE: feldwert = static_cast<Feld>(feldwert ^ wert); return -1;
+    default: Print_Fehler("%s", text); return -1;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Team_Wert with all its checks.
+[[gnu::noinline]] int32_t wert_allgemein(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
 {
     if (!team_gueltig(team)) {
         Print_Fehler("Fehler: Aufruf von Team_Wert mit teamnr = %d !\n", team);
@@ -334,7 +353,7 @@ int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
     if (modus != TEAM_LESEN && !ist_pseudo && feld >= 151 && feld <= 198) {
         Grenze g = grenze(feld);
         if (g.min <= g.max) {
-            int32_t v = Wert_Im_Bereich(wert, g.min, g.max, -1);
+            const int32_t v = begrenzt(wert, g.min, g.max);
             if (v != wert) {
                 Print_Fehler("Team_Wert: Wert nicht innerhalb der Grenzen, wert=%d,modus=%d\n", wert, feld);
                 wert = v;
@@ -346,15 +365,7 @@ int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
     Team_Fix& f = T_Fix[team];
     Team_Own& o = T_Own[team];
     const bool schreiben = modus == TEAM_SCHREIBEN;
-    auto bits = [&](auto& feldwert, const char* text) -> int32_t {
-        switch (modus) {
-        case TEAM_LESEN: return static_cast<int32_t>(feldwert);
-        case TEAM_SETZEN: feldwert = static_cast<std::remove_reference_t<decltype(feldwert)>>(feldwert | wert); return -1;
-        case TEAM_LOESCHEN: feldwert = static_cast<std::remove_reference_t<decltype(feldwert)>>(feldwert & ~wert); return -1;
-        case TEAM_TOGGLE: feldwert = static_cast<std::remove_reference_t<decltype(feldwert)>>(feldwert ^ wert); return -1;
-        default: Print_Fehler("%s", text); return -1;
-        }
-    };
+    auto bits = [&](auto& feldwert, const char* text) -> int32_t { return bits_anwenden(feldwert, wert, modus, text); };
     auto feld_i32 = [&](auto& feldwert) -> int32_t {
         if (schreiben) {
             feldwert = static_cast<std::remove_reference_t<decltype(feldwert)>>(wert);
@@ -417,6 +428,22 @@ int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
         Print_Fehler("Team_Wert: Falscher Parameter!\n");
         return -1;
     }
+}
+
+}  // namespace
+
+int32_t Team_Wert(int32_t feld, int32_t team, int32_t wert, uint8_t modus)
+{
+    // The status and flag bits, read and marked for every club all day long by the turns, the
+    // line-ups and the participants' marks: on a server nothing else concerns them but the
+    // range of a value to combine (a pseudo team's is taken as it is).
+    if ((feld == TEAM_STATUS || feld == TEAM_FLAGS) && !ist_client() && team_gueltig(team) &&
+        (modus == TEAM_LESEN || modus == TEAM_SETZEN || modus == TEAM_LOESCHEN || modus == TEAM_TOGGLE) &&
+        (modus == TEAM_LESEN || (wert >= 0 && wert <= 255) || pseudo(team))) {
+        uint8_t& bits = feld == TEAM_STATUS ? T[team].status : T[team].flags;
+        return bits_anwenden(bits, wert, modus, "");
+    }
+    return wert_allgemein(feld, team, wert, modus);
 }
 
 void* Team_Zeiger(int32_t feld, int32_t team, void* zeiger, uint8_t modus)

@@ -34,9 +34,11 @@ int32_t anteil(int64_t eigen, int64_t summe)
 // without the division's long wait.
 struct Kehrwerte {
     uint64_t k[65] = {};
+    uint32_t k31[65] = {};  // 2^31 / d rounded up; 0 for 0
     constexpr Kehrwerte()
     {
         for (uint32_t d = 2; d <= 64; ++d) k[d] = UINT64_MAX / d + 1;
+        for (uint32_t d = 1; d <= 64; ++d) k31[d] = ((1u << 31) + d - 1) / d;
     }
 };
 constexpr Kehrwerte KEHRWERTE;
@@ -134,6 +136,121 @@ auto liste_von(int32_t team)
     };
 }
 
+// A player's part in the all-lines matrix: his line, his three group values and their mean. It
+// follows from his favourite place and his nine attributes alone, so it is kept beside the very
+// values it was worked out from and holds while they stand: most players come through a day's
+// training unchanged, and the daily averages, the tactics and the match days ask for the same
+// squads over and over. A fixed table by the player's number, so that an ended game leaves no
+// memory behind; players that share a row take turns, and what a row holds is right for the
+// values it holds whoever put it there.
+struct Anteil {
+    int16_t attribute[9];
+    int16_t pos;
+    int32_t wert[4];  // the three group values and their mean
+    int8_t art;       // the line 0..3
+    bool gesetzt;     // false while the row holds nothing
+};
+constexpr size_t ANTEILE = size_t{1} << 15;
+Anteil anteile[ANTEILE];
+
+bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
+{
+    static_assert(sizeof s.attribute == 18 && sizeof a.attribute == 18);
+    uint64_t x[2], y[2];
+    uint16_t x8, y8;
+    std::memcpy(x, a.attribute, 16);
+    std::memcpy(y, s.attribute, 16);
+    std::memcpy(&x8, a.attribute + 8, 2);
+    std::memcpy(&y8, s.attribute + 8, 2);
+    return a.gesetzt && a.pos == pos && ((x[0] ^ y[0]) | (x[1] ^ y[1]) | uint64_t(x8 ^ y8)) == 0;
+}
+
+// The part of player p (a number within the records) worked out anew into his row, for values
+// that moved; null for a favourite place beyond the four lines.
+[[gnu::noinline]] const Anteil* anteil_neu(int32_t p, Anteil& a)
+{
+    const Spieler_Struktur& s = Spieler_Daten[p];
+    const int16_t pos = Spieler_Fix_Daten[p].lieblingspos;
+    const int32_t art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+    if (art < 0 || art > 3) return nullptr;
+    int32_t w0, w1, w2;
+    if (art == 0) {
+        w0 = w1 = w2 = s.attribute[0];
+    } else {
+        w0 = Spieler_Gruppen_Wert(s, 0);
+        w1 = Spieler_Gruppen_Wert(s, 3);
+        w2 = Spieler_Gruppen_Wert(s, 6);
+    }
+    std::memcpy(a.attribute, s.attribute, sizeof a.attribute);
+    a.pos = pos;
+    a.wert[0] = w0;
+    a.wert[1] = w1;
+    a.wert[2] = w2;
+    a.wert[3] = (w0 + w1 + w2) / 3;
+    a.art = static_cast<int8_t>(art);
+    a.gesetzt = true;
+    return &a;
+}
+
+[[gnu::always_inline]] inline const Anteil* anteil_von(int32_t p)
+{
+    Anteil& a = anteile[static_cast<size_t>(p) % ANTEILE];
+    if (anteil_steht(a, Spieler_Daten[p], Spieler_Fix_Daten[p].lieblingspos)) return &a;
+    return anteil_neu(p, a);
+}
+
+// The matrix from the four lines' sums (columns 0-2 and 4) and counts, as abschliessen(255, 0)
+// makes it: each line's means, and the whole team's row from the means weighted by the counts.
+// The form column stays empty, and a line without players all zeros.
+void reihen_abschliessen(const int32_t summe[4][4], const int32_t anzahl[4], int32_t m[5][6])
+{
+    // A squad's sums lie well below 2^23 and it counts at most 64 players: then each mean is the
+    // sum times 2^31 / count rounded up, shifted down by 31 (exact for values below 2^25, the
+    // rounding adding less than 1 / count), the whole team's sums stay below 2^25 too, and an
+    // empty line's factor 0 gives its zeros. Every factor fits in 32 bits.
+    uint32_t alle = 0;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) alle |= static_cast<uint32_t>(summe[r][c]);
+    const int32_t gesamt = anzahl[0] + anzahl[1] + anzahl[2] + anzahl[3];
+    if (alle < (1u << 23) && (anzahl[0] | anzahl[1] | anzahl[2] | anzahl[3]) >= 0 && gesamt <= 64) {
+        uint32_t ganz[4] = {};
+        for (int r = 0; r < 4; ++r) {
+            const uint32_t n = static_cast<uint32_t>(anzahl[r]), k = KEHRWERTE.k31[n];
+            uint32_t mittel[4];
+            for (int c = 0; c < 4; ++c) {
+                mittel[c] = static_cast<uint32_t>((uint64_t{static_cast<uint32_t>(summe[r][c])} * k) >> 31);
+                ganz[c] += mittel[c] * n;
+            }
+            int32_t* zeile = m[r];
+            zeile[0] = static_cast<int32_t>(mittel[0]);
+            zeile[1] = static_cast<int32_t>(mittel[1]);
+            zeile[2] = static_cast<int32_t>(mittel[2]);
+            zeile[3] = 0;
+            zeile[4] = static_cast<int32_t>(mittel[3]);
+            zeile[5] = anzahl[r];
+        }
+        const uint32_t k = KEHRWERTE.k31[gesamt];
+        int32_t* team = m[4];
+        team[0] = static_cast<int32_t>((uint64_t{ganz[0]} * k) >> 31);
+        team[1] = static_cast<int32_t>((uint64_t{ganz[1]} * k) >> 31);
+        team[2] = static_cast<int32_t>((uint64_t{ganz[2]} * k) >> 31);
+        team[3] = 0;
+        team[4] = static_cast<int32_t>((uint64_t{ganz[3]} * k) >> 31);
+        team[5] = gesamt;
+        return;
+    }
+    // anything else (values far off the range, a long list) the plain way
+    std::memset(m, 0, sizeof(int32_t) * 30);
+    for (int r = 0; r < 4; ++r) {
+        m[r][0] = summe[r][0];
+        m[r][1] = summe[r][1];
+        m[r][2] = summe[r][2];
+        m[r][4] = summe[r][3];
+        m[r][5] = anzahl[r];
+    }
+    abschliessen(255, 0, m);
+}
+
 // staerke(255, flags) for flags 0 and 2 (the starting eleven alone), straight from the records:
 // with all lines and the three attribute columns asked for, a player adds his three group values
 // and their mean to the row of his line. `glieder` hands each player to a callback that answers
@@ -143,35 +260,20 @@ template <bool NUR_STARTELF, typename Glieder>
 [[gnu::always_inline]] inline bool alle_reihen(Glieder&& glieder, int32_t m[5][6])
 {
     if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
-    int32_t z[4][6] = {};
+    int32_t summe[4][4] = {}, anzahl[4] = {};
     bool gewoehnlich = true;
     glieder([&](int32_t p, const TS* ts) {
         if (NUR_STARTELF && !(ts->flags & TS_STARTELF)) return true;
         if (p < 0 || p >= Spieler_Anzahl) return gewoehnlich = false;
-        const int32_t pos = Spieler_Fix_Daten[p].lieblingspos;
-        const int32_t art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
-        if (art < 0 || art > 3) return gewoehnlich = false;
-        const Spieler_Struktur& s = Spieler_Daten[p];
-        int32_t w0, w1, w2;
-        if (art == 0) {
-            w0 = w1 = w2 = s.attribute[0];
-        } else {
-            w0 = Spieler_Gruppen_Wert(s, 0);
-            w1 = Spieler_Gruppen_Wert(s, 3);
-            w2 = Spieler_Gruppen_Wert(s, 6);
-        }
-        int32_t* zeile = z[art];
-        zeile[0] += w0;
-        zeile[1] += w1;
-        zeile[2] += w2;
-        zeile[4] += (w0 + w1 + w2) / 3;
-        zeile[5] += 1;
+        const Anteil* a = anteil_von(p);
+        if (!a) return gewoehnlich = false;
+        int32_t* zeile = summe[a->art];
+        for (int c = 0; c < 4; ++c) zeile[c] += a->wert[c];
+        ++anzahl[a->art];
         return true;
     });
     if (!gewoehnlich) return false;
-    std::memcpy(m, z, sizeof z);
-    std::memset(m[4], 0, sizeof(int32_t) * 6);
-    abschliessen(255, NUR_STARTELF ? 2 : 0, m);
+    reihen_abschliessen(summe, anzahl, m);
     return true;
 }
 
@@ -184,13 +286,18 @@ void Team_Staerke(int32_t maske, int32_t flags, int32_t team, int32_t m[5][6])
         return;
     }
     // the all-lines matrix of the whole squad or of its starting eleven, as the daily jobs, the
-    // tactics and the match ask for it; the list walked as the long way walks it
+    // tactics and the match ask for it; the list walked as the long way walks it, and the lists'
+    // cursor left where that walk leaves it
     if (maske == 255 && (flags == 0 || flags == 2)) {
         auto liste = [team](auto&& spieler) {
-            Liste* l = &T_Fix[team].liste;
-            for (Liste_Element* e = Liste_First_Element(l); e; e = Liste_Next_Element(l, e))
-                if (e->key != 0xFFFFFFFFu && !spieler(static_cast<int32_t>(e->key), static_cast<const TS*>(e->data)))
+            Liste_Element* e = Liste_First_Element(&T_Fix[team].liste);
+            if (!e) return;
+            for (; e; e = e->next)
+                if (e->key != 0xFFFFFFFFu && !spieler(static_cast<int32_t>(e->key), static_cast<const TS*>(e->data))) {
+                    Liste_Set_Cursor(e);
                     return;
+                }
+            Liste_Set_Cursor(nullptr);
         };
         if (flags == 0 ? alle_reihen<false>(liste, m) : alle_reihen<true>(liste, m)) return;
     }

@@ -122,14 +122,23 @@ struct Kader_Index {
 constexpr size_t INDIZES = 1024;
 Kader_Index indizes[INDIZES];
 
+// The club's squad as held, where it was gathered under the list's present count (so the list
+// stands registered and unchanged since); null otherwise and for a list too long to be held.
+bool steht(const Kader_Index& x, const Liste* liste) { return x.stand == Liste_Stand_Von(liste) && x.liste == liste; }
+
+const Kader_Index* kader_index_gehalten(int32_t team, const Liste* liste)
+{
+    const Kader_Index& x = indizes[static_cast<size_t>(team) % INDIZES];
+    return steht(x, liste) && x.stand != 0 && x.anzahl >= 0 && !pseudo(team) ? &x : nullptr;
+}
+
 // The held squad of the club's list, null where it must be walked.
 const Kader_Index* kader_index(int32_t team, const Liste* liste)
 {
     if (pseudo(team)) return nullptr;
     Kader_Index& x = indizes[static_cast<size_t>(team) % INDIZES];
-    const uint64_t stand = Liste_Stand_Von(liste);
-    if (x.stand != stand || x.liste != liste) {
-        x.stand = stand;
+    if (!steht(x, liste)) {
+        x.stand = Liste_Stand_Von(liste);
         x.liste = liste;
         x.anzahl = 0;
         for (const Liste_Element* e = liste->next; e; e = e->next) {
@@ -156,15 +165,9 @@ struct Fund {
 constexpr size_t FUNDE = 16384;
 Fund funde[FUNDE];
 
-// The link record of the first entry of the player in the club's list, null for none.
-TS* finde(int32_t team, int32_t spieler)
+// finde() for a player not found under the list's present count: looked up and noted.
+[[gnu::noinline]] TS* neu_finden(int32_t team, int32_t spieler, Liste* liste, uint64_t stand, Fund& f)
 {
-    if (spieler < 0) return nullptr;
-    Liste* liste = T_Fix && team >= 0 && team < Team_Anzahl ? &T_Fix[team].liste : nullptr;
-    if (!liste) return nullptr;
-    const uint64_t stand = Liste_Stand_Von(liste);
-    Fund& f = funde[static_cast<size_t>(spieler) % FUNDE];
-    if (f.stand == stand && f.spieler == spieler && f.liste == liste) return f.record;
     TS* record = nullptr;
     if (const Kader_Index* x = kader_index(team, liste)) {
         const int32_t* gefunden = std::find(x->spieler, x->spieler + x->anzahl, spieler);
@@ -174,6 +177,18 @@ TS* finde(int32_t team, int32_t spieler)
     }
     f = {stand, liste, record, spieler};
     return record;
+}
+
+// The link record of the first entry of the player in the club's list, null for none.
+inline TS* finde(int32_t team, int32_t spieler)
+{
+    if (spieler < 0) return nullptr;
+    Liste* liste = T_Fix && team >= 0 && team < Team_Anzahl ? &T_Fix[team].liste : nullptr;
+    if (!liste) return nullptr;
+    const uint64_t stand = Liste_Stand_Von(liste);
+    Fund& f = funde[static_cast<size_t>(spieler) % FUNDE];
+    if (f.stand == stand && f.spieler == spieler && f.liste == liste) return f.record;
+    return neu_finden(team, spieler, liste, stand, f);
 }
 
 int32_t heute() { return Aktueller_Tag; }
@@ -451,7 +466,8 @@ int32_t Teamspieler_Ins_Array(int32_t team, int32_t* feld, int32_t kapazitaet, i
 
 int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kapazitaet, int32_t filter)
 {
-    Liste* liste = Team_Liste(5, team);
+    // a club's list straight away; any other number through Team_Liste, which reports it
+    Liste* liste = T && T_Fix && T_Own && team >= 0 && team < Team_Anzahl ? &T_Fix[team].liste : Team_Liste(5, team);
     if (!liste) return 0;
     const bool ohne_wechsler = filter & TS_FILTER_OHNE_WECHSLER;
     filter &= ~TS_FILTER_OHNE_WECHSLER;
@@ -464,15 +480,19 @@ int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kap
     };
     int32_t n = 0;
     if (!ohne_wechsler && filter == 0 && (kapazitaet == -1 || kapazitaet >= grenze_anzahl)) {
-        // the whole squad, as the clubs' daily jobs ask for it: nothing to test but the key
-        Liste_Element* const erstes = Liste_First_Element(liste);
-        if (!erstes) return 0;
-        if (const Kader_Index* x = kader_index(team, liste)) {
+        // the whole squad, as the clubs' daily jobs ask for it: nothing to test but the key. A
+        // squad held under the list's present count needs no look at the list's registration;
+        // the lists' cursor ends where the walk would leave it.
+        auto gehalten = [&](const Kader_Index* x) {
             if (feld) std::copy(x->spieler, x->spieler + x->anzahl, feld);
             if (records) std::copy(x->record, x->record + x->anzahl, records);
             Liste_Set_Cursor(nullptr);
             return x->anzahl;
-        }
+        };
+        if (const Kader_Index* x = kader_index_gehalten(team, liste)) return liste->next ? gehalten(x) : 0;
+        Liste_Element* const erstes = Liste_First_Element(liste);
+        if (!erstes) return 0;
+        if (const Kader_Index* x = kader_index(team, liste)) return gehalten(x);
         for (Liste_Element* e = erstes; e; e = e->next) {
             if (e->key == 0xFFFFFFFFu) continue;
             if (feld) feld[n] = static_cast<int32_t>(e->key);

@@ -61,6 +61,12 @@ void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t last, in
         pruefen_gelesen(spieler, last, v, zwingen);
         return;
     }
+    // Most players of every club carry no match exhaustion: there is nothing to take off, and
+    // the draw that an unforced check makes decides nothing. The sequence steps all the same.
+    if (v == 0) {
+        if (!(zwingen & 0xFF)) Zufall(0, 0);
+        return;
+    }
     const auto& w = Spieler_Daten[spieler].attribute;
     pruefen(spieler, int32_t{w[SP_KRAFT - SP_KRAFT]} + int32_t{w[SP_AUSDAUER - SP_KRAFT]},
             int32_t{w[SP_SPRITZIGKEIT - SP_KRAFT]} + int32_t{w[SP_DRIBBLING - SP_KRAFT]}, last, v, zwingen);

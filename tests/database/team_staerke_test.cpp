@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include "common/capture.h"
@@ -148,6 +149,66 @@ TEST_F(Staerke, RowMeansAreTheSumsByTheCountForEverySquadSize)
             EXPECT_EQ(kader_m[4][c], m[4][c]) << n;
         }
         EXPECT_EQ(m[1][5], n);
+    }
+}
+
+// Each player's part of the matrix is kept from one question to the next: a change of any one of
+// his nine attributes or of his favourite place (a keeper who becomes a field player, a move
+// between lines) shows in the next matrix, from the list and from the squad at hand, and a
+// player number first met in a larger world is counted too.
+TEST_F(Staerke, EveryChangeOfAPlayerShowsInTheNextMatrix)
+{
+    mannschaft(6, 30);
+    spieler(6, 35, 350, 450, 40);
+    auto pruefen = [](const char* fall) {
+        int32_t kader[50];
+        TS* records[50];
+        const int32_t n = Teamspieler_Kader(6, kader, records, 50, 0);
+        int32_t allgemein[5][6], m[5][6], kader_m[5][6];
+        Team_Staerke(255 | 1024, 0, 6, allgemein);
+        Team_Staerke(255, 0, 6, m);
+        Team_Staerke_Kader(kader, records, n, kader_m);
+        for (int r = 0; r < 5; ++r) {
+            EXPECT_EQ(std::vector<int32_t>(m[r], m[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6))
+                << fall << ", Zeile " << r;
+            EXPECT_EQ(std::vector<int32_t>(kader_m[r], kader_m[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6))
+                << fall << ", Zeile " << r;
+        }
+    };
+    pruefen("Anfang");
+    for (int i = 0; i < 9; ++i) {
+        Spieler_Daten[33].attribute[i] = static_cast<int16_t>(Spieler_Daten[33].attribute[i] + 90 + 3 * i);
+        Spieler_Daten[30].attribute[i] = static_cast<int16_t>(Spieler_Daten[30].attribute[i] - 7 * i - 1);
+        pruefen(("Attribut " + std::to_string(i)).c_str());
+    }
+    Spieler_Fix_Daten[30].lieblingspos = 100;  // the keeper plays in defence from now on
+    pruefen("Torwart wird Abwehrspieler");
+    Spieler_Fix_Daten[34].lieblingspos = SP_POS_TORWART;
+    pruefen("Stuermer wird Torwart");
+    Spieler_Fix_Daten[35].lieblingspos = 160;  // defence to midfield, values unchanged
+    pruefen("Abwehr ins Mittelfeld");
+
+    // A world with many players: numbers far apart may share what is kept for them, and each is
+    // still counted with his own values, asked for again and again.
+    Test_Aufraeumen();
+    Test_Teams_Anlegen(8);
+    Test_Spieler_Anlegen(70000);
+    Netz_Rolle = 2;
+    for (int32_t p : {7, 7 + 32768, 7 + 65536}) spieler(6, p, 100 + p % 300, 200 + p % 700, 50);
+    for (int runde = 0; runde < 3; ++runde) pruefen("geteilte Zeile");
+
+    // The market's long list: more players than a squad has, still the general matrix, on both
+    // sides of 64 players.
+    auto markt = [] { return Teamspieler_Kader(Transfermarkt_Team, nullptr, nullptr, -1, 0); };
+    for (int32_t p = 60; markt() < 65; ++p) {
+        spieler(Transfermarkt_Team, p, (p * 37) % 460, 200 + (p * 53) % 790, 50);
+        if (markt() < 64) continue;
+        int32_t m[5][6], allgemein[5][6];
+        Team_Staerke(255 | 1024, 0, Transfermarkt_Team, allgemein);
+        Team_Staerke(255, 0, Transfermarkt_Team, m);
+        EXPECT_EQ(m[4][5], markt());
+        for (int r = 0; r < 5; ++r)
+            EXPECT_EQ(std::vector<int32_t>(m[r], m[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6)) << r;
     }
 }
 

@@ -92,6 +92,40 @@ TEST_F(TeamTest, BitFieldsStrengthAndPlayerCount)
     EXPECT_EQ(Team_Wert(TEAM_GRAFIK_NR, Transfermarkt_Team, 0, 0), static_cast<int16_t>(40000));
 }
 
+// Status and flags are combined with values within a byte: a club's value beyond it is reported
+// and held at the byte's ends, a pseudo team's taken as it comes.
+TEST_F(TeamTest, BitFieldValuesKeepTheirRange)
+{
+    for (const int32_t feld : {TEAM_STATUS, TEAM_FLAGS}) {
+        SCOPED_TRACE(feld);
+        uint8_t& club = feld == TEAM_STATUS ? T[0].status : T[0].flags;
+        uint8_t& markt = feld == TEAM_STATUS ? T[Transfermarkt_Team].status : T[Transfermarkt_Team].flags;
+        club = 0x21;
+        {
+            Fehler_Capture cap;
+            Team_Wert(feld, 0, 0x102, TEAM_SETZEN);
+            EXPECT_TRUE(cap.contains("Team_Wert: Wert nicht innerhalb der Grenzen"));
+            EXPECT_EQ(club, 0xFF);
+        }
+        {
+            Fehler_Capture cap;
+            Team_Wert(feld, 0, -1, TEAM_LOESCHEN);
+            EXPECT_TRUE(cap.contains("Team_Wert: Wert nicht innerhalb der Grenzen"));
+            EXPECT_EQ(club, 0xFF);
+            Team_Wert(feld, 0, 0x0F, TEAM_TOGGLE);
+            EXPECT_EQ(Team_Wert(feld, 0, 0, TEAM_LESEN), 0xF0);
+            EXPECT_EQ(cap.texts.size(), 1u);
+        }
+        Fehler_Capture cap;
+        markt = 0x01;
+        Team_Wert(feld, Transfermarkt_Team, 0x108, TEAM_SETZEN);
+        EXPECT_EQ(markt, 0x09);
+        Team_Wert(feld, Transfermarkt_Team, -2, TEAM_LOESCHEN);
+        EXPECT_EQ(Team_Wert(feld, Transfermarkt_Team, 0, TEAM_LESEN), 0x01);
+        EXPECT_TRUE(cap.texts.empty());
+    }
+}
+
 TEST_F(TeamTest, ManagerFieldsGoToTheManagerRecord)
 {
     Fehler_Capture cap;

@@ -179,6 +179,35 @@ TEST_F(LinkTest, AHeldSquadFollowsItsOwnListWhateverElseChanges)
     Liste_Delete_All(&fremd);
 }
 
+// A held squad answers only while its list stands: a list given up has no squad, and one that
+// holds nothing but a marker has no players. The lists' cursor stays where it stood for an
+// unregistered list and ends behind a walked one.
+TEST_F(LinkTest, AHeldSquadGoesWithItsList)
+{
+    for (int32_t sp : {3, 4}) ASSERT_TRUE(kommt(1, sp));
+    ASSERT_TRUE(kommt(0, 7));
+    ASSERT_TRUE(kommt(0, 8));
+    int32_t feld[60];
+    ASSERT_EQ(Teamspieler_Kader(1, feld, nullptr, -1, 0), 2);
+    ASSERT_EQ(Teamspieler_Kader(1, feld, nullptr, -1, 0), 2);
+    Liste_Element* const merke = T_Fix[0].liste.next;
+
+    Fehler_Capture fehler;
+    ASSERT_TRUE(Liste_Delete_All(&T_Fix[1].liste));
+    Liste_Set_Cursor(merke);
+    EXPECT_EQ(Teamspieler_Kader(1, feld, nullptr, -1, 0), 0);
+    EXPECT_EQ(Liste_Next_Cursor(), merke->next);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(1, 3), -1);
+
+    Liste_Init(&T_Fix[1].liste);
+    ASSERT_NE(Liste_Insert_Element(&T_Fix[1].liste, nullptr, nullptr, sizeof(TS), 0xFFFFFFFFu), nullptr);
+    for (int runde = 0; runde < 2; ++runde) {
+        Liste_Set_Cursor(merke);
+        EXPECT_EQ(Teamspieler_Kader(1, feld, nullptr, -1, 0), 0) << runde;
+        EXPECT_EQ(Liste_Next_Cursor(), nullptr) << runde;
+    }
+}
+
 TEST_F(LinkTest, SquadLimitAndFilters)
 {
     for (int32_t sp = 0; sp < TEAM_MAX_SPIELER; ++sp) ASSERT_TRUE(kommt(0, sp)) << sp;
