@@ -108,11 +108,16 @@ __attribute__((target("pclmul,sse4.1,avx"))) uint32_t crc32_falten(uint32_t crc,
     return uint32_t(_mm_extract_epi32(_mm_xor_si128(x, t), 1));
 }
 
+#endif
+
+bool falten_erlaubt = true;  // Disk_Set_Falten
+
+#if defined(__x86_64__)
 bool falten_moeglich()
 {
     static const bool da = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1") &&
                            __builtin_cpu_supports("avx");
-    return da;
+    return da && falten_erlaubt;
 }
 #endif
 
@@ -377,6 +382,8 @@ bool endet_mit(const char* s, const char* ende)
 }  // namespace
 
 uint32_t Disk_Crc32(uint32_t crc, const uint8_t* daten, size_t laenge) { return crc32_weiter(crc, daten, laenge); }
+
+void Disk_Set_Falten(bool an) { falten_erlaubt = an; }
 
 namespace {
 
