@@ -47,32 +47,58 @@ constexpr Crc_Tabellen crc_tab;
 // Long runs fold 64 bytes a step with carry-less multiplication, the running value kept as
 // the table loop keeps it; the constants are the powers of x modulo the reflected polynomial
 // that each fold distance needs, and its Barrett reduction. `n`: at least 64, a multiple of 16.
-__attribute__((target("pclmul,sse4.1"))) inline __m128i falten(__m128i x, __m128i k, __m128i dazu)
+// Built for AVX: its three-operand forms spare the register copies of each fold.
+__attribute__((target("pclmul,sse4.1,avx"))) inline __m128i falten(__m128i x, __m128i k, __m128i dazu)
 {
     return _mm_xor_si128(_mm_xor_si128(_mm_clmulepi64_si128(x, k, 0x11), _mm_clmulepi64_si128(x, k, 0x00)), dazu);
 }
 
-__attribute__((target("pclmul,sse4.1"))) uint32_t crc32_falten(uint32_t crc, const uint8_t* p, size_t n)
+// The 16-byte pieces a fold takes at offset o: read as they are ...
+struct Stuecke_Lesen {
+    const uint8_t* p;
+    __attribute__((target("pclmul,sse4.1,avx"), always_inline)) __m128i operator()(size_t o) const
+    {
+        return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + o));
+    }
+};
+
+// ... or scrambled on the way (ziel = quelle XOR schluessel, ziel may be quelle), so that a block
+// is scrambled and checksummed in one pass: the plain side is folded, the source on a save, the
+// target on a load.
+template <bool KLAR_IST_ZIEL>
+struct Stuecke_Verwuerfeln {
+    uint8_t* ziel;
+    const uint8_t* quelle;
+    const uint8_t* schluessel;
+    __attribute__((target("pclmul,sse4.1,avx"), always_inline)) __m128i operator()(size_t o) const
+    {
+        const __m128i q = _mm_loadu_si128(reinterpret_cast<const __m128i*>(quelle + o));
+        const __m128i z = _mm_xor_si128(q, _mm_loadu_si128(reinterpret_cast<const __m128i*>(schluessel + o)));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(ziel + o), z);
+        return KLAR_IST_ZIEL ? z : q;
+    }
+};
+
+template <class Stuecke>
+__attribute__((target("pclmul,sse4.1,avx"))) uint32_t crc32_falten(uint32_t crc, Stuecke stueck, size_t n)
 {
     const __m128i k1k2 = _mm_set_epi64x(0x01c6e41596, 0x0154442bd4);
     const __m128i k3k4 = _mm_set_epi64x(0x00ccaa009e, 0x01751997d0);
     const __m128i k5 = _mm_set_epi64x(0, 0x0163cd6124);
     const __m128i poly = _mm_set_epi64x(0x01f7011641, 0x01db710641);
-    const auto laden = [](const uint8_t* q) { return _mm_loadu_si128(reinterpret_cast<const __m128i*>(q)); };
-    __m128i x1 = _mm_xor_si128(laden(p), _mm_cvtsi32_si128(int(crc)));
-    __m128i x2 = laden(p + 16), x3 = laden(p + 32), x4 = laden(p + 48);
-    p += 64;
-    n -= 64;
-    for (; n >= 64; p += 64, n -= 64) {
-        x1 = falten(x1, k1k2, laden(p));
-        x2 = falten(x2, k1k2, laden(p + 16));
-        x3 = falten(x3, k1k2, laden(p + 32));
-        x4 = falten(x4, k1k2, laden(p + 48));
+    __m128i x1 = _mm_xor_si128(stueck(0), _mm_cvtsi32_si128(int(crc)));
+    __m128i x2 = stueck(16), x3 = stueck(32), x4 = stueck(48);
+    size_t o = 64;
+    for (; n - o >= 64; o += 64) {
+        x1 = falten(x1, k1k2, stueck(o));
+        x2 = falten(x2, k1k2, stueck(o + 16));
+        x3 = falten(x3, k1k2, stueck(o + 32));
+        x4 = falten(x4, k1k2, stueck(o + 48));
     }
     x1 = falten(x1, k3k4, x2);
     x1 = falten(x1, k3k4, x3);
     x1 = falten(x1, k3k4, x4);
-    for (; n >= 16; p += 16, n -= 16) x1 = falten(x1, k3k4, laden(p));
+    for (; n - o >= 16; o += 16) x1 = falten(x1, k3k4, stueck(o));
     // 128 bits to 64, then to 32 by Barrett reduction.
     const __m128i unten32 = _mm_setr_epi32(~0, 0, ~0, 0);
     __m128i x = _mm_xor_si128(_mm_srli_si128(x1, 8), _mm_clmulepi64_si128(x1, k3k4, 0x10));
@@ -82,10 +108,16 @@ __attribute__((target("pclmul,sse4.1"))) uint32_t crc32_falten(uint32_t crc, con
     return uint32_t(_mm_extract_epi32(_mm_xor_si128(x, t), 1));
 }
 
+#endif
+
+bool falten_erlaubt = true;  // Disk_Set_Falten
+
+#if defined(__x86_64__)
 bool falten_moeglich()
 {
-    static const bool da = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1");
-    return da;
+    static const bool da = __builtin_cpu_supports("pclmul") && __builtin_cpu_supports("sse4.1") &&
+                           __builtin_cpu_supports("avx");
+    return da && falten_erlaubt;
 }
 #endif
 
@@ -95,7 +127,7 @@ uint32_t crc32_weiter(uint32_t crc, const uint8_t* p, size_t n)
 #if defined(__x86_64__)
     if (n >= 64 && falten_moeglich()) {
         const size_t teil = n & ~size_t(15);
-        crc = crc32_falten(crc, p, teil);
+        crc = crc32_falten(crc, Stuecke_Lesen{p}, teil);
         p += teil;
         n -= teil;
     }
@@ -149,14 +181,20 @@ struct Verwuerfler {
 static_assert(std::endian::native == std::endian::little, "keystream words are applied in host order");
 
 // The generator is linear in the bits of its state, so each keystream word is the XOR of the
-// words 11, 12, 13, 14, 15, 17, 18, 23, 26 and 32 places before it, and (squaring that relation
-// twice) of the words four times as far back. Four words thus come side by side from those
-// before them, once the first VERW_ANLAUF are made one by one: the same bytes, without the
-// generator's chain of dependent steps.
-constexpr size_t VERW_ABSTAENDE[] = {11, 12, 13, 14, 15, 17, 18, 23, 26, 32};
-constexpr size_t VERW_GRUPPE = 4;                 // words made side by side
-constexpr size_t VERW_ANLAUF = 32 * VERW_GRUPPE;  // words made one by one; the farthest distance
-constexpr size_t VERW_STUECK = 1024;              // words made before they are applied
+// words 11, 12, 13, 14, 15, 17, 18, 23, 26 and 32 places before it, and also (a multiple of that
+// relation with fewer terms) of the words 32, 71, 152 and 551 places before it. All distances are
+// at least four, so four words come side by side from those before them: the same bytes, without
+// the generator's chain of dependent steps. The first VERW_START words are made one by one, those
+// up to VERW_RUECK from the ten near ones, every later one from the four far ones.
+constexpr size_t VERW_NAH[] = {11, 12, 13, 14, 15, 17, 18, 23, 26, 32};
+constexpr size_t VERW_FERN[] = {32, 71, 152, 551};
+constexpr size_t VERW_GRUPPE = 4;     // words made side by side
+constexpr size_t VERW_START = 32;     // words made one by one
+constexpr size_t VERW_RUECK = 552;    // words kept from one batch to the next: the farthest distance
+constexpr size_t VERW_STUECK = 4096;  // words made before they are applied
+static_assert(VERW_NAH[0] >= VERW_GRUPPE && VERW_FERN[0] >= VERW_GRUPPE && VERW_START >= VERW_NAH[9] &&
+              VERW_RUECK > VERW_FERN[3] && VERW_START % VERW_GRUPPE == 0 && VERW_RUECK % VERW_GRUPPE == 0 &&
+              VERW_STUECK % VERW_GRUPPE == 0);
 
 using Wort4 = uint32_t __attribute__((vector_size(16)));
 
@@ -167,46 +205,73 @@ inline Wort4 wort4(const void* p)
     return w;
 }
 
-// The keystream words k[i..i+3] from the VERW_ANLAUF before them.
-inline void verw_gruppe(uint32_t* k, size_t i)
+// The keystream words k[0..3] from the words `abstaende` places before them.
+template <size_t N>
+inline void verw_gruppe(uint32_t* k, const size_t (&abstaende)[N])
 {
     static_assert(VERW_GRUPPE == 4);
     Wort4 s{};
 #pragma GCC unroll 10
-    for (size_t a : VERW_ABSTAENDE) s ^= wort4(k + i - a * VERW_GRUPPE);
-    std::memcpy(k + i, &s, 16);
+    for (size_t a : abstaende) s ^= wort4(k - a);
+    std::memcpy(k, &s, 16);
 }
 
-// ziel = quelle XOR the keystream of block `block_nummer` holding n bytes (ziel may be quelle).
-void verwuerfeln_erzeugen(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
+// ziel = quelle XOR schluessel over n bytes (ziel may be quelle); returns the CRC-32 `crc`
+// continued over the plain side of them: ziel on a load, quelle on a save.
+template <bool KLAR_IST_ZIEL>
+uint32_t xor_crc(uint32_t crc, uint8_t* ziel, const uint8_t* quelle, const uint8_t* schluessel, size_t n)
+{
+    size_t i = 0;
+#if defined(__x86_64__)
+    if (n >= 64 && falten_moeglich()) {
+        i = n & ~size_t(15);
+        crc = ~crc32_falten(~crc, Stuecke_Verwuerfeln<KLAR_IST_ZIEL>{ziel, quelle, schluessel}, i);
+    }
+#endif
+    if (!KLAR_IST_ZIEL) crc = crc32_weiter(crc, quelle + i, n - i);
+    const size_t rest = i;
+    for (; i + 16 <= n; i += 16) {
+        const Wort4 w = wort4(quelle + i) ^ wort4(schluessel + i);
+        std::memcpy(ziel + i, &w, 16);
+    }
+    for (; i < n; ++i) ziel[i] = quelle[i] ^ schluessel[i];
+    if (KLAR_IST_ZIEL) crc = crc32_weiter(crc, ziel + rest, n - rest);
+    return crc;
+}
+
+// ziel = quelle XOR the keystream of block `block_nummer` holding n bytes (ziel may be quelle);
+// returns the CRC-32 of the plain side.
+template <bool KLAR_IST_ZIEL>
+uint32_t verwuerfeln_erzeugen(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
 {
     Verwuerfler v(block_nummer, uint32_t(n));
-    if (n <= 4 * VERW_ANLAUF + 64) {
-        v.anwenden(ziel, quelle, n);
-        return;
-    }
-    // k: the last VERW_ANLAUF words made, then up to VERW_STUECK new ones.
-    alignas(16) uint32_t k[VERW_ANLAUF + VERW_STUECK];
-    for (size_t i = 0; i < VERW_ANLAUF; ++i) k[i] = v.naechstes();
-    size_t pos = 4 * VERW_ANLAUF;
-    for (size_t j = 0; j < pos; j += 16) {
-        const Wort4 w = wort4(quelle + j) ^ wort4(reinterpret_cast<const uint8_t*>(k) + j);
-        std::memcpy(ziel + j, &w, 16);
-    }
-    while (pos < n) {
-        const size_t woerter = std::min(VERW_STUECK, ((n - pos + 3) / 4 + VERW_GRUPPE - 1) & ~(VERW_GRUPPE - 1));
-        for (size_t i = VERW_ANLAUF; i < VERW_ANLAUF + woerter; i += VERW_GRUPPE) verw_gruppe(k, i);
-        const auto* schluessel = reinterpret_cast<const uint8_t*>(k + VERW_ANLAUF);
-        const size_t bytes = std::min(4 * woerter, n - pos);
-        size_t j = 0;
-        for (; j + 16 <= bytes; j += 16) {
-            const Wort4 w = wort4(quelle + pos + j) ^ wort4(schluessel + j);
-            std::memcpy(ziel + pos + j, &w, 16);
+    if (n <= 4 * VERW_START + 64) {
+        if (KLAR_IST_ZIEL) {
+            v.anwenden(ziel, quelle, n);
+            return crc32_weiter(0, ziel, n);
         }
-        for (; j < bytes; ++j) ziel[pos + j] = quelle[pos + j] ^ schluessel[j];
+        const uint32_t crc = crc32_weiter(0, quelle, n);
+        v.anwenden(ziel, quelle, n);
+        return crc;
+    }
+    // k[i] holds keystream word anfang + i; the batch before the current one leaves its last
+    // VERW_RUECK words at the front.
+    alignas(16) uint32_t k[VERW_RUECK + VERW_STUECK];
+    const size_t woerter = ((n + 3) / 4 + VERW_GRUPPE - 1) & ~(VERW_GRUPPE - 1);
+    size_t anfang = 0, wort = 0, pos = 0;
+    uint32_t crc = 0;
+    for (; wort < VERW_START; ++wort) k[wort] = v.naechstes();
+    while (true) {
+        const size_t bis = std::min(woerter, anfang + VERW_RUECK + VERW_STUECK);
+        for (; wort < std::min(bis, VERW_RUECK); wort += VERW_GRUPPE) verw_gruppe(k + (wort - anfang), VERW_NAH);
+        for (; wort < bis; wort += VERW_GRUPPE) verw_gruppe(k + (wort - anfang), VERW_FERN);
+        const auto* schluessel = reinterpret_cast<const uint8_t*>(k) + (pos - 4 * anfang);
+        const size_t bytes = std::min(4 * wort, n) - pos;
+        crc = xor_crc<KLAR_IST_ZIEL>(crc, ziel + pos, quelle + pos, schluessel, bytes);
         pos += bytes;
-        // a last short piece keeps words that overlap their new place
-        std::memmove(k, k + woerter, VERW_ANLAUF * 4);
+        if (pos == n) return crc;
+        std::memmove(k, k + (wort - anfang - VERW_RUECK), VERW_RUECK * 4);
+        anfang = wort - VERW_RUECK;
     }
 }
 
@@ -228,12 +293,12 @@ Schluessel_Vorrat& schluessel_vorrat()
     return v;
 }
 
-void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
+// As verwuerfeln_erzeugen, the keystream of a long block taken from the store.
+template <bool KLAR_IST_ZIEL>
+uint32_t verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, size_t n)
 {
-    if (n < SCHLUESSEL_AB || n > SCHLUESSEL_GRENZE) {
-        verwuerfeln_erzeugen(block_nummer, ziel, quelle, n);
-        return;
-    }
+    if (n < SCHLUESSEL_AB || n > SCHLUESSEL_GRENZE)
+        return verwuerfeln_erzeugen<KLAR_IST_ZIEL>(block_nummer, ziel, quelle, n);
     Schluessel_Vorrat& v = schluessel_vorrat();
     std::lock_guard<std::mutex> halten(v.sperre);
     const uint64_t kennung = uint64_t(block_nummer) << 32 | uint64_t(n);
@@ -244,17 +309,11 @@ void verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle, si
             v.bytes = 0;
         }
         std::vector<uint8_t> k(n, 0);
-        verwuerfeln_erzeugen(block_nummer, k.data(), k.data(), n);
+        verwuerfeln_erzeugen<true>(block_nummer, k.data(), k.data(), n);
         v.bytes += n;
         it = v.schluessel.emplace(kennung, std::move(k)).first;
     }
-    const uint8_t* k = it->second.data();
-    size_t j = 0;
-    for (; j + 16 <= n; j += 16) {
-        const Wort4 w = wort4(quelle + j) ^ wort4(k + j);
-        std::memcpy(ziel + j, &w, 16);
-    }
-    for (; j < n; ++j) ziel[j] = quelle[j] ^ k[j];
+    return xor_crc<KLAR_IST_ZIEL>(0, ziel, quelle, it->second.data(), n);
 }
 
 constexpr size_t DISK_KOPF_GROESSE = SPIELSTAND_MAGIC_LAENGE + SPIELSTAND_VERSION_LAENGE;
@@ -323,6 +382,8 @@ bool endet_mit(const char* s, const char* ende)
 }  // namespace
 
 uint32_t Disk_Crc32(uint32_t crc, const uint8_t* daten, size_t laenge) { return crc32_weiter(crc, daten, laenge); }
+
+void Disk_Set_Falten(bool an) { falten_erlaubt = an; }
 
 namespace {
 
@@ -446,9 +507,8 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
     if (datei->fehler) return false;
     const size_t da = m->size();
     m->resize(da + count);
-    verwuerfeln(datei->block_nummer++, m->data() + da, q, count);
+    Disk_LE32_Setzen(w, verwuerfeln<false>(datei->block_nummer++, m->data() + da, q, count));
     datei->geschrieben += count;
-    Disk_LE32_Setzen(w, crc32_weiter(0, q, count));
     return schreibe_roh(datei, w, 4);
 }
 
@@ -783,8 +843,8 @@ Pruefung spielstand_pruefen(uint8_t* p, size_t n, char* version, Bereich_Tabelle
             const uint32_t bl = Disk_LE32_Lesen(p + pos);
             if (b.ende - pos - 8 < bl) return Pruefung::BESCHAEDIGT;
             uint8_t* nutz = p + pos + 4;
-            verwuerfeln(block_nummer++, nutz, nutz, bl);
-            if (crc32_weiter(0, nutz, bl) != Disk_LE32_Lesen(nutz + bl)) return Pruefung::BESCHAEDIGT;
+            if (verwuerfeln<true>(block_nummer++, nutz, nutz, bl) != Disk_LE32_Lesen(nutz + bl))
+                return Pruefung::BESCHAEDIGT;
             pos += size_t(bl) + 8;
         }
     }

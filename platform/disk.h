@@ -36,6 +36,9 @@ struct Disk_Datei;
 
 // CRC-32 (reflected, 0xEDB88320) continued over more bytes; start with 0.
 uint32_t Disk_Crc32(uint32_t crc, const uint8_t* daten, size_t laenge);
+// Test hook: false keeps checksums and scrambling on the portable path that a processor without
+// carry-less multiplication takes (true: the fast path where there is one).
+void Disk_Set_Falten(bool an);
 
 // Opens a plain file for binary writing ("wb+"), null on failure. Its blocks go out as they are.
 Disk_Datei* Disk_Open_Schreiben(const char* name);

@@ -275,11 +275,18 @@ TEST_F(Disk, BlocksOfEveryLengthAreScrambledAsTheyAlwaysWere)
     for (size_t n = 0; n <= 700; ++n) laengen.push_back(n);
     for (size_t n : {4095, 4096, 4097, 4607, 4608, 4609, 4611, 8703, 8704, 8705, 70001, 200000, 200003})
         laengen.push_back(n);
+    // where the keystream turns to its far relation (word 552), and the batches after the first
+    for (size_t n : {2207, 2208, 2209, 2213, 2224, 18591, 18592, 18593, 18595, 34975, 34976, 34977, 34990})
+        laengen.push_back(n);
     Disk_Bereiche bereiche;
     uint8_t start = 3;
     for (size_t n : laengen) bereiche[DISK_POS_SPIELE - 1].push_back(muster(n, start += 11));
     bereiche[DISK_POS_STATISTIK - 1].push_back(muster(5000, 1));
     bloecke_pruefen(bereiche);
+    // the same on the path of a processor without carry-less multiplication
+    Disk_Set_Falten(false);
+    bloecke_pruefen(bereiche);
+    Disk_Set_Falten(true);
 }
 
 TEST_F(Disk, LongBlocksSavedAgainAreScrambledAsTheFirstTime)
