@@ -98,9 +98,11 @@ uint8_t hilfe_einstellung()
     return x >= i->bereich[0] && x <= i->bereich[2] && y >= i->bereich[1] && y <= i->bereich[3];
 }
 
+// One unsigned compare per axis: a point left of or above the icon wraps far beyond its size.
+// Taken in 64 bits, so that no position can overflow into the icon.
 [[gnu::always_inline]] inline bool in_flaeche(const Menue_Icon* i, int32_t x, int32_t y)
 {
-    return x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
+    return uint64_t(int64_t(x) - i->x) < i->breite && uint64_t(int64_t(y) - i->y) < i->hoehe;
 }
 
 // The pointer is outside nearly every icon: the rectangle is asked first.
@@ -494,10 +496,15 @@ int8_t walk_ende(Schritt& st)
 [[gnu::always_inline]] inline bool ebene(Schritt& st, int32_t p, int8_t* ergebnis)
 {
     Menue_Icon* const* const reihe = Menue_Icons.slot[p];
+    // Fixed for the whole priority: only a top priority sets st.oben, and a top priority makes
+    // every icon of it the modal one anyway. The walk never changes the position or buttons.
+    const bool setzt_modal = p > 23 || (p > 19 && !st.oben);
+    const bool rechts = st.tasten == 2;
+    const int32_t x = st.x, y = st.y;
     for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
         Menue_Icon* icon = reihe[s];
         if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
-        if (p > 23 || (p > 19 && !st.oben)) {
+        if (setzt_modal) {
             Menue_Modal_Aktiv = 1;
             if (p > 23) st.oben = true;
             st.modal = icon;
@@ -506,7 +513,7 @@ int8_t walk_ende(Schritt& st)
             st.modal_rechteck[2] = icon->x + icon->breite;
             st.modal_rechteck[3] = icon->y + icon->hoehe;
         }
-        if (Menue_Modal_Aktiv && st.tasten == 2 && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
+        if (rechts && Menue_Modal_Aktiv && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
             Menue_Nummer_Gueltig(st.modal->verknuepft) && Menue_Icons.vorhanden[st.modal->verknuepft]) {
             Menue_Icon* l = Menue_Icons.reg[st.modal->verknuepft].icon;
             if ((!Menue_Aktuelles_Icon || !Menue_Aktuelles_Icon->kontext) && l && l->klick) {
@@ -520,11 +527,14 @@ int8_t walk_ende(Schritt& st)
             *ergebnis = -2;
             return true;
         }
-        bool treffer = getroffen(icon, st.x, st.y);
+        bool treffer = getroffen(icon, x, y);
+        Menue_Icon* cur = Menue_Aktuelles_Icon;
+        // The pointer is off nearly every icon, and nearly none glows or is the current one.
+        if (!treffer && icon != cur && !(icon->status & ICON_GLUEHT)) continue;
         if (treffer && ((Menue_Modal_Aktiv && p < 20) || (st.oben && p < 24)) && ueberdeckt(icon, st)) treffer = false;
         if (treffer && Menue_Rad_Zeit == 0) kandidat(st, icon);
-        Menue_Icon* cur = Menue_Aktuelles_Icon;
-        if (cur && !Menue_Gezogenes_Icon && (icon->status & ICON_GLUEHT) &&
+        cur = Menue_Aktuelles_Icon;
+        if ((icon->status & ICON_GLUEHT) && cur && !Menue_Gezogenes_Icon &&
             (icon == cur || (icon->glow_gruppe != -1 && icon->glow_gruppe == cur->glow_gruppe)) &&
             (!Menue_Modal_Aktiv || p > 19) && st.glows < MAX_GLOW)
             st.glow[st.glows++] = icon;

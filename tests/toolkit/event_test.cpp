@@ -573,6 +573,53 @@ TEST_F(Event, AnIconIsHitWhereItsRectangleAndItsAreaMeetAndAPictureIsAskedOnlyWi
     EXPECT_EQ(pumpen(500, 300), ausserhalb);
 }
 
+// Icons hanging over the screen's top left corner, and one wider than the screen: the hit is
+// exact on both sides of each edge, whatever the signs of position and pointer.
+TEST_F(Event, AnIconOverTheScreensEdgeIsHitExactlyOnItsVisiblePart)
+{
+    Menue_Icon* ecke = knopf(930, -30, -10, 5);  // 40 x 20: x -30..9, y -10..9
+    ecke->bereich[0] = -100, ecke->bereich[1] = -100;
+    const std::pair<int32_t, int32_t> stellen[] = {{0, 0}, {9, 9}, {10, 5}, {5, 10}, {-30, -10}, {-31, 0}, {0, -11}};
+    const bool getroffen[] = {true, true, false, false, true, false, false};
+    for (size_t k = 0; k < std::size(stellen); ++k) {
+        maus(stellen[k].first, stellen[k].second);
+        Menue_Icons_Check(-1);
+        Menue_Icons_Check(-1);
+        EXPECT_EQ(Menue_Aktuelles_Icon == ecke, getroffen[k]) << stellen[k].first << "," << stellen[k].second;
+    }
+    Menue_Icon_Entfernen(ecke);
+
+    Menue_Icon* breit = flaeche(931, -32768, 200, 65535, 20, 5);
+    breit->klick = merken;
+    Menue_Screen_Icon_Hinzufuegen(breit);
+    for (int32_t x : {0, 320, 639}) {
+        maus(x, 210);
+        Menue_Icons_Check(-1);
+        Menue_Icons_Check(-1);
+        EXPECT_EQ(Menue_Aktuelles_Icon, breit) << x;
+    }
+    maus(320, 220);
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);
+}
+
+// A glowing icon of the current icon's glow group glows on with the pointer away from it: here
+// it is the only glowing one, so the glow goes on only if the walk took it.
+TEST_F(Event, TheCurrentIconsGlowGroupGlowsAwayFromThePointer)
+{
+    Menue_Icon* a = knopf(940, 100, 100, 5);
+    Menue_Icon* b = knopf(941, 400, 300, 5);
+    a->glow_gruppe = b->glow_gruppe = 7;
+    b->status |= ICON_GLUEHT;
+    maus(110, 105);
+    Menue_Glow_Stufe = 0;
+    Menue_Icons_Check(-1);
+    ASSERT_EQ(Menue_Aktuelles_Icon, a);
+    const int32_t nach_erstem = Menue_Glow_Stufe;
+    Menue_Icons_Check(-1);
+    EXPECT_GT(Menue_Glow_Stufe, nach_erstem) << "the group's glow goes on while the pointer rests";
+}
+
 namespace {
 
 Menue_Icon* nachgereicht = nullptr;
