@@ -493,18 +493,17 @@ int8_t walk_ende(Schritt& st)
 
 // The walk over the icons of priority p: the pointer's candidates and the current icon's help and
 // click. True when the step ends there with *ergebnis.
-[[gnu::always_inline]] inline bool ebene(Schritt& st, int32_t p, int8_t* ergebnis)
+// LAGEN: the priority may set the modal icon or the step has the right button down; without
+// either (nearly every walk) the loop is compiled without their tests.
+template <bool LAGEN>
+[[gnu::always_inline]] inline bool ebene_gehen(Schritt& st, int32_t p, bool setzt_modal, bool rechts, int8_t* ergebnis)
 {
     Menue_Icon* const* const reihe = Menue_Icons.slot[p];
-    // Fixed for the whole priority: only a top priority sets st.oben, and a top priority makes
-    // every icon of it the modal one anyway. The walk never changes the position or buttons.
-    const bool setzt_modal = p > 23 || (p > 19 && !st.oben);
-    const bool rechts = st.tasten == 2;
     const int32_t x = st.x, y = st.y;
     for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
         Menue_Icon* icon = reihe[s];
         if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
-        if (setzt_modal) {
+        if (LAGEN && setzt_modal) {
             Menue_Modal_Aktiv = 1;
             if (p > 23) st.oben = true;
             st.modal = icon;
@@ -513,7 +512,7 @@ int8_t walk_ende(Schritt& st)
             st.modal_rechteck[2] = icon->x + icon->breite;
             st.modal_rechteck[3] = icon->y + icon->hoehe;
         }
-        if (rechts && Menue_Modal_Aktiv && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
+        if (LAGEN && rechts && Menue_Modal_Aktiv && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
             Menue_Nummer_Gueltig(st.modal->verknuepft) && Menue_Icons.vorhanden[st.modal->verknuepft]) {
             Menue_Icon* l = Menue_Icons.reg[st.modal->verknuepft].icon;
             if ((!Menue_Aktuelles_Icon || !Menue_Aktuelles_Icon->kontext) && l && l->klick) {
@@ -558,6 +557,16 @@ int8_t walk_ende(Schritt& st)
         }
     }
     return false;
+}
+
+// Fixed for the whole priority: only a top priority sets st.oben, and a top priority makes every
+// icon of it the modal one anyway. The walk never changes the position or the buttons.
+[[gnu::always_inline]] inline bool ebene(Schritt& st, int32_t p, int8_t* ergebnis)
+{
+    const bool setzt_modal = p > 23 || (p > 19 && !st.oben);
+    const bool rechts = st.tasten == 2;
+    if (setzt_modal || rechts) return ebene_gehen<true>(st, p, setzt_modal, rechts, ergebnis);
+    return ebene_gehen<false>(st, p, false, false, ergebnis);
 }
 
 // The priorities that hold an icon (bit p for priority p), as of the slot lists' count `stand`.
