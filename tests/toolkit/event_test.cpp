@@ -1,5 +1,6 @@
 // The event step: which icon the pointer is on, what a click does, layers, the wheel, the time
 // limit and the pointer shapes; and entering and leaving a manager's turn.
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -58,6 +59,21 @@ protected:
         i->klick = merken;
         Menue_Screen_Icon_Hinzufuegen(i);
         return i;
+    }
+    struct Stelle {
+        int32_t x, y;
+        bool getroffen;
+    };
+    // The pointer rested on each place (leaving the old icon takes a step of its own): the icon
+    // is current exactly where it is to be hit.
+    void treffer_pruefen(const Menue_Icon* icon, std::initializer_list<Stelle> stellen)
+    {
+        for (const Stelle& s : stellen) {
+            maus(s.x, s.y);
+            Menue_Icons_Check(-1);
+            Menue_Icons_Check(-1);
+            EXPECT_EQ(Menue_Aktuelles_Icon == icon, s.getroffen) << s.x << "," << s.y;
+        }
     }
     // Rest the pointer on (x, y) with no button (leaving the old icon takes a step of its own),
     // then press the buttons for one step.
@@ -546,14 +562,7 @@ TEST_F(Event, AnIconIsHitWhereItsRectangleAndItsAreaMeetAndAPictureIsAskedOnlyWi
 {
     Menue_Icon* i = knopf(900, 300, 300, 5);
     i->bereich[0] = 320, i->bereich[1] = 0, i->bereich[2] = 639, i->bereich[3] = 479;
-    const std::pair<int32_t, int32_t> stellen[] = {{310, 310}, {330, 310}, {339, 319}, {340, 310}, {500, 100}};
-    const bool getroffen[] = {false, true, true, false, false};
-    for (size_t k = 0; k < std::size(stellen); ++k) {
-        maus(stellen[k].first, stellen[k].second);
-        Menue_Icons_Check(-1);
-        Menue_Icons_Check(-1);
-        EXPECT_EQ(Menue_Aktuelles_Icon == i, getroffen[k]) << stellen[k].first << "," << stellen[k].second;
-    }
+    treffer_pruefen(i, {{310, 310, false}, {330, 310, true}, {339, 319, true}, {340, 310, false}, {500, 100, false}});
     Menue_Icon_Entfernen(i);
 
     // A pixel-exact icon whose area is the left half of the screen; its picture lies beside it.
@@ -579,28 +588,14 @@ TEST_F(Event, AnIconOverTheScreensEdgeIsHitExactlyOnItsVisiblePart)
 {
     Menue_Icon* ecke = knopf(930, -30, -10, 5);  // 40 x 20: x -30..9, y -10..9
     ecke->bereich[0] = -100, ecke->bereich[1] = -100;
-    const std::pair<int32_t, int32_t> stellen[] = {{0, 0}, {9, 9}, {10, 5}, {5, 10}, {-30, -10}, {-31, 0}, {0, -11}};
-    const bool getroffen[] = {true, true, false, false, true, false, false};
-    for (size_t k = 0; k < std::size(stellen); ++k) {
-        maus(stellen[k].first, stellen[k].second);
-        Menue_Icons_Check(-1);
-        Menue_Icons_Check(-1);
-        EXPECT_EQ(Menue_Aktuelles_Icon == ecke, getroffen[k]) << stellen[k].first << "," << stellen[k].second;
-    }
+    treffer_pruefen(ecke, {{0, 0, true}, {9, 9, true}, {10, 5, false}, {5, 10, false}, {-30, -10, true},
+                           {-31, 0, false}, {0, -11, false}});
     Menue_Icon_Entfernen(ecke);
 
     Menue_Icon* breit = flaeche(931, -32768, 200, 65535, 20, 5);
     breit->klick = merken;
     Menue_Screen_Icon_Hinzufuegen(breit);
-    for (int32_t x : {0, 320, 639}) {
-        maus(x, 210);
-        Menue_Icons_Check(-1);
-        Menue_Icons_Check(-1);
-        EXPECT_EQ(Menue_Aktuelles_Icon, breit) << x;
-    }
-    maus(320, 220);
-    Menue_Icons_Check(-1);
-    EXPECT_EQ(Menue_Aktuelles_Icon, nullptr);
+    treffer_pruefen(breit, {{0, 210, true}, {320, 210, true}, {639, 219, true}, {320, 220, false}});
 }
 
 // A glowing icon of the current icon's glow group glows on with the pointer away from it: here
