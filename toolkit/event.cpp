@@ -98,9 +98,11 @@ uint8_t hilfe_einstellung()
     return x >= i->bereich[0] && x <= i->bereich[2] && y >= i->bereich[1] && y <= i->bereich[3];
 }
 
+// One unsigned compare per axis: a point left of or above the icon wraps far beyond its size.
+// Taken in 64 bits, so that no position can overflow into the icon.
 [[gnu::always_inline]] inline bool in_flaeche(const Menue_Icon* i, int32_t x, int32_t y)
 {
-    return x >= i->x && x < i->x + i->breite && y >= i->y && y < i->y + i->hoehe;
+    return uint64_t(int64_t(x) - i->x) < i->breite && uint64_t(int64_t(y) - i->y) < i->hoehe;
 }
 
 // The pointer is outside nearly every icon: the rectangle is asked first.
@@ -491,13 +493,17 @@ int8_t walk_ende(Schritt& st)
 
 // The walk over the icons of priority p: the pointer's candidates and the current icon's help and
 // click. True when the step ends there with *ergebnis.
-[[gnu::always_inline]] inline bool ebene(Schritt& st, int32_t p, int8_t* ergebnis)
+// LAGEN: the priority may set the modal icon or the step has the right button down; without
+// either (nearly every walk) the loop is compiled without their tests.
+template <bool LAGEN>
+[[gnu::always_inline]] inline bool ebene_gehen(Schritt& st, int32_t p, bool setzt_modal, bool rechts, int8_t* ergebnis)
 {
     Menue_Icon* const* const reihe = Menue_Icons.slot[p];
+    const int32_t x = st.x, y = st.y;
     for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
         Menue_Icon* icon = reihe[s];
         if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
-        if (p > 23 || (p > 19 && !st.oben)) {
+        if (LAGEN && setzt_modal) {
             Menue_Modal_Aktiv = 1;
             if (p > 23) st.oben = true;
             st.modal = icon;
@@ -506,7 +512,7 @@ int8_t walk_ende(Schritt& st)
             st.modal_rechteck[2] = icon->x + icon->breite;
             st.modal_rechteck[3] = icon->y + icon->hoehe;
         }
-        if (Menue_Modal_Aktiv && st.tasten == 2 && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
+        if (LAGEN && rechts && Menue_Modal_Aktiv && st.modal && (st.modal->flags & ICON_RECHTS_VERKNUEPFT) &&
             Menue_Nummer_Gueltig(st.modal->verknuepft) && Menue_Icons.vorhanden[st.modal->verknuepft]) {
             Menue_Icon* l = Menue_Icons.reg[st.modal->verknuepft].icon;
             if ((!Menue_Aktuelles_Icon || !Menue_Aktuelles_Icon->kontext) && l && l->klick) {
@@ -520,11 +526,14 @@ int8_t walk_ende(Schritt& st)
             *ergebnis = -2;
             return true;
         }
-        bool treffer = getroffen(icon, st.x, st.y);
+        bool treffer = getroffen(icon, x, y);
+        Menue_Icon* cur = Menue_Aktuelles_Icon;
+        // The pointer is off nearly every icon, and nearly none glows or is the current one.
+        if (!treffer && icon != cur && !(icon->status & ICON_GLUEHT)) continue;
         if (treffer && ((Menue_Modal_Aktiv && p < 20) || (st.oben && p < 24)) && ueberdeckt(icon, st)) treffer = false;
         if (treffer && Menue_Rad_Zeit == 0) kandidat(st, icon);
-        Menue_Icon* cur = Menue_Aktuelles_Icon;
-        if (cur && !Menue_Gezogenes_Icon && (icon->status & ICON_GLUEHT) &&
+        cur = Menue_Aktuelles_Icon;
+        if ((icon->status & ICON_GLUEHT) && cur && !Menue_Gezogenes_Icon &&
             (icon == cur || (icon->glow_gruppe != -1 && icon->glow_gruppe == cur->glow_gruppe)) &&
             (!Menue_Modal_Aktiv || p > 19) && st.glows < MAX_GLOW)
             st.glow[st.glows++] = icon;
@@ -548,6 +557,16 @@ int8_t walk_ende(Schritt& st)
         }
     }
     return false;
+}
+
+// Fixed for the whole priority: only a top priority sets st.oben, and a top priority makes every
+// icon of it the modal one anyway. The walk never changes the position or the buttons.
+[[gnu::always_inline]] inline bool ebene(Schritt& st, int32_t p, int8_t* ergebnis)
+{
+    const bool setzt_modal = p > 23 || (p > 19 && !st.oben);
+    const bool rechts = st.tasten == 2;
+    if (setzt_modal || rechts) return ebene_gehen<true>(st, p, setzt_modal, rechts, ergebnis);
+    return ebene_gehen<false>(st, p, false, false, ergebnis);
 }
 
 // The priorities that hold an icon (bit p for priority p), as of the slot lists' count `stand`.

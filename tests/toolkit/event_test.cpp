@@ -1,5 +1,6 @@
 // The event step: which icon the pointer is on, what a click does, layers, the wheel, the time
 // limit and the pointer shapes; and entering and leaving a manager's turn.
+#include <initializer_list>
 #include <utility>
 #include <vector>
 
@@ -58,6 +59,21 @@ protected:
         i->klick = merken;
         Menue_Screen_Icon_Hinzufuegen(i);
         return i;
+    }
+    struct Stelle {
+        int32_t x, y;
+        bool getroffen;
+    };
+    // The pointer rested on each place (leaving the old icon takes a step of its own): the icon
+    // is current exactly where it is to be hit.
+    void treffer_pruefen(const Menue_Icon* icon, std::initializer_list<Stelle> stellen)
+    {
+        for (const Stelle& s : stellen) {
+            maus(s.x, s.y);
+            Menue_Icons_Check(-1);
+            Menue_Icons_Check(-1);
+            EXPECT_EQ(Menue_Aktuelles_Icon == icon, s.getroffen) << s.x << "," << s.y;
+        }
     }
     // Rest the pointer on (x, y) with no button (leaving the old icon takes a step of its own),
     // then press the buttons for one step.
@@ -546,14 +562,7 @@ TEST_F(Event, AnIconIsHitWhereItsRectangleAndItsAreaMeetAndAPictureIsAskedOnlyWi
 {
     Menue_Icon* i = knopf(900, 300, 300, 5);
     i->bereich[0] = 320, i->bereich[1] = 0, i->bereich[2] = 639, i->bereich[3] = 479;
-    const std::pair<int32_t, int32_t> stellen[] = {{310, 310}, {330, 310}, {339, 319}, {340, 310}, {500, 100}};
-    const bool getroffen[] = {false, true, true, false, false};
-    for (size_t k = 0; k < std::size(stellen); ++k) {
-        maus(stellen[k].first, stellen[k].second);
-        Menue_Icons_Check(-1);
-        Menue_Icons_Check(-1);
-        EXPECT_EQ(Menue_Aktuelles_Icon == i, getroffen[k]) << stellen[k].first << "," << stellen[k].second;
-    }
+    treffer_pruefen(i, {{310, 310, false}, {330, 310, true}, {339, 319, true}, {340, 310, false}, {500, 100, false}});
     Menue_Icon_Entfernen(i);
 
     // A pixel-exact icon whose area is the left half of the screen; its picture lies beside it.
@@ -571,6 +580,33 @@ TEST_F(Event, AnIconIsHitWhereItsRectangleAndItsAreaMeetAndAPictureIsAskedOnlyWi
     EXPECT_EQ(pumpen(110, 105), ausserhalb + 1);
     EXPECT_EQ(Menue_Aktuelles_Icon, nullptr) << "a picture that is not there is not hit";
     EXPECT_EQ(pumpen(500, 300), ausserhalb);
+}
+
+// An icon hanging over the screen's top left corner: the hit is exact on both sides of each
+// edge, whatever the signs of position and pointer.
+TEST_F(Event, AnIconOverTheScreensEdgeIsHitExactlyOnItsVisiblePart)
+{
+    Menue_Icon* ecke = knopf(930, -30, -10, 5);  // 40 x 20: x -30..9, y -10..9
+    ecke->bereich[0] = -100, ecke->bereich[1] = -100;
+    treffer_pruefen(ecke, {{0, 0, true}, {9, 9, true}, {10, 5, false}, {5, 10, false}, {-30, -10, true},
+                           {-31, 0, false}, {0, -11, false}});
+}
+
+// A glowing icon of the current icon's glow group glows on with the pointer away from it: here
+// it is the only glowing one, so the glow goes on only if the walk took it.
+TEST_F(Event, TheCurrentIconsGlowGroupGlowsAwayFromThePointer)
+{
+    Menue_Icon* a = knopf(940, 100, 100, 5);
+    Menue_Icon* b = knopf(941, 400, 300, 5);
+    a->glow_gruppe = b->glow_gruppe = 7;
+    b->status |= ICON_GLUEHT;
+    maus(110, 105);
+    Menue_Glow_Stufe = 0;
+    Menue_Icons_Check(-1);
+    ASSERT_EQ(Menue_Aktuelles_Icon, a);
+    const int32_t nach_erstem = Menue_Glow_Stufe;
+    Menue_Icons_Check(-1);
+    EXPECT_GT(Menue_Glow_Stufe, nach_erstem) << "the group's glow goes on while the pointer rests";
 }
 
 namespace {
