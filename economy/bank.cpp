@@ -297,7 +297,9 @@ const char* Bank_Zahl_String(int64_t wert, int32_t flags)
     char* aus = puffer[naechster];
     naechster = (naechster + 1) % 4;
     char ziffern[24];
-    std::snprintf(ziffern, sizeof ziffern, "%lld", static_cast<long long>(wert < 0 ? -wert : wert));
+    // the magnitude in unsigned arithmetic: the smallest value has no positive counterpart
+    const uint64_t betrag = wert < 0 ? 0 - static_cast<uint64_t>(wert) : static_cast<uint64_t>(wert);
+    std::snprintf(ziffern, sizeof ziffern, "%llu", static_cast<unsigned long long>(betrag));
     const bool punkte = !(flags & 64);
     char zahl[40];
     size_t n = std::strlen(ziffern), k = 0;
@@ -396,12 +398,14 @@ bool seite_vorbereiten(Seite* s, int32_t team, double betrag, int8_t waehrung)
     s->konto = Bank.konto[team];
     const int32_t ziel = s->konto ? s->konto->waehrung : Bank_Standard_Waehrung;
     const double b = waehrung == -1 ? betrag : umrechnen(betrag, waehrung, ziel);
-    // Rounded half away from zero. Within the range of whole numbers the truncation of the
-    // positive half-up value is its floor (floor is a library call here); beyond it the floor.
-    if (std::fabs(b) < 4.0e18)
+    // Rounded half away from zero: the truncation of the positive half-up value is its floor.
+    // Amounts beyond that (and a value that is no number) stand at a bound far outside every
+    // account's range, where the range checks refuse them; converting them would overflow.
+    constexpr double GRENZE = 4.0e18;
+    if (std::fabs(b) < GRENZE)
         s->betrag = b < 0 ? -int64_t(-b + 0.5) : int64_t(b + 0.5);
     else
-        s->betrag = int64_t(b < 0 ? -std::floor(-b + 0.5) : std::floor(b + 0.5));
+        s->betrag = b < 0 ? -int64_t(GRENZE) : int64_t(GRENZE);
     return s->betrag != 0;
 }
 

@@ -32,6 +32,9 @@ TEST_F(BankTest, MoneyTextsFormatCentsSignsAndCap)
     EXPECT_STREQ(Bank_Betrag_String(1000.0f, 5, -1, 0), "$ 1.000");
     EXPECT_STREQ(Bank_Zahl_String(1234, 6), "  1.234");
     EXPECT_STREQ(Bank_Zahl_String(1234, 64), "1234");
+    // the extremes of the range print whole (the smallest has no positive counterpart)
+    EXPECT_STREQ(Bank_Zahl_String(INT64_MIN, 64), "-9223372036854775808");
+    EXPECT_STREQ(Bank_Zahl_String(-1234567, 0), "-1.234.567");
 }
 
 TEST_F(BankTest, AccountsConvertOnReopeningAndOutOfRangeTeamsHaveNone)
