@@ -25,6 +25,7 @@ struct Cache_Key {
 struct Cache_Eintrag {
     Cache_Key key;
     int64_t ergebnis;
+    int32_t tage;  // days of the per-day areas kept; the days after them are zero
     Tabelle_Datensatz tabelle;
 };
 constexpr int32_t CACHE_GROESSE = 5;
@@ -40,14 +41,36 @@ void cache_leeren_alle()
     cache_leer_gesetzt = true;
 }
 
-void cache_ablegen(const Cache_Key& ck, int64_t ergebnis, const Tabelle_Datensatz& t)
+// Copies a table whose per-day areas are zero from day `tage` on: those days are cleared in the
+// target instead of copied (a season's days fill a small part of them).
+void tabelle_kopieren(Tabelle_Datensatz& ziel, const Tabelle_Datensatz& quelle, int32_t tage)
+{
+    constexpr size_t ERGEBNIS = offsetof(Tabelle_Datensatz, tag_ergebnis);
+    constexpr size_t ORT = offsetof(Tabelle_Datensatz, tag_ort);
+    constexpr size_t ORT_ENDE = ORT + sizeof(Tabelle_Datensatz::tag_ort);
+    static_assert(ORT == ERGEBNIS + sizeof(Tabelle_Datensatz::tag_ergebnis));
+    const size_t felder = size_t(std::clamp(tage, 0, TABELLE_MAX_TAGE)) * TABELLE_TAG_SLOTS;
+    auto* z = reinterpret_cast<uint8_t*>(&ziel);
+    const auto* q = reinterpret_cast<const uint8_t*>(&quelle);
+    std::memcpy(z, q, ERGEBNIS);
+    std::memcpy(ziel.tag_ergebnis, quelle.tag_ergebnis, felder * sizeof(uint16_t));
+    std::memset(ziel.tag_ergebnis + felder, 0, sizeof ziel.tag_ergebnis - felder * sizeof(uint16_t));
+    std::memcpy(ziel.tag_ort, quelle.tag_ort, felder);
+    std::memset(ziel.tag_ort + felder, 0, sizeof ziel.tag_ort - felder);
+    std::memcpy(z + ORT_ENDE, q + ORT_ENDE, sizeof(Tabelle_Datensatz) - ORT_ENDE);
+}
+
+void cache_ablegen(const Cache_Key& ck, int64_t ergebnis, const Tabelle_Datensatz& t, int32_t tage = TABELLE_MAX_TAGE)
 {
     Cache_Eintrag& c = cache[cache_naechster];
     c.key = ck;
     c.ergebnis = ergebnis;
-    c.tabelle = t;
+    c.tage = std::clamp(tage, 0, TABELLE_MAX_TAGE);
+    tabelle_kopieren(c.tabelle, t, c.tage);
     cache_naechster = (cache_naechster + 1) % CACHE_GROESSE;
 }
+
+void cache_holen(const Cache_Eintrag& c, Tabelle_Datensatz* t) { tabelle_kopieren(*t, c.tabelle, c.tage); }
 
 // The result of one counted record, seen from its home side.
 struct Beitrag {
@@ -122,6 +145,24 @@ int64_t key_aus(const Spalten& s, int32_t x, int32_t optionen, int32_t drei)
         }
     }
     return k;
+}
+
+// The first n rows of every column zeroed (the rest are not read).
+void spalten_leeren(Spalten& s, int32_t n)
+{
+    for (int32_t teil = 0; teil < 3; ++teil) {
+        std::fill_n(s.spiele[teil], n, 0);
+        std::fill_n(s.punkte[teil], n, 0);
+        std::fill_n(s.tore[teil], n, 0);
+        std::fill_n(s.gegentore[teil], n, 0);
+    }
+}
+
+// A table's column: the first n rows counted, the rest zero.
+void spalte_setzen(int32_t* ziel, const int32_t* zeilen, int32_t n)
+{
+    std::copy_n(zeilen, n, ziel);
+    std::fill(ziel + n, ziel + TABELLE_MAX_TEAMS, 0);
 }
 
 std::vector<Beitrag> beitraege;
@@ -259,7 +300,7 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
         if (!ewig)
             for (const Cache_Eintrag& c : cache)
                 if (c.key == ck) {
-                    *t = c.tabelle;
+                    cache_holen(c, t);
                     return c.ergebnis;
                 }
         int64_t ergebnis = -1;
@@ -282,7 +323,7 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     const bool cachebar = live == 0 || live == 1;
     if (cachebar)
         if (const Cache_Eintrag* c = cache_suchen(ck, t->team, t->anzahl)) {
-            *t = c->tabelle;
+            cache_holen(*c, t);
             return je_team ? c->ergebnis : team_key(*t, team);
         }
 
@@ -344,8 +385,10 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
         max_tag = std::max(max_tag, int32_t(r.spieltag));
     }
 
-    Spalten jetzt{};
-    vortag = Spalten{};
+    // Every counted slot is a row of the table: the columns past the rows stay zero.
+    Spalten jetzt;
+    spalten_leeren(jetzt, n);
+    spalten_leeren(vortag, n);
     std::memset(t->tag_ergebnis, 0, sizeof t->tag_ergebnis);
     std::memset(t->tag_ort, 0, sizeof t->tag_ort);
     for (const Beitrag& b : beitraege) {
@@ -365,10 +408,12 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
             }
         }
     }
-    std::memcpy(t->spiele, jetzt.spiele, sizeof t->spiele);
-    std::memcpy(t->punkte, jetzt.punkte, sizeof t->punkte);
-    std::memcpy(t->tore, jetzt.tore, sizeof t->tore);
-    std::memcpy(t->gegentore, jetzt.gegentore, sizeof t->gegentore);
+    for (int32_t teil = 0; teil < 3; ++teil) {
+        spalte_setzen(t->spiele[teil], jetzt.spiele[teil], n);
+        spalte_setzen(t->punkte[teil], jetzt.punkte[teil], n);
+        spalte_setzen(t->tore[teil], jetzt.tore[teil], n);
+        spalte_setzen(t->gegentore[teil], jetzt.gegentore[teil], n);
+    }
 
     int64_t keys[TABELLE_MAX_TEAMS], vortag_keys[TABELLE_MAX_TEAMS];
     int32_t vortag_platz[TABELLE_MAX_TEAMS];
@@ -391,7 +436,7 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     t->wettbewerb = wettbewerb;
 
     if (cachebar) {
-        cache_ablegen(ck, ergebnis, *t);
+        cache_ablegen(ck, ergebnis, *t, max_tag + 1);
     }
     return ergebnis;
 }
