@@ -577,8 +577,9 @@ void Spielfeld_Init()
     if (initialisiert) Spielfeld_DeInit();
     Spielfeld_Steuerung = Spielfeld_Steuerung_Block{};
     Spielfeld_Steuerung.puffer = static_cast<Tabelle_Datensatz*>(Mem_Alloc_Clear(sizeof(Tabelle_Datensatz), 0, 0));
-    replay = static_cast<uint8_t*>(Mem_Alloc_Clear(REPLAY_BYTES, 0, 0));
-    if (!Spielfeld_Steuerung.puffer || !replay) {
+    // The replay buffer comes with the first snapshot or replay that asks for it: most days
+    // show no game live and never touch it.
+    if (!Spielfeld_Steuerung.puffer) {
         puffer_freigeben();
         Print_Fehler("Spielfeld_Init: kein Speicher!");
         return;
@@ -613,7 +614,14 @@ void Spielfeld_DeInit()
 bool Spielfeld_Ist_Initialisiert() { return initialisiert; }
 
 uint8_t Spielfeld_Replay_Flag() { return replay ? replay[REPLAY_FLAG] : 0; }
-uint8_t* Spielfeld_Replay_Puffer() { return replay; }
+uint8_t* Spielfeld_Replay_Puffer()
+{
+    if (!replay && initialisiert) {
+        replay = static_cast<uint8_t*>(Mem_Alloc_Clear(REPLAY_BYTES, 0, 0));
+        if (!replay) Print_Fehler("Spielfeld_Replay_Puffer: kein Speicher!");
+    }
+    return replay;
+}
 
 // ---- Records ----
 

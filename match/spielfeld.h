@@ -423,7 +423,7 @@ void Spielfeld_Animationen_Vorberechnen();
 // The display buffer's replay-running flag.
 uint8_t Spielfeld_Replay_Flag();
 // The display buffer itself (85,612 bytes; the live view's replay reads and writes it), null
-// while the module is not initialised.
+// while the module is not initialised. It is allocated, zeroed, on the first call of a day.
 uint8_t* Spielfeld_Replay_Puffer();
 // After-match evaluation of all live records.
 void Spielfeld_Nach_Spiel_Auswerten();
