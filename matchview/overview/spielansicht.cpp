@@ -603,6 +603,11 @@ void objekte_zeichnen(Rastport* ziel)
 {
     // Most frames change nothing: one look over the objects then.
     if (std::none_of(std::begin(z.obj), std::end(z.obj), [](const Objekt& o) { return o.v.dirty != 0; })) return;
+    // Pixels nobody sees, with nothing waiting that a step could cover: only the marks go.
+    if (Os_Display_Niemand_Sieht() && warte.schritte.empty() && warte.deckend.empty()) {
+        for (Objekt& o : z.obj) o.v.dirty = 0;
+        return;
+    }
     for (Objekt& o : z.obj) {
         if (!o.v.dirty || o.v.parent < 0) continue;
         Objekt& p = z.obj[o.v.parent];
