@@ -158,6 +158,18 @@ void spalten_leeren(Spalten& s, int32_t n)
     }
 }
 
+// The first n rows of every column of a and b added into summe.
+void spalten_summe(Spalten& summe, const Spalten& a, const Spalten& b, int32_t n)
+{
+    for (int32_t teil = 0; teil < 3; ++teil)
+        for (int32_t x = 0; x < n; ++x) {
+            summe.spiele[teil][x] = a.spiele[teil][x] + b.spiele[teil][x];
+            summe.punkte[teil][x] = a.punkte[teil][x] + b.punkte[teil][x];
+            summe.tore[teil][x] = a.tore[teil][x] + b.tore[teil][x];
+            summe.gegentore[teil][x] = a.gegentore[teil][x] + b.gegentore[teil][x];
+        }
+}
+
 // A table's column: the first n rows counted, the rest zero.
 void spalte_setzen(int32_t* ziel, const int32_t* zeilen, int32_t n)
 {
@@ -385,15 +397,15 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
         max_tag = std::max(max_tag, int32_t(r.spieltag));
     }
 
-    // Every counted slot is a row of the table: the columns past the rows stay zero.
-    Spalten jetzt;
-    spalten_leeren(jetzt, n);
+    // Every counted slot is a row of the table: the columns past the rows stay zero. Each record
+    // counts once, before the last day or on it; the table now is the sum of both.
+    Spalten jetzt, letzter_tag;
+    spalten_leeren(letzter_tag, n);
     spalten_leeren(vortag, n);
     std::memset(t->tag_ergebnis, 0, sizeof t->tag_ergebnis);
     std::memset(t->tag_ort, 0, sizeof t->tag_ort);
     for (const Beitrag& b : beitraege) {
-        addieren(jetzt, b, sieg_punkte);
-        if (b.tag < max_tag) addieren(vortag, b, sieg_punkte);
+        addieren(b.tag < max_tag ? vortag : letzter_tag, b, sieg_punkte);
         // The per-day areas hold 24 slots x 245 days; rows beyond them keep no day results.
         if (b.tag < TABELLE_MAX_TAGE) {
             const uint16_t code = b.heim_tore > b.gast_tore ? TAB_SIEG : b.heim_tore == b.gast_tore ? TAB_REMIS : TAB_NIEDERLAGE;
@@ -408,6 +420,7 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
             }
         }
     }
+    spalten_summe(jetzt, vortag, letzter_tag, n);
     for (int32_t teil = 0; teil < 3; ++teil) {
         spalte_setzen(t->spiele[teil], jetzt.spiele[teil], n);
         spalte_setzen(t->punkte[teil], jetzt.punkte[teil], n);
