@@ -25,7 +25,7 @@ struct Cache_Key {
 struct Cache_Eintrag {
     Cache_Key key;
     int64_t ergebnis;
-    int32_t tage;  // days of the per-day areas kept; the days after them are zero
+    int32_t tage;  // days of the per-day areas kept; the days after them count as zero
     Tabelle_Datensatz tabelle;
 };
 constexpr int32_t CACHE_GROESSE = 5;
@@ -42,8 +42,9 @@ void cache_leeren_alle()
 }
 
 // Copies a table whose per-day areas are zero from day `tage` on: those days are cleared in the
-// target instead of copied (a season's days fill a small part of them).
-void tabelle_kopieren(Tabelle_Datensatz& ziel, const Tabelle_Datensatz& quelle, int32_t tage)
+// target instead of copied (a season's days fill a small part of them), or left as they are in a
+// kept table, which hands out only its first `tage` days.
+void tabelle_kopieren(Tabelle_Datensatz& ziel, const Tabelle_Datensatz& quelle, int32_t tage, bool nullen = true)
 {
     constexpr size_t ERGEBNIS = offsetof(Tabelle_Datensatz, tag_ergebnis);
     constexpr size_t ORT = offsetof(Tabelle_Datensatz, tag_ort);
@@ -54,9 +55,11 @@ void tabelle_kopieren(Tabelle_Datensatz& ziel, const Tabelle_Datensatz& quelle, 
     const auto* q = reinterpret_cast<const uint8_t*>(&quelle);
     std::memcpy(z, q, ERGEBNIS);
     std::memcpy(ziel.tag_ergebnis, quelle.tag_ergebnis, felder * sizeof(uint16_t));
-    std::memset(ziel.tag_ergebnis + felder, 0, sizeof ziel.tag_ergebnis - felder * sizeof(uint16_t));
     std::memcpy(ziel.tag_ort, quelle.tag_ort, felder);
-    std::memset(ziel.tag_ort + felder, 0, sizeof ziel.tag_ort - felder);
+    if (nullen) {
+        std::memset(ziel.tag_ergebnis + felder, 0, sizeof ziel.tag_ergebnis - felder * sizeof(uint16_t));
+        std::memset(ziel.tag_ort + felder, 0, sizeof ziel.tag_ort - felder);
+    }
     std::memcpy(z + ORT_ENDE, q + ORT_ENDE, sizeof(Tabelle_Datensatz) - ORT_ENDE);
 }
 
@@ -66,7 +69,7 @@ void cache_ablegen(const Cache_Key& ck, int64_t ergebnis, const Tabelle_Datensat
     c.key = ck;
     c.ergebnis = ergebnis;
     c.tage = std::clamp(tage, 0, TABELLE_MAX_TAGE);
-    tabelle_kopieren(c.tabelle, t, c.tage);
+    tabelle_kopieren(c.tabelle, t, c.tage, false);
     cache_naechster = (cache_naechster + 1) % CACHE_GROESSE;
 }
 
