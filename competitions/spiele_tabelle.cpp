@@ -25,7 +25,9 @@ struct Cache_Key {
 struct Cache_Eintrag {
     Cache_Key key;
     int64_t ergebnis;
-    int32_t tage;  // days of the per-day areas kept; the days after them count as zero
+    // The rows of the columns and the days of the per-day areas kept; the columns' further rows
+    // and the further days count as zero.
+    int32_t zeilen, tage;
     Tabelle_Datensatz tabelle;
 };
 constexpr int32_t CACHE_GROESSE = 5;
@@ -41,19 +43,30 @@ void cache_leeren_alle()
     cache_leer_gesetzt = true;
 }
 
-// Copies a table whose per-day areas are zero from day `tage` on: those days are cleared in the
-// target instead of copied (a season's days fill a small part of them), or left as they are in a
-// kept table, which hands out only its first `tage` days.
-void tabelle_kopieren(Tabelle_Datensatz& ziel, const Tabelle_Datensatz& quelle, int32_t tage, bool nullen = true)
+// Copies a table whose columns are zero from row `zeilen` on and whose per-day areas are zero
+// from day `tage` on: those rows and days are cleared in the target instead of copied (a table
+// fills a small part of them), or left as they are in a kept table, which hands out only its
+// first rows and days.
+void tabelle_kopieren(Tabelle_Datensatz& ziel, const Tabelle_Datensatz& quelle, int32_t zeilen, int32_t tage,
+                      bool nullen = true)
 {
-    constexpr size_t ERGEBNIS = offsetof(Tabelle_Datensatz, tag_ergebnis);
-    constexpr size_t ORT = offsetof(Tabelle_Datensatz, tag_ort);
-    constexpr size_t ORT_ENDE = ORT + sizeof(Tabelle_Datensatz::tag_ort);
-    static_assert(ORT == ERGEBNIS + sizeof(Tabelle_Datensatz::tag_ergebnis));
+    constexpr size_t SPALTEN = offsetof(Tabelle_Datensatz, spiele);
+    constexpr size_t ORT_ENDE = offsetof(Tabelle_Datensatz, tag_ort) + sizeof(Tabelle_Datensatz::tag_ort);
+    static_assert(offsetof(Tabelle_Datensatz, tag_ergebnis) == SPALTEN + 4 * sizeof(Tabelle_Datensatz::spiele));
+    static_assert(offsetof(Tabelle_Datensatz, tag_ort) ==
+                  offsetof(Tabelle_Datensatz, tag_ergebnis) + sizeof(Tabelle_Datensatz::tag_ergebnis));
+    const size_t n = size_t(std::clamp(zeilen, 0, TABELLE_MAX_TEAMS));
     const size_t felder = size_t(std::clamp(tage, 0, TABELLE_MAX_TAGE)) * TABELLE_TAG_SLOTS;
     auto* z = reinterpret_cast<uint8_t*>(&ziel);
     const auto* q = reinterpret_cast<const uint8_t*>(&quelle);
-    std::memcpy(z, q, ERGEBNIS);
+    std::memcpy(z, q, SPALTEN);
+    for (int32_t (Tabelle_Datensatz::*spalte)[3][TABELLE_MAX_TEAMS] :
+         {&Tabelle_Datensatz::spiele, &Tabelle_Datensatz::punkte, &Tabelle_Datensatz::tore, &Tabelle_Datensatz::gegentore})
+        for (int32_t teil = 0; teil < 3; ++teil) {
+            int32_t* zeile = (ziel.*spalte)[teil];
+            std::copy_n((quelle.*spalte)[teil], n, zeile);
+            if (nullen) std::fill(zeile + n, zeile + TABELLE_MAX_TEAMS, 0);
+        }
     std::memcpy(ziel.tag_ergebnis, quelle.tag_ergebnis, felder * sizeof(uint16_t));
     std::memcpy(ziel.tag_ort, quelle.tag_ort, felder);
     if (nullen) {
@@ -63,17 +76,19 @@ void tabelle_kopieren(Tabelle_Datensatz& ziel, const Tabelle_Datensatz& quelle, 
     std::memcpy(z + ORT_ENDE, q + ORT_ENDE, sizeof(Tabelle_Datensatz) - ORT_ENDE);
 }
 
-void cache_ablegen(const Cache_Key& ck, int64_t ergebnis, const Tabelle_Datensatz& t, int32_t tage = TABELLE_MAX_TAGE)
+void cache_ablegen(const Cache_Key& ck, int64_t ergebnis, const Tabelle_Datensatz& t,
+                   int32_t zeilen = TABELLE_MAX_TEAMS, int32_t tage = TABELLE_MAX_TAGE)
 {
     Cache_Eintrag& c = cache[cache_naechster];
     c.key = ck;
     c.ergebnis = ergebnis;
+    c.zeilen = std::clamp(zeilen, 0, TABELLE_MAX_TEAMS);
     c.tage = std::clamp(tage, 0, TABELLE_MAX_TAGE);
-    tabelle_kopieren(c.tabelle, t, c.tage, false);
+    tabelle_kopieren(c.tabelle, t, c.zeilen, c.tage, false);
     cache_naechster = (cache_naechster + 1) % CACHE_GROESSE;
 }
 
-void cache_holen(const Cache_Eintrag& c, Tabelle_Datensatz* t) { tabelle_kopieren(*t, c.tabelle, c.tage); }
+void cache_holen(const Cache_Eintrag& c, Tabelle_Datensatz* t) { tabelle_kopieren(*t, c.tabelle, c.zeilen, c.tage); }
 
 // The result of one counted record, seen from its home side.
 struct Beitrag {
@@ -452,7 +467,7 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     t->wettbewerb = wettbewerb;
 
     if (cachebar) {
-        cache_ablegen(ck, ergebnis, *t, max_tag + 1);
+        cache_ablegen(ck, ergebnis, *t, n, max_tag + 1);
     }
     return ergebnis;
 }
