@@ -609,6 +609,26 @@ TEST_F(Event, TheCurrentIconsGlowGroupGlowsAwayFromThePointer)
     EXPECT_GT(Menue_Glow_Stufe, nach_erstem) << "the group's glow goes on while the pointer rests";
 }
 
+// A glowing icon of the group that is hidden or not to be hit stays out of the walk, beside the
+// pointer as anywhere: with it the only glowing one, nothing glows on.
+TEST_F(Event, AHiddenOrUntouchableIconOfTheGlowGroupDoesNotGlow)
+{
+    Menue_Icon* a = knopf(942, 100, 100, 5);
+    Menue_Icon* b = knopf(943, 400, 300, 5);
+    a->glow_gruppe = b->glow_gruppe = 7;
+    for (uint16_t aus : {uint16_t(ICON_VERSTECKT), uint16_t(0)}) {
+        b->status = uint16_t((b->status & ~ICON_VERSTECKT) | ICON_GLUEHT | aus);
+        b->flags = aus ? b->flags & ~uint32_t(ICON_NICHT_TREFFEN) : b->flags | ICON_NICHT_TREFFEN;
+        maus(110, 105);
+        Menue_Glow_Stufe = 0;
+        Menue_Icons_Check(-1);
+        ASSERT_EQ(Menue_Aktuelles_Icon, a);
+        const int32_t nach_erstem = Menue_Glow_Stufe;
+        Menue_Icons_Check(-1);
+        EXPECT_EQ(Menue_Glow_Stufe, nach_erstem) << (aus ? "hidden" : "not to be hit");
+    }
+}
+
 namespace {
 
 Menue_Icon* nachgereicht = nullptr;
