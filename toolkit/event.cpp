@@ -502,7 +502,14 @@ template <bool LAGEN>
     const int32_t x = st.x, y = st.y;
     for (int32_t s = Menue_Icons.hoechster[p]; s >= 0; --s) {
         Menue_Icon* icon = reihe[s];
-        if (!icon || (icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
+        if (!icon) continue;
+        // Outside the modal layers an icon that is hit only within its rectangle (no picture
+        // test), with the pointer beside that rectangle, neither current nor glowing, has nothing
+        // to do in the walk, hidden or not: it is passed on the fewest reads.
+        if (!LAGEN && !(icon->flags & ICON_PIXELGENAU) && !in_flaeche(icon, x, y) && icon != Menue_Aktuelles_Icon &&
+            !(icon->status & ICON_GLUEHT))
+            continue;
+        if ((icon->status & ICON_VERSTECKT) || (icon->flags & ICON_NICHT_TREFFEN)) continue;
         if (LAGEN && setzt_modal) {
             Menue_Modal_Aktiv = 1;
             if (p > 23) st.oben = true;
@@ -575,9 +582,8 @@ uint32_t besetzt_maske = 0;
 uint32_t besetzt_stand = 0;
 bool besetzt_bekannt = false;
 
-uint32_t besetzte_prioritaeten()
+[[gnu::noinline]] uint32_t besetzte_zaehlen()
 {
-    if (besetzt_bekannt && besetzt_stand == Menue_Icons.stand) return besetzt_maske;
     uint32_t m = 0;
     // A priority whose top slot is 0 and empty holds nothing; any other is walked, as before.
     for (int32_t p = 0; p <= MAX_SCREEN_ICON_PRIORITY; ++p)
@@ -586,6 +592,12 @@ uint32_t besetzte_prioritaeten()
     besetzt_stand = Menue_Icons.stand;
     besetzt_bekannt = true;
     return m;
+}
+
+// Asked before every priority of every walk: the answer stands until the lists change.
+inline uint32_t besetzte_prioritaeten()
+{
+    return besetzt_bekannt && besetzt_stand == Menue_Icons.stand ? besetzt_maske : besetzte_zaehlen();
 }
 
 // Bits unten..oben; none when oben is below unten.
@@ -598,14 +610,21 @@ static_assert(MAX_SCREEN_ICON_PRIORITY < 31, "the priorities fit one mask");
 
 // The walk over the priorities oben down to unten that hold an icon. The lists may change in a
 // priority's walk (help, a pixel test that pumps the messages): the rest is taken from them anew.
-bool ebenen(Schritt& st, int32_t oben, int32_t unten, int8_t* ergebnis)
+[[gnu::noinline]] bool ebenen_gehen(Schritt& st, uint32_t m, int32_t unten, int8_t* ergebnis)
 {
-    for (uint32_t m = besetzte_prioritaeten() & bits(oben, unten); m;) {
+    while (m) {
         const int32_t p = 31 - __builtin_clz(m);
         if (ebene(st, p, ergebnis)) return true;
         m = besetzte_prioritaeten() & bits(p - 1, unten);
     }
     return false;
+}
+
+// Most screens hold nothing above priority 19 or at 0: those walks end before they begin.
+inline bool ebenen(Schritt& st, int32_t oben, int32_t unten, int8_t* ergebnis)
+{
+    const uint32_t m = besetzte_prioritaeten() & bits(oben, unten);
+    return m && ebenen_gehen(st, m, unten, ergebnis);
 }
 
 // The walk from the top priority down; before priority 19 the step's gate, before priority 0 the

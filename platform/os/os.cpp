@@ -55,6 +55,9 @@
 #include "platform/os/os_socket.h"
 #include "platform/os/os_text.h"
 
+std::atomic<int> Os_Kopflos_Stand{-1};
+std::atomic<uint32_t> Os_Virtuelle_Ms{0};
+
 namespace {
 
 // The program has never had a second thread (the C library keeps count); without the library's
@@ -68,7 +71,7 @@ inline bool ein_faden()
 #endif
 }
 
-std::atomic<int> headless_flag{-1};  // -1: not yet decided
+std::atomic<int>& headless_flag = Os_Kopflos_Stand;  // -1: not yet decided
 std::string start_dir;
 int role_answer = 1;
 Os_Script_Game_Hook spiel_hook = nullptr;
@@ -79,7 +82,7 @@ bool role_given = false;
 const auto real_start = std::chrono::steady_clock::now();
 std::mutex clock_mutex;
 std::condition_variable clock_cv;
-std::atomic<uint32_t> virtual_ms{0};
+std::atomic<uint32_t>& virtual_ms = Os_Virtuelle_Ms;
 thread_local bool follows_clock = false;
 // Threads that follow the virtual clock, how many of them sleep on it, and until when
 // (guarded by clock_mutex; the count may be read without it).
@@ -201,20 +204,13 @@ void Os_Init(int argc, char** argv)
     }
 }
 
-// The first call decides from the environment; the pump asks on every pass, so the decided
-// answer is a plain read the compiler can take into the pump.
-[[gnu::noinline]] static bool headless_entscheiden()
+// The first call decides from the environment.
+bool Os_Kopflos_Entscheiden()
 {
     const char* v = std::getenv("DORVIN_HEADLESS");
     const int flag = (v && std::strcmp(v, "1") == 0) ? 1 : 0;
     headless_flag = flag;
     return flag == 1;
-}
-
-bool Os_Headless()
-{
-    const int flag = headless_flag.load(std::memory_order_relaxed);
-    return flag >= 0 ? flag == 1 : headless_entscheiden();
 }
 
 void Os_Shutdown()
@@ -223,9 +219,8 @@ void Os_Shutdown()
     if (!Os_Headless()) Os_Sdl_Shutdown();
 }
 
-uint32_t Os_Time_Ms()
+uint32_t Os_Echte_Zeit_Ms()
 {
-    if (Os_Headless()) return virtual_ms.load();
     auto d = std::chrono::steady_clock::now() - real_start;
     return uint32_t(std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
 }

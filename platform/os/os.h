@@ -2,6 +2,7 @@
 // behind this one interface, chosen once at start: SDL2 (a real window) and headless (no
 // window; input from a script, the frame kept in memory, a virtual clock).
 #pragma once
+#include <atomic>
 #include <cstdint>
 #include <string>
 
@@ -46,13 +47,23 @@ struct Os_Window;
 // Reads the layer's options: --headless (or DORVIN_HEADLESS=1), --script FILE, --role
 // server|client, --help. Removes nothing; unknown arguments are left to the program.
 void Os_Init(int argc, char** argv);
-bool Os_Headless();
+// Every pump asks both of these, from every module: the decided answers are plain reads kept
+// inline. The state is the layer's own (-1 while undecided; the virtual clock's milliseconds).
+extern std::atomic<int> Os_Kopflos_Stand;
+extern std::atomic<uint32_t> Os_Virtuelle_Ms;
+bool Os_Kopflos_Entscheiden();
+inline bool Os_Headless()
+{
+    const int stand = Os_Kopflos_Stand.load(std::memory_order_relaxed);
+    return stand >= 0 ? stand == 1 : Os_Kopflos_Entscheiden();
+}
 // Ends the back end (closes the window and SDL). Safe to call twice.
 void Os_Shutdown();
 
 // Milliseconds since start. Headless: a virtual clock that only the window thread advances
 // (by sleeping and by pumping an empty queue); other threads wait for it, not for real time.
-uint32_t Os_Time_Ms();
+uint32_t Os_Echte_Zeit_Ms();
+inline uint32_t Os_Time_Ms() { return Os_Headless() ? Os_Virtuelle_Ms.load() : Os_Echte_Zeit_Ms(); }
 void Os_Sleep(uint32_t ms);
 // Marks the calling thread as one that never advances the virtual clock (the timer thread).
 void Os_Thread_Follows_Clock();

@@ -609,6 +609,31 @@ TEST_F(Event, TheCurrentIconsGlowGroupGlowsAwayFromThePointer)
     EXPECT_GT(Menue_Glow_Stufe, nach_erstem) << "the group's glow goes on while the pointer rests";
 }
 
+// A glowing icon of the group that is hidden or not to be hit stays out of the walk, beside the
+// pointer as anywhere: with it the only glowing one, nothing glows on.
+TEST_F(Event, AHiddenOrUntouchableIconOfTheGlowGroupDoesNotGlow)
+{
+    Menue_Icon* a = knopf(942, 100, 100, 5);
+    Menue_Icon* b = knopf(943, 400, 300, 5);
+    a->glow_gruppe = b->glow_gruppe = 7;
+    // Whether a second step with the pointer resting on a took the glow further.
+    auto glueht_weiter = [&] {
+        maus(110, 105);
+        Menue_Glow_Stufe = 0;
+        Menue_Icons_Check(-1);
+        const int32_t stufe = Menue_Glow_Stufe;
+        Menue_Icons_Check(-1);
+        return Menue_Aktuelles_Icon == a && Menue_Glow_Stufe > stufe;
+    };
+    b->status |= ICON_GLUEHT | ICON_VERSTECKT;
+    EXPECT_FALSE(glueht_weiter()) << "hidden";
+    b->status &= uint16_t(~ICON_VERSTECKT);
+    b->flags |= ICON_NICHT_TREFFEN;
+    EXPECT_FALSE(glueht_weiter()) << "not to be hit";
+    b->flags &= ~uint32_t(ICON_NICHT_TREFFEN);
+    EXPECT_TRUE(glueht_weiter()) << "glowing and to be hit";
+}
+
 namespace {
 
 Menue_Icon* nachgereicht = nullptr;
