@@ -21,8 +21,9 @@ static uint32_t flags[NEWS_MAX];
 static int32_t such_team = -1;
 static uint32_t such_maske = 0;
 static int32_t such_index = -1;
-// Messages before this index may hold something: only they are cleared when the store empties.
-static int32_t benutzt = NEWS_MAX;
+// Messages before this index may hold something: only they are cleared when the store empties
+// (the store starts zeroed, as every static).
+static int32_t benutzt = 0;
 
 static bool gueltig(int32_t index) { return index >= 0 && index < NEWS_MAX && flags[index] != 0; }
 static void merken(int32_t index) { flags[index] = news[index].flags; }
