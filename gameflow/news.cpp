@@ -1,5 +1,6 @@
 #include "gameflow/news.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -20,6 +21,9 @@ static uint32_t flags[NEWS_MAX];
 static int32_t such_team = -1;
 static uint32_t such_maske = 0;
 static int32_t such_index = -1;
+// Messages before this index may hold something: only they are cleared when the store empties
+// (the store starts zeroed, as every static).
+static int32_t benutzt = 0;
 
 static bool gueltig(int32_t index) { return index >= 0 && index < NEWS_MAX && flags[index] != 0; }
 static void merken(int32_t index) { flags[index] = news[index].flags; }
@@ -86,6 +90,7 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
         Print_Fehler("News_Senden: Nachrichtenspeicher voll, Nachricht an Team %d verworfen!", team);
         return -1;
     }
+    benutzt = std::max(benutzt, frei + 1);
     News_Nachricht& n = news[frei];
     n = {};
     n.sender = sender;
@@ -192,8 +197,9 @@ int32_t News_Anzahl()
 
 void News_Init()
 {
-    std::memset(news, 0, sizeof news);
-    std::memset(flags, 0, sizeof flags);
+    std::memset(news, 0, sizeof news[0] * size_t(benutzt));
+    std::memset(flags, 0, sizeof flags[0] * size_t(benutzt));
+    benutzt = 0;
     such_index = -1;
 }
 
@@ -297,6 +303,7 @@ bool News_Read_Bin_Block(Disk_Datei* datei, const char*)
         return false;
     }
     News_Init();
+    benutzt = int32_t(anzahl);
     for (uint32_t i = 0; i < anzahl; ++i) {
         news[i] = neu[i];
         merken(int32_t(i));

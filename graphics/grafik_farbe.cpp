@@ -65,26 +65,37 @@ uint16_t Grafik_Kontrastfarbe(uint32_t pixel, int32_t depth)
     return Grafik_Pixel_Helligkeit(uint16_t(pixel), depth) < 181 ? 0xFFFF : 1;
 }
 
+// 8-bit pixels through a palette of 6-bit (or wider) entries. A picture larger than the palette
+// looks its colours up in a table made once for the picture.
+template <class Packen>
+static void palette_wandeln(const uint8_t* src, uint16_t* dst, int32_t width, int32_t height,
+                            const uint8_t* palette, Packen packen)
+{
+    if (!src || !dst || !palette || width <= 0 || height <= 0) return;
+    const size_t n = size_t(width) * size_t(height);
+    if (n < 1024) {
+        for (size_t i = 0; i < n; ++i) dst[i] = packen(palette + src[i] * 3);
+        return;
+    }
+    uint16_t farbe[256];
+    for (int c = 0; c < 256; ++c) farbe[c] = packen(palette + c * 3);
+    for (size_t i = 0; i < n; ++i) dst[i] = farbe[src[i]];
+}
+
 void Grafik_Palette_Zu_555(const uint8_t* src, uint16_t* dst, int32_t width, int32_t height,
                            const uint8_t* palette)
 {
-    if (!src || !dst || !palette || width <= 0 || height <= 0) return;
-    size_t n = size_t(width) * height;
-    for (size_t i = 0; i < n; ++i) {
-        const uint8_t* e = palette + src[i] * 3;
-        dst[i] = uint16_t(((e[0] >> 1) & 31) << 10 | ((e[1] >> 1) & 31) << 5 | ((e[2] >> 1) & 31));
-    }
+    palette_wandeln(src, dst, width, height, palette, [](const uint8_t* e) {
+        return uint16_t(((e[0] >> 1) & 31) << 10 | ((e[1] >> 1) & 31) << 5 | ((e[2] >> 1) & 31));
+    });
 }
 
 void Grafik_Palette_Zu_565(const uint8_t* src, uint16_t* dst, int32_t width, int32_t height,
                            const uint8_t* palette)
 {
-    if (!src || !dst || !palette || width <= 0 || height <= 0) return;
-    size_t n = size_t(width) * height;
-    for (size_t i = 0; i < n; ++i) {
-        const uint8_t* e = palette + src[i] * 3;
-        dst[i] = uint16_t(((e[0] >> 1) & 31) << 11 | (e[1] & 63) << 5 | ((e[2] >> 1) & 31));
-    }
+    palette_wandeln(src, dst, width, height, palette, [](const uint8_t* e) {
+        return uint16_t(((e[0] >> 1) & 31) << 11 | (e[1] & 63) << 5 | ((e[2] >> 1) & 31));
+    });
 }
 
 uint8_t Grafik_Palette_Naechste_Farbe(uint16_t pixel, int32_t depth, const uint8_t* palette)
@@ -110,16 +121,16 @@ Rastport* Grafik_Bitmap_Tiefe_Wandeln(const Rastport* src, int32_t depth, const 
     if (!src || src->packed) return nullptr;
     int32_t w = int32_t(src->width), h = int32_t(src->height);
     size_t n = size_t(w) * h;
+    // Where every pixel (and the mask) is written below, the new bitmap need not be cleared first.
     if (src->depth == 8 && depth == 8) {
-        Rastport* rp = Grafik_Bitmap_Anlegen(w, h, 8);
+        Rastport* rp = Grafik_Bitmap_Anlegen_Ungeloescht(w, h, 8, false);
         if (rp && n) std::memcpy(rp->pixels, src->pixels, n);
         return rp;
     }
     if (src->depth == 8 && (depth == 15 || depth == 16)) {
         if (!palette) return nullptr;
         bool mask = depth == 15 && src->mask;
-        Rastport* rp = mask ? Grafik_Bitmap_Anlegen_Maske(w, h, depth)
-                            : Grafik_Bitmap_Anlegen(w, h, depth);
+        Rastport* rp = Grafik_Bitmap_Anlegen_Ungeloescht(w, h, depth, mask);
         if (!rp) return nullptr;
         auto* s = static_cast<const uint8_t*>(src->pixels);
         auto* d = static_cast<uint16_t*>(rp->pixels);

@@ -216,6 +216,9 @@ inline void verw_gruppe(uint32_t* k, const size_t (&abstaende)[N])
     std::memcpy(k, &s, 16);
 }
 
+// Keystream words a block of n bytes takes, rounded up to a whole group.
+size_t schluessel_woerter(size_t n) { return ((n + 3) / 4 + VERW_GRUPPE - 1) & ~(VERW_GRUPPE - 1); }
+
 // ziel = quelle XOR schluessel over n bytes (ziel may be quelle); returns the CRC-32 `crc`
 // continued over the plain side of them: ziel on a load, quelle on a save.
 template <bool KLAR_IST_ZIEL>
@@ -257,7 +260,7 @@ uint32_t verwuerfeln_erzeugen(uint32_t block_nummer, uint8_t* ziel, const uint8_
     // k[i] holds keystream word anfang + i; the batch before the current one leaves its last
     // VERW_RUECK words at the front.
     alignas(16) uint32_t k[VERW_RUECK + VERW_STUECK];
-    const size_t woerter = ((n + 3) / 4 + VERW_GRUPPE - 1) & ~(VERW_GRUPPE - 1);
+    const size_t woerter = schluessel_woerter(n);
     size_t anfang = 0, wort = 0, pos = 0;
     uint32_t crc = 0;
     for (; wort < VERW_START; ++wort) k[wort] = v.naechstes();
@@ -283,9 +286,22 @@ constexpr size_t SCHLUESSEL_GRENZE = size_t(32) << 20;
 
 struct Schluessel_Vorrat {
     std::mutex sperre;
-    std::unordered_map<uint64_t, std::vector<uint8_t>> schluessel;
+    std::unordered_map<uint64_t, std::unique_ptr<uint32_t[]>> schluessel;
     size_t bytes = 0;
 };
+
+// The whole keystream of a block of n bytes (more than VERW_RUECK words) into `k`, which holds
+// schluessel_woerter(n) words: made where it stays, each word from those before it.
+void schluessel_erzeugen(uint32_t block_nummer, uint32_t* k, size_t n)
+{
+    Verwuerfler v(block_nummer, uint32_t(n));
+    const size_t woerter = schluessel_woerter(n);
+    size_t wort = 0;
+    for (; wort < VERW_START; ++wort) k[wort] = v.naechstes();
+    for (; wort < VERW_RUECK; wort += VERW_GRUPPE) verw_gruppe(k + wort, VERW_NAH);
+    for (; wort < woerter; wort += VERW_GRUPPE) verw_gruppe(k + wort, VERW_FERN);
+}
+static_assert(SCHLUESSEL_AB / 4 > VERW_RUECK, "stored keystreams are made without batches");
 
 Schluessel_Vorrat& schluessel_vorrat()
 {
@@ -308,12 +324,13 @@ uint32_t verwuerfeln(uint32_t block_nummer, uint8_t* ziel, const uint8_t* quelle
             v.schluessel.clear();
             v.bytes = 0;
         }
-        std::vector<uint8_t> k(n, 0);
-        verwuerfeln_erzeugen<true>(block_nummer, k.data(), k.data(), n);
+        // left uninitialised: every word is made below
+        std::unique_ptr<uint32_t[]> k(new uint32_t[schluessel_woerter(n)]);
+        schluessel_erzeugen(block_nummer, k.get(), n);
         v.bytes += n;
         it = v.schluessel.emplace(kennung, std::move(k)).first;
     }
-    return xor_crc<KLAR_IST_ZIEL>(0, ziel, quelle, it->second.data(), n);
+    return xor_crc<KLAR_IST_ZIEL>(0, ziel, quelle, reinterpret_cast<const uint8_t*>(it->second.get()), n);
 }
 
 constexpr size_t DISK_KOPF_GROESSE = SPIELSTAND_MAGIC_LAENGE + SPIELSTAND_VERSION_LAENGE;

@@ -176,6 +176,42 @@ TEST_F(News, StoreRoundTripsThroughTheSavegame)
     EXPECT_EQ(std::strlen(News_Get_Nachricht(News_Suche_Naechste())->text), size_t(NEWS_TEXT_LAENGE - 1));
 }
 
+// Emptying the store leaves no message behind, wherever it was sent or loaded to.
+TEST_F(News, EmptiedStoreHoldsNothingOfWhatWasThere)
+{
+    auto leer = [] {
+        EXPECT_EQ(News_Anzahl(), 0);
+        EXPECT_LT(News_Suche_Erste(-1, NEWS_FLAG_DA), 0);
+        for (int i = 0; i < NEWS_MAX; ++i) ASSERT_EQ(News_Get_Nachricht(i), nullptr) << i;
+    };
+    for (int i = 0; i < 40; ++i) ASSERT_EQ(News_Senden(-1, 1, -1, 4, nullptr, "Nr. %d", i), i);
+    News_Init();
+    leer();
+    EXPECT_EQ(News_Senden(-1, 1, -1, 4, nullptr, "wieder vorn"), 0);
+
+    for (int i = 0; i < 4; ++i) News_Senden(-1, 2, -1, 4, nullptr, "gespeichert %d", i);
+    ASSERT_TRUE(Disk_Spielstand_Speichern("leeren"));
+    News_Init();
+    ASSERT_TRUE(Disk_Spielstand_Laden("leeren"));
+    ASSERT_EQ(News_Anzahl(), 5);
+    EXPECT_STREQ(News_Get_Nachricht(4)->text, "gespeichert 3");
+    EXPECT_EQ(News_Senden(-1, 1, -1, 4, nullptr, "danach"), 5);
+    News_Init();
+    leer();
+    // a load into an emptied store, then emptied again
+    ASSERT_TRUE(Disk_Spielstand_Laden("leeren"));
+    News_Init();
+    leer();
+    // a fresh message in a slot used before carries nothing of the old one
+    News_Senden(-1, 3, -1, NEWS_ART_FRAGE, &freundschaftsspiel, "Frage");
+    News_Init();
+    EXPECT_EQ(News_Senden(-1, 3, -1, 4, nullptr, "Text"), 0);
+    const News_Nachricht* n = News_Get_Nachricht(0);
+    ASSERT_NE(n, nullptr);
+    EXPECT_EQ(n->frage.wort[0], 0);
+    EXPECT_EQ(n->flags & NEWS_FLAG_OFFEN, 0u);
+}
+
 // A block that claims more messages than the store holds is refused and the store kept.
 bool zu_viele(Disk_Datei* d)
 {

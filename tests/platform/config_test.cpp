@@ -320,3 +320,26 @@ TEST(Config, QuickRunsReadAsCharacterByCharacter)
     }
     EXPECT_FALSE(o.meldungen.empty()) << "overlong tokens were read";
 }
+
+// A sum that comes to zero within a run takes none of the characters after it, in that token
+// or any later one, as the character-by-character rules have it.
+TEST(Config, SumThatComesToZeroTakesNothingMore)
+{
+    Config_Ordner o;
+    for (const std::string text : {"x\xFFyz abc\nq\xFE w", "a\x01\xFFzz q", "a \x01\xFF" "bc d"}) {
+        Lese_Modell m;
+        m.text = text;
+        ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
+        for (;;) {
+            std::string k = m.token(" \xA0;\t\n\r", false);
+            const std::string gelesen = Read_Config_Read_Zeile(nullptr, false);
+            if (k.empty()) break;
+            ++m.index;
+            for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+            ASSERT_EQ(gelesen, k);
+            ASSERT_EQ(Read_Config_Get_Summe(), m.summe) << text;
+        }
+        EXPECT_EQ(m.summe, 0u) << text;
+        Read_Config_Close();
+    }
+}

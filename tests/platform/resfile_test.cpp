@@ -2,11 +2,14 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "common/capture.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_farbe.h"
 #include "graphics/grafik_sprite.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
@@ -454,3 +457,57 @@ TEST(ResFile, PackedPicturesKeptPerOpenFile)
         DeInit_ResFile(h);
     }
 }
+
+namespace {
+
+// 8-bit pictures turned to 15 and 16 bits through palettes whose entries use all eight bits,
+// small pictures and those above the size where the colours come from a table; the new bitmap
+// must not keep anything of the memory it was given.
+TEST(ResFile, PaletteConversionMatchesEveryEntryAtEverySize)
+{
+    uint8_t palette[768];
+    for (int i = 0; i < 768; ++i) palette[i] = uint8_t(i * 97 + 13);
+    for (auto [w, h] : {std::pair{1, 1}, {31, 33}, {32, 32}, {40, 30}, {64, 64}}) {
+        const size_t n = size_t(w) * size_t(h);
+        Rastport* quelle = Grafik_Bitmap_Anlegen_Maske(w, h, 8);
+        ASSERT_NE(quelle, nullptr);
+        auto* s = static_cast<uint8_t*>(quelle->pixels);
+        for (size_t i = 0; i < n; ++i) s[i] = uint8_t(i * 7 + size_t(w));
+        const uint32_t masken_bytes = Grafik_Masken_Groesse(uint32_t(w), uint32_t(h));
+        for (uint32_t i = 0; i < masken_bytes; ++i) quelle->mask[i] = uint8_t(i * 5 + 1);
+        for (int tiefe : {15, 16}) {
+            // memory the conversion may be given again, filled with what it must not keep
+            void* schmutz = Mem_Alloc(uint32_t(4 * n + 4096), 0);
+            std::memset(schmutz, 0xA5, 4 * n + 4096);
+            Mem_Free(schmutz, 0);
+            Rastport* bild = Grafik_Bitmap_Tiefe_Wandeln(quelle, tiefe, palette);
+            ASSERT_NE(bild, nullptr);
+            std::vector<uint16_t> direkt(n);
+            if (tiefe == 15) Grafik_Palette_Zu_555(s, direkt.data(), w, h, palette);
+            else Grafik_Palette_Zu_565(s, direkt.data(), w, h, palette);
+            for (size_t i = 0; i < n; ++i) {
+                const uint8_t* e = palette + 3 * s[i];
+                const uint16_t soll =
+                    tiefe == 15 ? uint16_t((e[0] >> 1 & 31) << 10 | (e[1] >> 1 & 31) << 5 | (e[2] >> 1 & 31))
+                                : uint16_t((e[0] >> 1 & 31) << 11 | (e[1] & 63) << 5 | (e[2] >> 1 & 31));
+                ASSERT_EQ(px(bild, uint32_t(i)), soll) << w << "x" << h << " depth " << tiefe << " pixel " << i;
+                ASSERT_EQ(direkt[i], soll) << w << "x" << h << " depth " << tiefe << " pixel " << i;
+            }
+            // only a 15-bit picture takes the mask along
+            if (tiefe == 15) {
+                ASSERT_NE(bild->mask, nullptr);
+                EXPECT_EQ(std::memcmp(bild->mask, quelle->mask, masken_bytes), 0);
+            } else {
+                EXPECT_EQ(bild->mask, nullptr);
+            }
+            Grafik_Bitmap_Freigeben(bild);
+        }
+        Rastport* kopie = Grafik_Bitmap_Tiefe_Wandeln(quelle, 8, palette);
+        ASSERT_NE(kopie, nullptr);
+        EXPECT_EQ(std::memcmp(kopie->pixels, s, n), 0);
+        Grafik_Bitmap_Freigeben(kopie);
+        Grafik_Bitmap_Freigeben(quelle);
+    }
+}
+
+}  // namespace
