@@ -188,7 +188,8 @@ int32_t Team_Verletzungsrisiko(int32_t robustheit, int32_t spiel_erschoepfung, i
     const int32_t x = (3 * spiel_erschoepfung + 2 * training_erschoepfung) / 5;
     int32_t y = alter - 15;
     y = y < 0 ? 0 : y > 33 ? 33 : y;
-    return (40 * robustheit + 45 * (100 - x) + 15 * (100 - 3 * y)) / 100;
+    // 40 r + 45 (100 - x) + 15 (100 - 3 y), gathered
+    return (40 * robustheit + 6000 - 45 * (x + y)) / 100;
 }
 
 bool Team_Verletzung_Gewuerfelt(int32_t risiko)
@@ -237,8 +238,16 @@ void Team_Jeden_Tag()
             // the squad at hand is the whole list: its strength needs no second walk
             if (ganz) Team_Staerke_Kader(kader, records, n, m);
             else Team_Staerke(255, 0, t, m);
-            for (int32_t z = 0; z < 5; ++z)
-                for (int32_t s = 0; s < 5; ++s) Team_Liga_Staerke[liga][z][s] += m[z][s];
+            // columns 0-3 of a row at once, then column 4
+            using Vier = int32_t __attribute__((vector_size(16)));
+            for (int32_t z = 0; z < 5; ++z) {
+                Vier summe, dazu;
+                std::memcpy(&summe, Team_Liga_Staerke[liga][z], sizeof summe);
+                std::memcpy(&dazu, m[z], sizeof dazu);
+                summe += dazu;
+                std::memcpy(Team_Liga_Staerke[liga][z], &summe, sizeof summe);
+                Team_Liga_Staerke[liga][z][4] += m[z][4];
+            }
             Team_Liga_Staerke[liga][4][4] += (m[4][0] + m[4][1] + m[4][2]) / 3 - m[4][4];
         }
         for (int32_t i = 0; i < n; ++i) spieler_tag(t, kader[i], verwaltet, heute % 7 == 0);
