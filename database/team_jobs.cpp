@@ -223,7 +223,9 @@ void Team_Jeden_Tag()
     const bool direkt = !ist_client();
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;
-        const int32_t liga = Team_Wert(TEAM_LIGA_FEST, t, 0, TEAM_LESEN);
+        // a server reads a club's league and morale in place, as Team_Wert answers them
+        const bool vor_ort = direkt && T_Fix && T_Own && t != Transfermarkt_Team && t != Jugend_Team;
+        const int32_t liga = vor_ort ? T_Fix[t].liga : Team_Wert(TEAM_LIGA_FEST, t, 0, TEAM_LESEN);
         const bool verwaltet = Team_Hat_Manager(t);
         int32_t n = Teamspieler_Kader(t, kader, direkt ? records : nullptr, KADER_LISTE, 0);
         // a list of KADER_LISTE - 1 items or more may have been cut short
@@ -257,7 +259,7 @@ void Team_Jeden_Tag()
         }
         const int32_t bewegt = Zufall_Gross(0, 1);
         if (bewegt) {
-            int32_t v = Team_Wert(TEAM_MORAL, t, 0, TEAM_LESEN);
+            int32_t v = vor_ort ? T_Own[t].moral : Team_Wert(TEAM_MORAL, t, 0, TEAM_LESEN);
             if (v <= 45) {
                 const int32_t plus = Zufall_Gross(1, (45 - v) / 15 + 1);
                 v += plus;

@@ -126,7 +126,7 @@ Kader_Index indizes[INDIZES];
 // stands registered and unchanged since); null otherwise and for a list too long to be held.
 bool steht(const Kader_Index& x, const Liste* liste) { return x.stand == Liste_Stand_Von(liste) && x.liste == liste; }
 
-const Kader_Index* kader_index_gehalten(int32_t team, const Liste* liste)
+[[gnu::always_inline]] inline const Kader_Index* kader_index_gehalten(int32_t team, const Liste* liste)
 {
     const Kader_Index& x = indizes[static_cast<size_t>(team) % INDIZES];
     return steht(x, liste) && x.stand != 0 && x.anzahl >= 0 && !pseudo(team) ? &x : nullptr;
