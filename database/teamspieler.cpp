@@ -334,8 +334,6 @@ inline bool lesen(const TS& ts, int32_t feld, int32_t& v)
     }
 }
 
-int32_t zugriff(TS* ts, int32_t feld, int32_t team, int32_t wert, uint8_t modus);
-
 // Every access by field number: checks, bounds and modes. Kept out of line: inlined, its frame
 // set-up would burden every plain read.
 [[gnu::noinline]] int32_t wert_allgemein(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
@@ -356,12 +354,6 @@ int32_t zugriff(TS* ts, int32_t feld, int32_t team, int32_t wert, uint8_t modus)
         Print_Fehler("Warning: Teamspieler_Wert-Aufruf READ_PROZENT nicht erlaubt!n");
         return -1;
     }
-    return zugriff(ts, feld, team, wert, modus);
-}
-
-// The access to a record at hand: the bounds of a write, a client's limits, then the field.
-[[gnu::noinline]] int32_t zugriff(TS* ts, int32_t feld, int32_t team, int32_t wert, uint8_t modus)
-{
     const bool schreiben = modus == 1;
     if (schreiben) {
         Grenze g = grenze(feld);
@@ -484,14 +476,11 @@ int32_t zugriff(TS* ts, int32_t feld, int32_t team, int32_t wert, uint8_t modus)
 int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
 {
     // the wages, contracts and flags are read by the thousand each day: a server's plain read of
-    // a player the list holds is answered at once, any other access of such a player without the
-    // lookups
-    if (!ist_client())
-        if (TS* ts = gemerkt(team, spieler)) {
+    // a player the list holds is answered at once
+    if (modus == 0 && !ist_client())
+        if (const TS* ts = gemerkt(team, spieler)) {
             int32_t v;
-            if (modus == 0 && lesen(*ts, feld, v)) return v;
-            // the writes of the arrivals, the marking and the flags: a server's record at hand
-            if (modus != 0x20) return zugriff(ts, feld, team, wert, modus);
+            if (lesen(*ts, feld, v)) return v;
         }
     return wert_allgemein(feld, team, spieler, wert, modus);
 }
