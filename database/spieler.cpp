@@ -129,11 +129,11 @@ int32_t art_von(int32_t spnr)
 
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 
+// the nine visible attributes added up, unrolled: the line-up and the market ask for it by the hundred thousand
 int32_t summe_sichtbar(int32_t spnr)
 {
-    int32_t s = 0;
-    for (int i = 0; i < 9; ++i) s += Spieler_Daten[spnr].attribute[i];
-    return s;
+    const int16_t* a = Spieler_Daten[spnr].attribute;
+    return ((a[0] + a[1]) + (a[2] + a[3])) + ((a[4] + a[5]) + (a[6] + a[7])) + a[8];
 }
 
 int32_t k_i_t(int32_t spnr)
@@ -456,9 +456,8 @@ void Spieler_Egal_Entpacken(const uint8_t* b, Spieler_Client_Egal& e)
 int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
 {
     if (modus == SP_LESEN && !ist_client() && spnr_gueltig(spnr)) {
+        // each case finds only the record it reads: the three lie apart
         const Spieler_Struktur& s = Spieler_Daten[spnr];
-        const Spieler_Fix& f = Spieler_Fix_Daten[spnr];
-        const Spieler_Client_Egal& e = Spieler_Egal_Daten[spnr];
         if (id >= SP_KRAFT && id <= SP_TORSCHUSS) return s.attribute[id - SP_KRAFT];
         if (id >= SP_FLANKEN && id <= SP_VEREINSTREUE) return s.unsichtbar[id - SP_FLANKEN];
         switch (id) {
@@ -466,7 +465,7 @@ int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
         case SP_K_I_T: return k_i_t(spnr);
         case SP_K_I_T_FORM: return k_i_t_form(spnr);
         case SP_ART: return art_von(spnr);
-        case SP_LIEBLINGSPOS: return f.lieblingspos;
+        case SP_LIEBLINGSPOS: return Spieler_Fix_Daten[spnr].lieblingspos;
         case SP_STATUS: return s.status;
         case SP_SPIEL_ERSCHOEPFUNG: return s.spiel_erschoepfung;
         case SP_TRAININGS_ERSCHOEPFUNG: return s.trainings_erschoepfung;
@@ -479,22 +478,22 @@ int32_t Spieler_Wert(int32_t id, int32_t spnr, int32_t wert, uint8_t modus)
         case SP_ZAEHLER_1: return s.zaehler_1;
         case SP_ZAEHLER_2: return s.zaehler_2;
         case SP_ZAEHLER_3: return s.zaehler_3;
-        case SP_GESICHT: return static_cast<int32_t>(f.gesicht);
-        case SP_NATION: return f.nation;
-        case SP_GROESSE: return f.groesse;
-        case SP_HAARFARBE: return f.farben >> 4;
-        case SP_HAUTFARBE: return f.farben & 0x0F;
-        case SP_BILDNUMMER: return f.bildnummer;
-        case SP_ANGEBOTSWERT: return e.angebotswert;
-        case SP_ANGEBOTSZAEHLER: return e.angebotszaehler;
-        case SP_HEIMATSYSTEM: return e.heimatsystem;
-        case SP_RUECKENNUMMER: return e.rueckennummer;
-        case SP_VERLETZUNG_ZUSATZ: return e.verletzung_zusatz;
+        case SP_GESICHT: return static_cast<int32_t>(Spieler_Fix_Daten[spnr].gesicht);
+        case SP_NATION: return Spieler_Fix_Daten[spnr].nation;
+        case SP_GROESSE: return Spieler_Fix_Daten[spnr].groesse;
+        case SP_HAARFARBE: return Spieler_Fix_Daten[spnr].farben >> 4;
+        case SP_HAUTFARBE: return Spieler_Fix_Daten[spnr].farben & 0x0F;
+        case SP_BILDNUMMER: return Spieler_Fix_Daten[spnr].bildnummer;
+        case SP_ANGEBOTSWERT: return Spieler_Egal_Daten[spnr].angebotswert;
+        case SP_ANGEBOTSZAEHLER: return Spieler_Egal_Daten[spnr].angebotszaehler;
+        case SP_HEIMATSYSTEM: return Spieler_Egal_Daten[spnr].heimatsystem;
+        case SP_RUECKENNUMMER: return Spieler_Egal_Daten[spnr].rueckennummer;
+        case SP_VERLETZUNG_ZUSATZ: return Spieler_Egal_Daten[spnr].verletzung_zusatz;
         case SP_TORWART_STAERKE:
-            if (f.lieblingspos == SP_POS_TORWART) return s.attribute[0];
+            if (ist_torwart(spnr)) return s.attribute[0];
             break;
         case SP_REFLEXE: case SP_HERAUSLAUFEN: case SP_STRAFRAUM:
-            if (f.lieblingspos == SP_POS_TORWART) return s.unsichtbar[id - SP_FLANKEN];
+            if (ist_torwart(spnr)) return s.unsichtbar[id - SP_FLANKEN];
             break;
         default: break;
         }

@@ -188,7 +188,8 @@ int32_t Team_Verletzungsrisiko(int32_t robustheit, int32_t spiel_erschoepfung, i
     const int32_t x = (3 * spiel_erschoepfung + 2 * training_erschoepfung) / 5;
     int32_t y = alter - 15;
     y = y < 0 ? 0 : y > 33 ? 33 : y;
-    return (40 * robustheit + 45 * (100 - x) + 15 * (100 - 3 * y)) / 100;
+    // 40 r + 45 (100 - x) + 15 (100 - 3 y), gathered
+    return (40 * robustheit + 6000 - 45 * (x + y)) / 100;
 }
 
 bool Team_Verletzung_Gewuerfelt(int32_t risiko)
@@ -222,7 +223,9 @@ void Team_Jeden_Tag()
     const bool direkt = !ist_client();
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;
-        const int32_t liga = Team_Wert(TEAM_LIGA_FEST, t, 0, TEAM_LESEN);
+        // a server reads a club's league and morale in place, as Team_Wert answers them
+        const bool vor_ort = direkt && T_Fix && T_Own && t != Transfermarkt_Team && t != Jugend_Team;
+        const int32_t liga = vor_ort ? T_Fix[t].liga : Team_Wert(TEAM_LIGA_FEST, t, 0, TEAM_LESEN);
         const bool verwaltet = Team_Hat_Manager(t);
         int32_t n = Teamspieler_Kader(t, kader, direkt ? records : nullptr, KADER_LISTE, 0);
         // a list of KADER_LISTE - 1 items or more may have been cut short
@@ -237,8 +240,16 @@ void Team_Jeden_Tag()
             // the squad at hand is the whole list: its strength needs no second walk
             if (ganz) Team_Staerke_Kader(kader, records, n, m);
             else Team_Staerke(255, 0, t, m);
-            for (int32_t z = 0; z < 5; ++z)
-                for (int32_t s = 0; s < 5; ++s) Team_Liga_Staerke[liga][z][s] += m[z][s];
+            // columns 0-3 of a row at once, then column 4
+            using Vier = int32_t __attribute__((vector_size(16)));
+            for (int32_t z = 0; z < 5; ++z) {
+                Vier summe, dazu;
+                std::memcpy(&summe, Team_Liga_Staerke[liga][z], sizeof summe);
+                std::memcpy(&dazu, m[z], sizeof dazu);
+                summe += dazu;
+                std::memcpy(Team_Liga_Staerke[liga][z], &summe, sizeof summe);
+                Team_Liga_Staerke[liga][z][4] += m[z][4];
+            }
             Team_Liga_Staerke[liga][4][4] += (m[4][0] + m[4][1] + m[4][2]) / 3 - m[4][4];
         }
         for (int32_t i = 0; i < n; ++i) spieler_tag(t, kader[i], verwaltet, heute % 7 == 0);
@@ -248,7 +259,7 @@ void Team_Jeden_Tag()
         }
         const int32_t bewegt = Zufall_Gross(0, 1);
         if (bewegt) {
-            int32_t v = Team_Wert(TEAM_MORAL, t, 0, TEAM_LESEN);
+            int32_t v = vor_ort ? T_Own[t].moral : Team_Wert(TEAM_MORAL, t, 0, TEAM_LESEN);
             if (v <= 45) {
                 const int32_t plus = Zufall_Gross(1, (45 - v) / 15 + 1);
                 v += plus;

@@ -260,19 +260,26 @@ template <bool NUR_STARTELF, typename Glieder>
 [[gnu::always_inline]] inline bool alle_reihen(Glieder&& glieder, int32_t m[5][6])
 {
     if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
-    int32_t summe[4][4] = {}, anzahl[4] = {};
+    // a line's four sums added as one (they stay far below the wrap, see reihen_abschliessen)
+    using Vier = int32_t __attribute__((vector_size(16)));
+    Vier zeilen[4] = {};
+    int32_t anzahl[4] = {};
     bool gewoehnlich = true;
+    const int32_t spieler_anzahl = Spieler_Anzahl;
     glieder([&](int32_t p, const TS* ts) {
         if (NUR_STARTELF && !(ts->flags & TS_STARTELF)) return true;
-        if (p < 0 || p >= Spieler_Anzahl) return gewoehnlich = false;
+        if (p < 0 || p >= spieler_anzahl) return gewoehnlich = false;
         const Anteil* a = anteil_von(p);
         if (!a) return gewoehnlich = false;
-        int32_t* zeile = summe[a->art];
-        for (int c = 0; c < 4; ++c) zeile[c] += a->wert[c];
+        Vier w;
+        std::memcpy(&w, a->wert, sizeof w);
+        zeilen[a->art] += w;
         ++anzahl[a->art];
         return true;
     });
     if (!gewoehnlich) return false;
+    int32_t summe[4][4];
+    std::memcpy(summe, zeilen, sizeof summe);
     reihen_abschliessen(summe, anzahl, m);
     return true;
 }

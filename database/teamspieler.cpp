@@ -126,7 +126,7 @@ Kader_Index indizes[INDIZES];
 // stands registered and unchanged since); null otherwise and for a list too long to be held.
 bool steht(const Kader_Index& x, const Liste* liste) { return x.stand == Liste_Stand_Von(liste) && x.liste == liste; }
 
-const Kader_Index* kader_index_gehalten(int32_t team, const Liste* liste)
+[[gnu::always_inline]] inline const Kader_Index* kader_index_gehalten(int32_t team, const Liste* liste)
 {
     const Kader_Index& x = indizes[static_cast<size_t>(team) % INDIZES];
     return steht(x, liste) && x.stand != 0 && x.anzahl >= 0 && !pseudo(team) ? &x : nullptr;
@@ -177,6 +177,16 @@ Fund funde[FUNDE];
     }
     f = {stand, liste, record, spieler};
     return record;
+}
+
+// The record of the player's last lookup while it holds; null for none noted (or none found).
+// It calls nothing, so that a read it answers needs no frame.
+inline TS* gemerkt(int32_t team, int32_t spieler)
+{
+    if (spieler < 0 || !T_Fix || team < 0 || team >= Team_Anzahl) return nullptr;
+    const Liste* liste = &T_Fix[team].liste;
+    const Fund& f = funde[static_cast<size_t>(spieler) % FUNDE];
+    return f.stand == Liste_Stand_Von(liste) && f.spieler == spieler && f.liste == liste ? f.record : nullptr;
 }
 
 // The link record of the first entry of the player in the club's list, null for none.
@@ -288,7 +298,45 @@ TS* Teamspieler_Get_Record(int32_t team, int32_t spieler)
 
 int32_t Teamspieler_Ist_Im_Team(int32_t team, int32_t spieler) { return finde(team, spieler) ? team : -1; }
 
-int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
+namespace {
+
+// A plain read of a stored field on a server, as the general path below answers it; false for
+// a field it leaves to that path.
+inline bool lesen(const TS& ts, int32_t feld, int32_t& v)
+{
+    switch (feld) {
+    case 300: v = ts.rueckennummer; return true;
+    case 301: v = ts.gehalt * 1000; return true;
+    case 302: v = ts.versicherung_zahlung * 500; return true;
+    case 303: v = ts.versicherung_monate; return true;
+    case 304: v = ts.ankunft_art; return true;
+    case 305: v = ts.vertrag_monate; return true;
+    case 306: v = ts.wert_306; return true;
+    case 307: v = ts.versicherer; return true;
+    case 308: v = ts.versicherung_kosten * 500; return true;
+    case 309: v = ts.gedeckt_von; return true;
+    case 310: v = ts.position; return true;
+    case 311: v = ts.bereich_a; return true;
+    case 312: v = ts.bereich_b; return true;
+    case 313: v = ts.position2_a; return true;
+    case 314: v = ts.position2_b; return true;
+    case 315: v = ts.spnr; return true;
+    case 316: v = ts.deckt; return true;
+    case 317: v = static_cast<int32_t>(ts.flags); return true;
+    case 318: v = ts.herkunft; return true;
+    case 323: v = ts.ankunft_tag; return true;
+    case 324: v = ts.wert_324; return true;
+    case 326: v = ts.leih_rest; return true;
+    case 327: v = ts.versicherung_erhalten * 500; return true;
+    case 328: v = ts.versicherung_tage; return true;
+    case 329: v = ts.taktik; return true;
+    default: return false;
+    }
+}
+
+// Every access by field number: checks, bounds and modes. Kept out of line: inlined, its frame
+// set-up would burden every plain read.
+[[gnu::noinline]] int32_t wert_allgemein(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
 {
     if (ist_client() && team != Aktuelles_Team) {
         static const int32_t LESBAR[] = {300, 301, 304, 305, 308, 309, 310, 311, 312, 313, 314, 316, 317, 318};
@@ -423,6 +471,20 @@ int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t we
     return -1;
 }
 
+}  // namespace
+
+int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
+{
+    // the wages, contracts and flags are read by the thousand each day: a server's plain read of
+    // a player the list holds is answered at once
+    if (modus == 0 && !ist_client())
+        if (const TS* ts = gemerkt(team, spieler)) {
+            int32_t v;
+            if (lesen(*ts, feld, v)) return v;
+        }
+    return wert_allgemein(feld, team, spieler, wert, modus);
+}
+
 void* Teamspieler_Zeiger(int32_t feld, int32_t schreiben, void* zeiger)
 {
     if (ist_client()) {
@@ -503,6 +565,41 @@ int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kap
             }
         }
         // the lists' cursor stands where the walk below leaves it
+        Liste_Set_Cursor(nullptr);
+        return n;
+    }
+    // A server's filtered squad from the held row where there is one: it holds fewer players
+    // than the bound, and the walk would leave the lists' cursor behind its end. The status and
+    // the line are read in place, as Spieler_Wert answers them there.
+    const Kader_Index* x = nullptr;
+    if (!ist_client()) {
+        x = kader_index_gehalten(team, liste);
+        if (x && !liste->next) return 0;
+        if (!x && Liste_First_Element(liste)) x = kader_index(team, liste);
+    }
+    if (x) {
+        const int32_t lesbare = Spieler_Daten && Spieler_Fix_Daten ? Spieler_Anzahl : 0;
+        for (int32_t i = 0; i < x->anzahl; ++i) {
+            const int32_t sp = x->spieler[i];
+            const TS* ts = x->record[i];
+            const bool lesbar = sp >= 0 && sp < lesbare;
+            if (ohne_wechsler &&
+                ((lesbar ? int32_t(Spieler_Daten[sp].status) : Spieler_Wert(SP_STATUS, sp, 0, 0)) & SP_STATUS_WECHSEL))
+                continue;
+            if (filter & 0xF) {
+                int32_t art;
+                if (!lesbar) art = Spieler_Wert(SP_ART, sp, 0, 0);
+                else art = Spieler_Fix_Daten[sp].lieblingspos == SP_POS_TORWART ? 0 : Spieler_Fix_Daten[sp].lieblingspos / 153 + 1;
+                if (!(filter & (1 << art))) continue;
+            }
+            if ((filter & 0xFFFF0) && !(ts->flags & static_cast<uint32_t>(filter & ~0xF))) continue;
+            if ((filter & TS_FILTER_NICHT_AUFGESTELLT) && (ts->flags & (TS_STARTELF | TS_ERSATZ))) continue;
+            if (kapazitaet == -1 || n < kapazitaet) {
+                if (feld) feld[n] = sp;
+                if (records) records[n] = x->record[i];
+            }
+            ++n;
+        }
         Liste_Set_Cursor(nullptr);
         return n;
     }

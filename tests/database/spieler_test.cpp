@@ -421,3 +421,25 @@ TEST_F(SpielerTest, PlainReadsOfEveryStoredFieldAndTheComplaintsThatStay)
 }
 
 }  // namespace
+
+namespace {
+
+// A player's mean counts every visible attribute with its own weight, and values far beyond the
+// range add up as numbers, not as 16-bit ones.
+TEST_F(SpielerTest, TheMeanCountsEveryVisibleAttributeOnce)
+{
+    Spieler_Fix_Daten[2].lieblingspos = 102;
+    for (int32_t i = 0; i < 9; ++i) Spieler_Daten[2].attribute[i] = static_cast<int16_t>(1 << i);
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T, 2, 0, SP_LESEN), 511 / 9);
+    for (int32_t weg = 0; weg < 9; ++weg) {
+        Spieler_Daten[2].attribute[weg] = 0;
+        EXPECT_EQ(Spieler_Wert(SP_K_I_T, 2, 0, SP_LESEN), (511 - (1 << weg)) / 9) << weg;
+        Spieler_Daten[2].attribute[weg] = static_cast<int16_t>(1 << weg);
+    }
+    for (int32_t i = 0; i < 9; ++i) Spieler_Daten[2].attribute[i] = i < 5 ? 32767 : -32768;
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T, 2, 0, SP_LESEN), 999);
+    for (int32_t i = 0; i < 9; ++i) Spieler_Daten[2].attribute[i] = i < 4 ? 32767 : -32768;
+    EXPECT_EQ(Spieler_Wert(SP_K_I_T, 2, 0, SP_LESEN), 1);
+}
+
+}  // namespace

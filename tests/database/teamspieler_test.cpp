@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -476,6 +477,62 @@ TEST(LinkBytes, ImageSplitsIntoClientAndServerPart)
     uint8_t b2[TS_BYTES];
     Teamspieler_TS_Packen(zurueck, b2);
     EXPECT_EQ(std::memcmp(b, b2, TS_BYTES), 0);
+}
+
+}  // namespace
+
+namespace {
+
+// A filtered squad, held or walked, gives what a walk of the list with the player's own fields
+// gives: status and line as they stand now (they change without the list), a number beyond the
+// players reported, the count past the capacity, and the lists' cursor behind the list.
+TEST_F(LinkTest, AFilteredSquadFollowsThePlayersAsTheyStandNow)
+{
+    for (int32_t sp = 10; sp < 30; ++sp) ASSERT_TRUE(kommt(1, sp));
+    ASSERT_NE(Liste_Insert_Element(&T_Fix[1].liste, nullptr, nullptr, sizeof(TS), 0xFFFFFFFFu), nullptr);
+    for (int32_t sp = 10; sp < 30; sp += 3) Teamspieler_Wert(317, 1, sp, sp % 2 ? TS_STARTELF : TS_ERSATZ, 8);
+    auto erwartet = [](int32_t filter, int32_t kapazitaet, std::vector<int32_t>& spieler) {
+        const bool ohne_wechsler = filter & TS_FILTER_OHNE_WECHSLER;
+        filter &= ~TS_FILTER_OHNE_WECHSLER;
+        int32_t n = 0;
+        for (Liste_Element* e = T_Fix[1].liste.next; e; e = e->next) {
+            if (e->key == 0xFFFFFFFFu) continue;
+            const int32_t sp = static_cast<int32_t>(e->key);
+            const uint32_t flags = static_cast<const TS*>(e->data)->flags;
+            if (ohne_wechsler && (Spieler_Wert(SP_STATUS, sp, 0, 0) & SP_STATUS_WECHSEL)) continue;
+            if ((filter & 0xF) && !(filter & (1 << Spieler_Wert(SP_ART, sp, 0, 0)))) continue;
+            if ((filter & 0xFFFF0) && !(flags & static_cast<uint32_t>(filter & ~0xF))) continue;
+            if ((filter & TS_FILTER_NICHT_AUFGESTELLT) && (flags & (TS_STARTELF | TS_ERSATZ))) continue;
+            if (n++ < kapazitaet) spieler.push_back(sp);
+        }
+        return n;
+    };
+    const int32_t filter[] = {TS_STARTELF, TS_STARTELF | TS_ERSATZ, 1 << 0, (1 << 2) | (1 << 3), TS_FILTER_OHNE_WECHSLER,
+                              TS_FILTER_NICHT_AUFGESTELLT, TS_FILTER_OHNE_WECHSLER | (1 << 1) | TS_FILTER_NICHT_AUFGESTELLT};
+    for (int32_t runde = 0; runde < 3; ++runde) {
+        for (int32_t sp = 10; sp < 30; ++sp) {
+            Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>((sp * 7 + runde * 150) % 460);
+            Spieler_Daten[sp].status = static_cast<uint8_t>((sp + runde) % 3 == 0 ? SP_STATUS_WECHSEL : 0);
+        }
+        if (runde == 2) {
+            ASSERT_NE(Liste_Insert_Element(&T_Fix[1].liste, nullptr, nullptr, sizeof(TS), 500), nullptr);
+        }
+        for (const int32_t f : filter)
+            for (const int32_t kapazitaet : {60, 3}) {
+                std::vector<int32_t> soll;
+                const int32_t n = erwartet(f, kapazitaet, soll);
+                Fehler_Capture cap;
+                int32_t feld[60];
+                TS* records[60];
+                Liste_Set_Cursor(T_Fix[0].liste.next);
+                ASSERT_EQ(Teamspieler_Kader(1, feld, records, kapazitaet, f), n) << runde << " " << f;
+                EXPECT_EQ(std::vector<int32_t>(feld, feld + std::min(n, kapazitaet)), soll) << runde << " " << f;
+                for (int32_t i = 0; i < std::min(n, kapazitaet); ++i)
+                    EXPECT_EQ(records[i], Teamspieler_Get_Record(1, feld[i])) << i;
+                EXPECT_EQ(Liste_Next_Cursor(), nullptr);
+                EXPECT_EQ(cap.contains("Aufruf von Spieler_Wert mit spnr = 500"), runde == 2 && (f & (0xF | TS_FILTER_OHNE_WECHSLER)));
+            }
+    }
 }
 
 }  // namespace

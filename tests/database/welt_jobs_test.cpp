@@ -16,6 +16,7 @@
 #include "database/assistent.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
+#include "database/team_staerke.h"
 #include "database/teamspieler.h"
 #include "economy/bank.h"
 #include "gameflow/highscore.h"
@@ -220,6 +221,8 @@ TEST_F(WeltJobs, RiskInsuranceAndCure)
 {
     EXPECT_EQ(Team_Verletzungsrisiko(0, 0, 0, 15), 60);
     EXPECT_EQ(Team_Verletzungsrisiko(0, 0, 0, 99), Team_Verletzungsrisiko(0, 0, 0, 48));
+    EXPECT_EQ(Team_Verletzungsrisiko(99, 50, 20, 30), 75);   // 3960 + 45 * 62 + 15 * 55
+    EXPECT_EQ(Team_Verletzungsrisiko(0, 255, 255, 48), -69);  // a negative sum cut toward zero
     dazu(0, 30);
     Teamspieler_Wert(307, 0, 30, 1, 1);
     Teamspieler_Wert(302, 0, 30, 5000, 1);
@@ -522,6 +525,40 @@ TEST_F(Pyramide, TheFirstOfALeagueGetsItsBaseOrAQuarterOnTop)
     }
     EXPECT_EQ(erste, 2);
     EXPECT_TRUE(viertel_zaehlt);
+}
+
+}  // namespace
+
+namespace {
+
+// The day's league figures are the means of the league's clubs' strength matrices; the whole
+// team's strength column counts the three group columns' mean against it, and the training
+// target column stays as the leagues keep it.
+TEST_F(WeltJobs, TheDaysLeagueFiguresAreTheMeansOfItsClubs)
+{
+    const int32_t ligen[4] = {3, 3, 5, 7};
+    for (int32_t t = 0; t < 4; ++t) Team_Wert(TEAM_LIGA_FEST, t, ligen[t], TEAM_SCHREIBEN);
+    for (int32_t p = 100; p < 136; ++p) {
+        dazu((p - 100) / 12, p);
+        for (int32_t i = 0; i < 9; ++i) Spieler_Daten[p].attribute[i] = static_cast<int16_t>(100 + (p * 37 + i * 113) % 850);
+        Spieler_Fix_Daten[p].lieblingspos = static_cast<int16_t>(p % 5 == 0 ? SP_POS_TORWART : (p * 53) % 459);
+    }
+    int32_t m[3][5][6];
+    for (int32_t t = 0; t < 3; ++t) Team_Staerke(255, 0, t, m[t]);
+    for (int32_t l : {3, 5, 7}) Team_Liga_Staerke[l][2][5] = 700 + l;
+    Team_Jeden_Tag();
+    for (int32_t z = 0; z < 5; ++z)
+        for (int32_t s = 0; s < 5; ++s) {
+            int32_t summe = m[0][z][s] + m[1][z][s];
+            if (z == 4 && s == 4)
+                for (int32_t t = 0; t < 2; ++t) summe += (m[t][4][0] + m[t][4][1] + m[t][4][2]) / 3 - m[t][4][4];
+            EXPECT_EQ(Team_Liga_Staerke[3][z][s], summe / 2) << z << "/" << s;
+            EXPECT_EQ(Team_Liga_Staerke[5][z][s], z == 4 && s == 4 ? (m[2][4][0] + m[2][4][1] + m[2][4][2]) / 3 : m[2][z][s]);
+            EXPECT_EQ(Team_Liga_Staerke[7][z][s], 0);
+        }
+    for (int32_t l : {3, 5, 7}) EXPECT_EQ(Team_Liga_Staerke[l][2][5], 700 + l);
+    EXPECT_EQ(Team_Liga_Anzahl[3], 2);
+    EXPECT_EQ(Team_Liga_Anzahl[7], 1);
 }
 
 }  // namespace
