@@ -422,7 +422,14 @@ void Spielszenen_Zeiger_Zuruecksetzen()
 
 // The view copies its page over the whole screen each frame, and the program's own pointer is
 // held still meanwhile: the pointer of the chosen shape goes into the page for the copy.
+static void zeiger_zeichnen_bei(Rastport* seite, int32_t form, int32_t maus_x, int32_t maus_y);
+
 void Spielszenen_Zeiger_Zeichnen(Rastport* seite, int32_t form)
+{
+    zeiger_zeichnen_bei(seite, form, Maus_Get_X(), Maus_Get_Y());
+}
+
+static void zeiger_zeichnen_bei(Rastport* seite, int32_t form, int32_t maus_x, int32_t maus_y)
 {
     Spielszenen_Zeiger_Loeschen(zeiger_seite);
     const Mauszeiger_Tabelle_Record& t = Mauszeiger_Tabelle;
@@ -436,8 +443,8 @@ void Spielszenen_Zeiger_Zeichnen(Rastport* seite, int32_t form)
         unter_zeiger = Grafik_Bitmap_Anlegen(b, h, seite->depth);
         if (!unter_zeiger) return;
     }
-    zeiger_x = Maus_Get_X() - int32_t(img->hot_x);
-    zeiger_y = Maus_Get_Y() - int32_t(img->hot_y);
+    zeiger_x = maus_x - int32_t(img->hot_x);
+    zeiger_y = maus_y - int32_t(img->hot_y);
     zeiger_b = b, zeiger_h = h;
     zeiger_seite = seite;
     Grafik_Blit(seite, zeiger_x, zeiger_y, b, h, unter_zeiger, 0, 0);
@@ -452,6 +459,56 @@ void Spielszenen_Zeiger_Loeschen(Rastport* seite)
 }
 
 int32_t Spielszenen_Zeiger_Gewaehlt() { return gewaehlte_form; }
+
+namespace {
+// The frame whose present waits (headless, no picture asked for): the pointer of its time goes
+// in for the copy.
+int32_t wartend_form = 0, wartend_x = 0, wartend_y = 0;
+
+void wartendes_bild_zeigen(Rastport* quelle)
+{
+    zeiger_zeichnen_bei(quelle, wartend_form, wartend_x, wartend_y);
+    Grafik_Screen_Direkt_Kopieren_Aus(quelle);
+    Spielszenen_Zeiger_Loeschen(quelle);
+}
+
+// Page 1 with the pointer onto the display, now or when the display is next read or written.
+void bild_zeigen(Rastport* seite)
+{
+    const int32_t form = Mauszeiger_Get_Selected();
+    if (seite && seite == Grafik_Seite_1) {
+        wartend_form = form, wartend_x = Maus_Get_X(), wartend_y = Maus_Get_Y();
+        if (Grafik_Screen_Direkt_Aufschieben(wartendes_bild_zeigen)) return;
+    }
+    Spielszenen_Zeiger_Zeichnen(seite, form);
+    Grafik_Screen_Direkt_Kopieren();
+    Spielszenen_Zeiger_Loeschen(seite);
+}
+
+// An opaque copy of w x h from (sx, sy) of `quelle` onto `seite` lands whole.
+bool kopie_ganz(const Rastport* quelle, int32_t sx, int32_t sy, int32_t w, int32_t h, const Rastport* seite)
+{
+    return quelle && !quelle->packed && quelle->pixels && quelle->depth == seite->depth && sx >= 0 && sy >= 0 &&
+           int64_t(sx) + w <= int64_t(quelle->width) && int64_t(sy) + h <= int64_t(quelle->height);
+}
+
+// Whether this frame covers page 1 whole with opaque copies before it reads any of it: one
+// full-size window's background over the frame picture's pieces around it (all the frame
+// draws besides lies on top of those).
+bool deckt_ganz(const Rastport* seite)
+{
+    if (!seite || Spielszenen_Aufteilung != 0 || seite->width != 640 || seite->height != 480) return false;
+    if (!kopie_ganz(Spielszenen_Grafik.rahmen, 0, 0, 640, 480, seite)) return false;
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste) {
+        if (!f.sichtbar || !f.record || !f.hintergrund) continue;
+        // the first window drawn must be the full-size one, at its place
+        if (f.groesse != 0 || f.x != 5 || f.y != 4 || f.breite != 603 || f.hoehe != 471) return false;
+        const Spielfeld_Record* r = Spielszenen_Replay_Record(f.record);
+        return kopie_ganz(f.hintergrund, r->ansicht_x, r->ansicht_y, f.breite, f.hoehe, seite);
+    }
+    return false;
+}
+}  // namespace
 
 int32_t Spielszenen_Aktives_Fenster()
 {
@@ -740,19 +797,18 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
         Mauszeiger_Freeze();
     }
     Rastport* seite = Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel;
-    if (Spielszenen_Alles_Zeichnen) {
-        Spielszenen_Rahmen_Laden();
-        if (Spielszenen_Grafik.rahmen && seite) Grafik_Blit(Spielszenen_Grafik.rahmen, 0, 0, 640, 480, seite, 0, 0);
-    }
+    if (Spielszenen_Alles_Zeichnen) Spielszenen_Rahmen_Laden();
+    // the last frame's present, should it still wait, keeps its pixels
+    Grafik_Screen_Direkt_Abloesen(seite == Grafik_Seite_1 && deckt_ganz(seite));
+    if (Spielszenen_Alles_Zeichnen && Spielszenen_Grafik.rahmen && seite)
+        Grafik_Blit(Spielszenen_Grafik.rahmen, 0, 0, 640, 480, seite, 0, 0);
     Spielszenen_Fenster_Zeichnen(seite, 0);
     if (Spielszenen_Alles_Zeichnen) groessen_symbole(seite);
     if (replay) Spielszenen_Replay_Weiter();
     Spielszenen_Alles_Zeichnen = 0;
     Spielszenen_Neu_Zeichnen_Angefordert = 0;
     Spielszenen_Zeiger_Waehlen();
-    Spielszenen_Zeiger_Zeichnen(seite, Mauszeiger_Get_Selected());
-    Grafik_Screen_Direkt_Kopieren();
-    Spielszenen_Zeiger_Loeschen(seite);
+    bild_zeigen(seite);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.aktiv && f.record) f.record->im_fenster = 1;
     Spielszenen_Sounds_Ausblenden();
