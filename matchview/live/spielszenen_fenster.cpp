@@ -8,6 +8,7 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
 #include "graphics/grafik_wappen.h"
@@ -352,6 +353,7 @@ void Spielszenen_Rahmen_Laden()
     int32_t stil = Spielszenen_Rahmen_Stil();
     if (stil == Spielszenen_Grafik.rahmen_stil && Spielszenen_Grafik.rahmen) return;
     Spielszenen_Grafik.rahmen = Grafik_Bitmap_Freigeben(Spielszenen_Grafik.rahmen);
+    Spielszenen_Rahmen_Streifen_Freigeben();
     Spielszenen_Grafik.rahmen = static_cast<Rastport*>(
         Load_Resource(ResFile_Handles[0].handle, SZ_RAHMEN + stil, Grafik_Screen_Geometrie.depth == 15 ? 15 : 16, nullptr));
     Spielszenen_Grafik.rahmen_stil = stil;
@@ -660,20 +662,60 @@ static void befehle(Spielfeld_Steuerung_Block* st, int32_t replay)
     Spielszenen_Panel_Befehl = -1;
 }
 
+namespace {
+// A narrow piece of the frame picture (a few pixels across each of hundreds of rows) copied out
+// of it once: read from the picture itself, every row of it would be a cache line of its own.
+struct Streifen {
+    const Rastport* quelle = nullptr;
+    int32_t stil = -1, x = 0, y = 0, w = 0, h = 0;
+    Rastport* bild = nullptr;
+};
+Streifen streifen[2];
+
+// The piece as a picture of its own, or null where the frame picture is to be read (a checker
+// follows the copies from their source).
+Rastport* streifen_von(Streifen& s, Rastport* r, int32_t x, int32_t y, int32_t w, int32_t h, const Rastport* ziel)
+{
+    if (s.bild && s.quelle == r && s.stil == Spielszenen_Grafik.rahmen_stil && s.x == x && s.y == y && s.w == w && s.h == h)
+        return Grafik_Flaeche_Meldung || s.bild->depth != ziel->depth ? nullptr : s.bild;
+    s.bild = Grafik_Bitmap_Freigeben(s.bild);
+    s.quelle = nullptr;
+    if (r->packed || !r->pixels || r->depth != ziel->depth || x < 0 || y < 0 || int64_t(x) + w > int64_t(r->width) ||
+        int64_t(y) + h > int64_t(r->height))
+        return nullptr;
+    s.bild = Grafik_Bitmap_Anlegen(w, h, r->depth);
+    if (!s.bild || !Grafik_Blit(r, x, y, w, h, s.bild, 0, 0)) {
+        s.bild = Grafik_Bitmap_Freigeben(s.bild);
+        return nullptr;
+    }
+    s.quelle = r, s.stil = Spielszenen_Grafik.rahmen_stil, s.x = x, s.y = y, s.w = w, s.h = h;
+    return Grafik_Flaeche_Meldung ? nullptr : s.bild;
+}
+}  // namespace
+
+void Spielszenen_Rahmen_Streifen_Freigeben()
+{
+    for (Streifen& s : streifen) s = {nullptr, -1, 0, 0, 0, 0, Grafik_Bitmap_Freigeben(s.bild)};
+}
+
 // The frame picture's pieces around and between the windows.
 static void rahmen_zeichnen(Rastport* ziel)
 {
     Rastport* r = Spielszenen_Grafik.rahmen;
     if (!r || !ziel) return;
     auto stueck = [&](int32_t x, int32_t y, int32_t w, int32_t h) { Grafik_Blit(r, x, y, w, h, ziel, x, y); };
+    auto streifen_stueck = [&](Streifen& s, int32_t x, int32_t y, int32_t w, int32_t h) {
+        if (Rastport* b = streifen_von(s, r, x, y, w, h, ziel)) Grafik_Blit(b, 0, 0, w, h, ziel, x, y);
+        else stueck(x, y, w, h);
+    };
     stueck(0, 0, 640, 4);
-    stueck(0, 0, 5, 480);
+    streifen_stueck(streifen[0], 0, 0, 5, 480);
     stueck(0, 475, 640, 5);
     // the side panel is copied whole over the frame's right edge: the frame keeps only the strip
     // left of it
     Rastport* leiste = Spielszenen_Grafik.fest[0];
     const bool deckt = leiste && !leiste->packed && leiste->depth == ziel->depth && leiste->width >= 28 && leiste->height >= 480;
-    stueck(606, 4, deckt ? 6 : 34, 472);
+    streifen_stueck(streifen[1], 606, 4, deckt ? 6 : 34, 472);
     if (leiste) Grafik_Blit(leiste, 0, 0, 28, 480, ziel, 612, 0);
     const bool s0 = F(0)->sichtbar, s1 = F(1)->sichtbar, s2 = F(2)->sichtbar, s3 = F(3)->sichtbar;
     switch (Spielszenen_Aufteilung) {
