@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "graphics/grafik_meldung.h"
 #include "platform/display.h"
@@ -16,6 +17,51 @@ Rastport* Grafik_Seite_0 = nullptr;
 Rastport* Grafik_Seite_1 = nullptr;
 Grafik_Screen_Geometrie_Record Grafik_Screen_Geometrie = {0, nullptr, 0, 0, 0, 8};
 Grafik_Seiten_Zeilen Grafik_Seiten_Unterschied = {0, 0};
+bool Grafik_Seite_1_Gebunden = false;
+
+namespace {
+// The present of page 1 left waiting (Grafik_Screen_Direkt_Aufschieben): none, from page 1 as it
+// stands (bound), or from the pixels page 1 held when a covering frame took fresh ones.
+enum class Wartend { Nichts, Seite_1, Abgeloest };
+Wartend wartend = Wartend::Nichts;
+Grafik_Direkt_Kopie seite_1_kopie = nullptr;
+// The second set of pixels for page 1; `getauscht` while page 1 draws into it.
+Rastport* seite_1_vorrat = nullptr;
+bool getauscht = false;
+
+void seite_1_nachholen()
+{
+    const Wartend w = std::exchange(wartend, Wartend::Nichts);
+    Grafik_Seite_1_Gebunden = false;
+    if (auto* kopie = std::exchange(seite_1_kopie, nullptr); kopie && w != Wartend::Nichts)
+        kopie(w == Wartend::Seite_1 ? Grafik_Seite_1 : seite_1_vorrat);
+}
+
+// Another whole-screen copy takes the place of a waiting present of page 1.
+void seite_1_ersetzt()
+{
+    wartend = Wartend::Nichts;
+    Grafik_Seite_1_Gebunden = false;
+    seite_1_kopie = nullptr;
+}
+
+bool seite_1_wartet() { return wartend != Wartend::Nichts; }
+
+// Page 1 takes back the pixels it was created with (before it is freed).
+void seite_1_zurueck()
+{
+    if (getauscht && Grafik_Seite_1 && seite_1_vorrat) std::swap(Grafik_Seite_1->pixels, seite_1_vorrat->pixels);
+    getauscht = false;
+}
+}  // namespace
+
+void Grafik_Seite_1_Loesen()
+{
+    if (wartend == Wartend::Seite_1) Os_Display_Nachholen();
+    // the display was opened or closed meanwhile and dropped the copy
+    if (wartend == Wartend::Seite_1) seite_1_ersetzt();
+    Grafik_Seite_1_Gebunden = false;
+}
 
 void Grafik_Seiten_Zeilen_Erweitern(int64_t y, int64_t h)
 {
@@ -44,6 +90,7 @@ static bool seiten_pruefen()
 // Copies the rows in which the pages may differ from one page onto the other; they are equal then.
 static void seite_abgleichen(const Rastport* von, Rastport* nach)
 {
+    if (nach == Grafik_Seite_1) Grafik_Seite_1_Loesen();
     const auto u = Grafik_Seiten_Unterschied;
     const size_t zeile = size_t(Grafik_Screen_Geometrie.width) * 2;
     if (Grafik_Seite_Ungesehen(nach)) {
@@ -139,6 +186,9 @@ int Grafik_Screen_DeInit()
                 size_t(Grafik_Render_Ziel->width) * Grafik_Render_Ziel->height *
                     Grafik_Bytes_Pro_Pixel(Grafik_Render_Ziel->depth));
     Win95_Close_Screen(1);
+    seite_1_ersetzt();
+    seite_1_zurueck();
+    seite_1_vorrat = Grafik_Bitmap_Freigeben(seite_1_vorrat);
     Grafik_Seite_0 = Grafik_Bitmap_Freigeben(Grafik_Seite_0);
     Grafik_Seite_1 = Grafik_Bitmap_Freigeben(Grafik_Seite_1);
     Grafik_Render_Ziel = nullptr;
@@ -192,6 +242,7 @@ int Grafik_Screen_Seite_Zeigen(uint32_t page)
     }
     // Headless nobody looks until the frame is read: the copy waits for that (unless a lock
     // would be refused now). The pointer makes the move the copy would end with.
+    seite_1_ersetzt();
     if (!Os_Display_Bild_Gefragt() && Win95_Screen_Bereit()) {
         Os_Display_Aufschieben(seite_0_nachholen);
         Mauszeiger_Nachziehen();
@@ -228,6 +279,8 @@ int Grafik_Screen_Rechteck_Zeigen(int32_t x, int32_t y, int32_t w, int32_t h)
 {
     const auto& g = Grafik_Screen_Geometrie;
     if (!g.page0_pixels) return 0;
+    // a waiting present of page 1 does not carry page 0: it lands first
+    if (seite_1_wartet()) Os_Display_Nachholen();
     int32_t wx = x - x % 4;
     int32_t ww = w + 8 - w % 4;
     if (!cut_to_screen(wx, y, ww, h)) return 1;
@@ -280,25 +333,64 @@ void Grafik_Screen_Zeilen_Kopieren(int32_t x, int32_t y, int32_t width, int32_t 
     g.write_through = saved;
 }
 
-int Grafik_Screen_Direkt_Kopieren()
+// Only a 640 x 480 area exists for sure on every hi-colour screen and back page.
+static bool direkt_moeglich()
 {
     const auto& g = Grafik_Screen_Geometrie;
-    // Only a 640 x 480 area exists for sure on every hi-colour screen and back page.
-    if (!hicolor_open() || !Grafik_Seite_1 || g.width < 640 || g.height < 480 ||
-        Grafik_Seite_1->width < 640 || Grafik_Seite_1->height < 480)
-        return 0;
+    return hicolor_open() && Grafik_Seite_1 && g.width >= 640 && g.height >= 480 && Grafik_Seite_1->width >= 640 &&
+           Grafik_Seite_1->height >= 480;
+}
+
+bool Grafik_Screen_Direkt_Aufschieben(Grafik_Direkt_Kopie kopie)
+{
+    // a checker follows every copy as it is made
+    if (!kopie || Grafik_Flaeche_Meldung || Os_Display_Bild_Gefragt() || !Win95_Screen_Bereit() || !direkt_moeglich())
+        return false;
+    // another screen's waiting copy lands as it would have before this one; a waiting present
+    // of page 1 is covered by this one whole
+    if (!seite_1_wartet()) Os_Display_Nachholen();
+    seite_1_kopie = kopie;
+    wartend = Wartend::Seite_1;
+    Grafik_Seite_1_Gebunden = true;
+    Os_Display_Aufschieben(seite_1_nachholen);
+    return true;
+}
+
+void Grafik_Screen_Direkt_Abloesen(bool deckt)
+{
+    if (wartend != Wartend::Seite_1) return;
+    const Rastport* s = Grafik_Seite_1;
+    if (deckt && !seite_1_vorrat && s->width == 640 && s->height == 480)
+        seite_1_vorrat = Grafik_Bitmap_Anlegen_Tiefe(int32_t(s->width), int32_t(s->height), int8_t(s->depth));
+    const bool passt = seite_1_vorrat && seite_1_vorrat->width == s->width && seite_1_vorrat->height == s->height &&
+                       seite_1_vorrat->depth == s->depth && s->width == 640 && s->height == 480;
+    if (!deckt || !passt) {
+        Grafik_Seite_1_Loesen();
+        return;
+    }
+    std::swap(Grafik_Seite_1->pixels, seite_1_vorrat->pixels);
+    getauscht = !getauscht;
+    wartend = Wartend::Abgeloest;
+    Grafik_Seite_1_Gebunden = false;
+}
+
+int Grafik_Screen_Direkt_Kopieren() { return Grafik_Screen_Direkt_Kopieren_Aus(Grafik_Seite_1); }
+
+int Grafik_Screen_Direkt_Kopieren_Aus(const Rastport* quelle)
+{
+    if (!direkt_moeglich() || !quelle || quelle->width != Grafik_Seite_1->width || quelle->height < 480) return 0;
     int32_t pitch = 0;
     auto* surface = static_cast<uint8_t*>(Win95_Lock_Screen(0, 0, 640, 480, &pitch));
     if (!surface) return 0;
-    const auto* page = static_cast<const uint8_t*>(Grafik_Seite_1->pixels);
+    const auto* page = static_cast<const uint8_t*>(quelle->pixels);
     // a surface whose rows are as long as the page's takes the page as one block
-    if ((pitch == 0 || pitch == 1280) && Grafik_Seite_1->width == 640) {
+    if ((pitch == 0 || pitch == 1280) && quelle->width == 640) {
         std::memcpy(surface, page, 640u * 480u * 2u);
     } else {
         if (pitch == 0) pitch = 1280;
         for (int row = 0; row < 480; ++row)
             std::memcpy(surface + size_t(row) * pitch,
-                        page + size_t(row) * Grafik_Seite_1->width * 2, 1280);
+                        page + size_t(row) * quelle->width * 2, 1280);
     }
     Win95_Unlock_Screen();
     // The display shows page 1 now, as if page 0 held it.

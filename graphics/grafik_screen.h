@@ -30,6 +30,19 @@ int Grafik_Screen_Dummy();
 void Grafik_Screen_Zeilen_Kopieren(int32_t x, int32_t y, int32_t width, int32_t height);
 // The match view's present: page 1 at 640 x 480 straight to the display, no pointer handling.
 int Grafik_Screen_Direkt_Kopieren();
+// The same from other pixels of page 1's size (a present left waiting).
+int Grafik_Screen_Direkt_Kopieren_Aus(const Rastport* quelle);
+// Headless, while no picture is asked for, the present may wait until the display is next read
+// or written: `kopie` is left waiting, and when it runs it presents the pixels it is given (page
+// 1, or the ones page 1 held) by Grafik_Screen_Direkt_Kopieren_Aus, the pointer drawn in for
+// the copy. Page 1 stays bound meanwhile: a write onto it makes the copy first. False when it
+// cannot wait (the caller presents now).
+using Grafik_Direkt_Kopie = void (*)(Rastport* quelle);
+bool Grafik_Screen_Direkt_Aufschieben(Grafik_Direkt_Kopie kopie);
+// Before the next frame draws onto page 1: with `deckt` (the frame covers page 1 whole with
+// opaque copies before it reads any of it) a waiting present keeps the pixels page 1 holds and
+// page 1 draws into a second set; otherwise the present is made now.
+void Grafik_Screen_Direkt_Abloesen(bool deckt);
 
 // The rows in which page 0 and page 1 may differ, [von, bis); empty (von >= bis) while the pages
 // are known equal. Every write onto a page widens them; the flip of page 1 onto page 0 copies
@@ -42,9 +55,15 @@ struct Grafik_Seiten_Zeilen {
 extern Grafik_Seiten_Zeilen Grafik_Seiten_Unterschied;
 void Grafik_Seiten_Zeilen_Erweitern(int64_t y, int64_t h);
 // A write onto rows y .. y + h - 1 of `rp` (cut to the page); nothing unless it is a screen page.
+// True while a copy of page 1 waits for the display (Grafik_Screen_Direkt_Aufschieben): page 1
+// must stay as it is until the copy is made, so a write onto it makes the copy first.
+extern bool Grafik_Seite_1_Gebunden;
+void Grafik_Seite_1_Loesen();
 inline void Grafik_Seite_Beschrieben(const Rastport* rp, int64_t y, int64_t h)
 {
-    if (rp && (rp == Grafik_Seite_0 || rp == Grafik_Seite_1)) Grafik_Seiten_Zeilen_Erweitern(y, h);
+    if (!rp || (rp != Grafik_Seite_0 && rp != Grafik_Seite_1)) return;
+    if (rp == Grafik_Seite_1 && Grafik_Seite_1_Gebunden) Grafik_Seite_1_Loesen();
+    Grafik_Seiten_Zeilen_Erweitern(y, h);
 }
 // A write that may reach anywhere on `rp`.
 inline void Grafik_Seite_Beschrieben(const Rastport* rp)

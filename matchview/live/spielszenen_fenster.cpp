@@ -8,6 +8,7 @@
 #include "gameflow/globals.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
 #include "graphics/grafik_wappen.h"
@@ -352,6 +353,7 @@ void Spielszenen_Rahmen_Laden()
     int32_t stil = Spielszenen_Rahmen_Stil();
     if (stil == Spielszenen_Grafik.rahmen_stil && Spielszenen_Grafik.rahmen) return;
     Spielszenen_Grafik.rahmen = Grafik_Bitmap_Freigeben(Spielszenen_Grafik.rahmen);
+    Spielszenen_Rahmen_Streifen_Freigeben();
     Spielszenen_Grafik.rahmen = static_cast<Rastport*>(
         Load_Resource(ResFile_Handles[0].handle, SZ_RAHMEN + stil, Grafik_Screen_Geometrie.depth == 15 ? 15 : 16, nullptr));
     Spielszenen_Grafik.rahmen_stil = stil;
@@ -422,7 +424,14 @@ void Spielszenen_Zeiger_Zuruecksetzen()
 
 // The view copies its page over the whole screen each frame, and the program's own pointer is
 // held still meanwhile: the pointer of the chosen shape goes into the page for the copy.
+static void zeiger_zeichnen_bei(Rastport* seite, int32_t form, int32_t maus_x, int32_t maus_y);
+
 void Spielszenen_Zeiger_Zeichnen(Rastport* seite, int32_t form)
+{
+    zeiger_zeichnen_bei(seite, form, Maus_Get_X(), Maus_Get_Y());
+}
+
+static void zeiger_zeichnen_bei(Rastport* seite, int32_t form, int32_t maus_x, int32_t maus_y)
 {
     Spielszenen_Zeiger_Loeschen(zeiger_seite);
     const Mauszeiger_Tabelle_Record& t = Mauszeiger_Tabelle;
@@ -436,8 +445,8 @@ void Spielszenen_Zeiger_Zeichnen(Rastport* seite, int32_t form)
         unter_zeiger = Grafik_Bitmap_Anlegen(b, h, seite->depth);
         if (!unter_zeiger) return;
     }
-    zeiger_x = Maus_Get_X() - int32_t(img->hot_x);
-    zeiger_y = Maus_Get_Y() - int32_t(img->hot_y);
+    zeiger_x = maus_x - int32_t(img->hot_x);
+    zeiger_y = maus_y - int32_t(img->hot_y);
     zeiger_b = b, zeiger_h = h;
     zeiger_seite = seite;
     Grafik_Blit(seite, zeiger_x, zeiger_y, b, h, unter_zeiger, 0, 0);
@@ -452,6 +461,56 @@ void Spielszenen_Zeiger_Loeschen(Rastport* seite)
 }
 
 int32_t Spielszenen_Zeiger_Gewaehlt() { return gewaehlte_form; }
+
+namespace {
+// The frame whose present waits (headless, no picture asked for): the pointer of its time goes
+// in for the copy.
+int32_t wartend_form = 0, wartend_x = 0, wartend_y = 0;
+
+void wartendes_bild_zeigen(Rastport* quelle)
+{
+    zeiger_zeichnen_bei(quelle, wartend_form, wartend_x, wartend_y);
+    Grafik_Screen_Direkt_Kopieren_Aus(quelle);
+    Spielszenen_Zeiger_Loeschen(quelle);
+}
+
+// Page 1 with the pointer onto the display, now or when the display is next read or written.
+void bild_zeigen(Rastport* seite)
+{
+    const int32_t form = Mauszeiger_Get_Selected();
+    if (seite && seite == Grafik_Seite_1) {
+        wartend_form = form, wartend_x = Maus_Get_X(), wartend_y = Maus_Get_Y();
+        if (Grafik_Screen_Direkt_Aufschieben(wartendes_bild_zeigen)) return;
+    }
+    Spielszenen_Zeiger_Zeichnen(seite, form);
+    Grafik_Screen_Direkt_Kopieren();
+    Spielszenen_Zeiger_Loeschen(seite);
+}
+
+// An opaque copy of w x h from (sx, sy) of `quelle` onto `seite` lands whole.
+bool kopie_ganz(const Rastport* quelle, int32_t sx, int32_t sy, int32_t w, int32_t h, const Rastport* seite)
+{
+    return quelle && !quelle->packed && quelle->pixels && quelle->depth == seite->depth && sx >= 0 && sy >= 0 &&
+           int64_t(sx) + w <= int64_t(quelle->width) && int64_t(sy) + h <= int64_t(quelle->height);
+}
+
+// Whether this frame covers page 1 whole with opaque copies before it reads any of it: one
+// full-size window's background over the frame picture's pieces around it (all the frame
+// draws besides lies on top of those).
+bool deckt_ganz(const Rastport* seite)
+{
+    if (!seite || Spielszenen_Aufteilung != 0 || seite->width != 640 || seite->height != 480) return false;
+    if (!kopie_ganz(Spielszenen_Grafik.rahmen, 0, 0, 640, 480, seite)) return false;
+    for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste) {
+        if (!f.sichtbar || !f.record || !f.hintergrund) continue;
+        // the first window drawn must be the full-size one, at its place
+        if (f.groesse != 0 || f.x != 5 || f.y != 4 || f.breite != 603 || f.hoehe != 471) return false;
+        const Spielfeld_Record* r = Spielszenen_Replay_Record(f.record);
+        return kopie_ganz(f.hintergrund, r->ansicht_x, r->ansicht_y, f.breite, f.hoehe, seite);
+    }
+    return false;
+}
+}  // namespace
 
 int32_t Spielszenen_Aktives_Fenster()
 {
@@ -603,20 +662,60 @@ static void befehle(Spielfeld_Steuerung_Block* st, int32_t replay)
     Spielszenen_Panel_Befehl = -1;
 }
 
+namespace {
+// A narrow piece of the frame picture (a few pixels across each of hundreds of rows) copied out
+// of it once: read from the picture itself, every row of it would be a cache line of its own.
+struct Streifen {
+    const Rastport* quelle = nullptr;
+    int32_t stil = -1, x = 0, y = 0, w = 0, h = 0;
+    Rastport* bild = nullptr;
+};
+Streifen streifen[2];
+
+// The piece as a picture of its own, or null where the frame picture is to be read (a checker
+// follows the copies from their source).
+Rastport* streifen_von(Streifen& s, Rastport* r, int32_t x, int32_t y, int32_t w, int32_t h, const Rastport* ziel)
+{
+    if (s.bild && s.quelle == r && s.stil == Spielszenen_Grafik.rahmen_stil && s.x == x && s.y == y && s.w == w && s.h == h)
+        return Grafik_Flaeche_Meldung || s.bild->depth != ziel->depth ? nullptr : s.bild;
+    s.bild = Grafik_Bitmap_Freigeben(s.bild);
+    s.quelle = nullptr;
+    if (r->packed || !r->pixels || r->depth != ziel->depth || x < 0 || y < 0 || int64_t(x) + w > int64_t(r->width) ||
+        int64_t(y) + h > int64_t(r->height))
+        return nullptr;
+    s.bild = Grafik_Bitmap_Anlegen(w, h, r->depth);
+    if (!s.bild || !Grafik_Blit(r, x, y, w, h, s.bild, 0, 0)) {
+        s.bild = Grafik_Bitmap_Freigeben(s.bild);
+        return nullptr;
+    }
+    s.quelle = r, s.stil = Spielszenen_Grafik.rahmen_stil, s.x = x, s.y = y, s.w = w, s.h = h;
+    return Grafik_Flaeche_Meldung ? nullptr : s.bild;
+}
+}  // namespace
+
+void Spielszenen_Rahmen_Streifen_Freigeben()
+{
+    for (Streifen& s : streifen) s = {nullptr, -1, 0, 0, 0, 0, Grafik_Bitmap_Freigeben(s.bild)};
+}
+
 // The frame picture's pieces around and between the windows.
 static void rahmen_zeichnen(Rastport* ziel)
 {
     Rastport* r = Spielszenen_Grafik.rahmen;
     if (!r || !ziel) return;
     auto stueck = [&](int32_t x, int32_t y, int32_t w, int32_t h) { Grafik_Blit(r, x, y, w, h, ziel, x, y); };
+    auto streifen_stueck = [&](Streifen& s, int32_t x, int32_t y, int32_t w, int32_t h) {
+        if (Rastport* b = streifen_von(s, r, x, y, w, h, ziel)) Grafik_Blit(b, 0, 0, w, h, ziel, x, y);
+        else stueck(x, y, w, h);
+    };
     stueck(0, 0, 640, 4);
-    stueck(0, 0, 5, 480);
+    streifen_stueck(streifen[0], 0, 0, 5, 480);
     stueck(0, 475, 640, 5);
     // the side panel is copied whole over the frame's right edge: the frame keeps only the strip
     // left of it
     Rastport* leiste = Spielszenen_Grafik.fest[0];
     const bool deckt = leiste && !leiste->packed && leiste->depth == ziel->depth && leiste->width >= 28 && leiste->height >= 480;
-    stueck(606, 4, deckt ? 6 : 34, 472);
+    streifen_stueck(streifen[1], 606, 4, deckt ? 6 : 34, 472);
     if (leiste) Grafik_Blit(leiste, 0, 0, 28, 480, ziel, 612, 0);
     const bool s0 = F(0)->sichtbar, s1 = F(1)->sichtbar, s2 = F(2)->sichtbar, s3 = F(3)->sichtbar;
     switch (Spielszenen_Aufteilung) {
@@ -740,19 +839,18 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
         Mauszeiger_Freeze();
     }
     Rastport* seite = Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel;
-    if (Spielszenen_Alles_Zeichnen) {
-        Spielszenen_Rahmen_Laden();
-        if (Spielszenen_Grafik.rahmen && seite) Grafik_Blit(Spielszenen_Grafik.rahmen, 0, 0, 640, 480, seite, 0, 0);
-    }
+    if (Spielszenen_Alles_Zeichnen) Spielszenen_Rahmen_Laden();
+    // the last frame's present, should it still wait, keeps its pixels
+    Grafik_Screen_Direkt_Abloesen(seite == Grafik_Seite_1 && deckt_ganz(seite));
+    if (Spielszenen_Alles_Zeichnen && Spielszenen_Grafik.rahmen && seite)
+        Grafik_Blit(Spielszenen_Grafik.rahmen, 0, 0, 640, 480, seite, 0, 0);
     Spielszenen_Fenster_Zeichnen(seite, 0);
     if (Spielszenen_Alles_Zeichnen) groessen_symbole(seite);
     if (replay) Spielszenen_Replay_Weiter();
     Spielszenen_Alles_Zeichnen = 0;
     Spielszenen_Neu_Zeichnen_Angefordert = 0;
     Spielszenen_Zeiger_Waehlen();
-    Spielszenen_Zeiger_Zeichnen(seite, Mauszeiger_Get_Selected());
-    Grafik_Screen_Direkt_Kopieren();
-    Spielszenen_Zeiger_Loeschen(seite);
+    bild_zeigen(seite);
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste)
         if (f.sichtbar && f.aktiv && f.record) f.record->im_fenster = 1;
     Spielszenen_Sounds_Ausblenden();

@@ -241,6 +241,7 @@ void Spielszenen_Grafik_Freigeben()
     for (Rastport*& b : Spielszenen_Grafik.kopf) b = Grafik_Bitmap_Freigeben(b);
     Spielszenen_Grafik.rahmen = Grafik_Bitmap_Freigeben(Spielszenen_Grafik.rahmen);
     Spielszenen_Grafik.rahmen_stil = -1;
+    Spielszenen_Rahmen_Streifen_Freigeben();
     for (Spielszenen_Fenster& f : Spielszenen_Fenster_Liste) {
         f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
         Grafik_Sprite_Freigeben(f.kopfzeile);

@@ -103,6 +103,8 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t optionen);
 int32_t Spielszenen_Klick_Aktivieren();
 int32_t Spielszenen_Klick_Aktivieren_Bei(int32_t mx, int32_t my, int32_t tasten);
 void Spielszenen_Rahmen_Laden();
+// Frees the narrow pieces the view keeps of the frame picture (with the picture).
+void Spielszenen_Rahmen_Streifen_Freigeben();
 int32_t Spielszenen_Rahmen_Stil();
 void Spielszenen_Blinken_Record(const Spielfeld_Record* r);
 int32_t Spielszenen_Aktives_Fenster();

@@ -413,3 +413,76 @@ TEST(Screen, PagesNobodySeesAreLeftUndrawn)
     EXPECT_EQ(p0[5 * 640 + 5], 0x2222);
     Grafik_Bitmap_Freigeben(bild);
 }
+
+namespace {
+int kopien = 0;
+void kopie_zaehlen(Rastport* quelle)
+{
+    ++kopien;
+    Grafik_Screen_Direkt_Kopieren_Aus(quelle);
+}
+}  // namespace
+
+// The match view's present left waiting: it shows the page of its time, whatever is drawn after.
+TEST(Screen, AWaitingPresentShowsThePageOfItsTime)
+{
+    Screen s(101, 640, 480, 16);
+    ASSERT_TRUE(s.ok);
+    ASSERT_TRUE(seiten_gleich_fuellen(0x1111));
+    ASSERT_EQ(frame_at(10, 10), 0x1111);
+    kopien = 0;
+
+    // Bound to page 1: a write onto it makes the copy first.
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, 0x2222), 1);
+    ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+    EXPECT_TRUE(Os_Display_Aufgeschoben());
+    EXPECT_EQ(kopien, 0);
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 20, 20, 0x3333), 1);
+    EXPECT_EQ(kopien, 1);
+    EXPECT_FALSE(Os_Display_Aufgeschoben());
+    EXPECT_EQ(frame_at(10, 10), 0x2222) << "the page as it stood when presented";
+
+    // A frame that covers page 1 draws into other pixels: the waiting present keeps the old ones.
+    void* erste = Grafik_Seite_1->pixels;
+    ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+    Grafik_Screen_Direkt_Abloesen(true);
+    EXPECT_NE(Grafik_Seite_1->pixels, erste);
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, 0x4444), 1);
+    EXPECT_EQ(kopien, 1);
+    EXPECT_EQ(frame_at(10, 10), 0x3333);
+    EXPECT_EQ(frame_at(100, 100), 0x2222);
+    EXPECT_EQ(kopien, 2);
+    // the next such frame draws into the first pixels again, the present of the last one waits
+    ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+    Grafik_Screen_Direkt_Abloesen(true);
+    EXPECT_EQ(Grafik_Seite_1->pixels, erste);
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, 0x6666), 1);
+    EXPECT_EQ(frame_at(100, 100), 0x4444);
+
+    // A frame that does not cover page 1: the present is made before it draws.
+    ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+    Grafik_Screen_Direkt_Abloesen(false);
+    EXPECT_EQ(kopien, 4);
+    EXPECT_FALSE(Os_Display_Aufgeschoben());
+
+    // A present of page 0 covers a waiting one; a rectangle of page 0 lands after it.
+    ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+    EXPECT_EQ(Grafik_Screen_Seite_Zeigen(0), 1);
+    EXPECT_EQ(frame_at(100, 100), 0x1111);
+    EXPECT_EQ(kopien, 4);
+    ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+    EXPECT_EQ(Grafik_Rechteck_Fuellen(Grafik_Seite_0, 0, 0, 8, 8, 0x5555), 1);
+    EXPECT_EQ(kopien, 5);
+    EXPECT_EQ(frame_at(4, 4), 0x5555);
+    EXPECT_EQ(frame_at(100, 100), 0x6666);
+
+    // A picture asked for, or a checker following the copies: the caller presents now.
+    Os_Display_Set_Bild_Immer(true);
+    EXPECT_FALSE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+    Os_Display_Set_Bild_Immer(false);
+
+    // Closed while page 1 draws into the second pixels: each bitmap is freed with its own.
+    ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+    Grafik_Screen_Direkt_Abloesen(true);
+    EXPECT_NE(Grafik_Seite_1->pixels, erste);
+}

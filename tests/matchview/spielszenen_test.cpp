@@ -765,6 +765,26 @@ TEST_F(Spielszenen, ReplayShowsTheRecordsSnapshotsInOrderAndLeavesItAlone)
 }
 
 // Pictures to look at: the hand-filled record at every window size and from the other side.
+// The narrow pieces of the frame picture beside the window come from the picture loaded now,
+// pixel for pixel, though it may lie where the last one lay.
+TEST_F(Spielszenen, TheFramesNarrowPiecesFollowTheFramePicture)
+{
+    ein_fenster();
+    for (uint16_t basis : {uint16_t(0x100), uint16_t(0x2000)}) {
+        Spielszenen_Grafik.rahmen_stil = -1;
+        Spielszenen_Rahmen_Laden();
+        Rastport* rahmen = Spielszenen_Grafik.rahmen;
+        ASSERT_TRUE(rahmen && !rahmen->packed && rahmen->width == 640 && rahmen->height == 480);
+        auto* p = static_cast<uint16_t*>(rahmen->pixels);
+        for (int32_t y = 0; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x) p[y * 640 + x] = uint16_t(basis + x + 7 * y);
+        Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
+        const auto* seite = static_cast<const uint16_t*>(Grafik_Seite_1->pixels);
+        for (int32_t y : {40, 300, 474})
+            for (int32_t x : {0, 4, 606, 611}) EXPECT_EQ(seite[y * 640 + x], uint16_t(basis + x + 7 * y)) << x << "," << y;
+    }
+}
+
 TEST_F(Spielszenen, PicturesOfAFrame)
 {
     laden();
