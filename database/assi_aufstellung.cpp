@@ -366,32 +366,54 @@ void ziehungen(Zufall_Folge& folge, const uint8_t* tabelle, int32_t lo, int32_t 
     folge = f;
 }
 
-// The grid cells a line-up rates (bit s of row z: cell (z, s)), numbered row by row: each with
-// its row, column, third of the pitch and offset in the signed distance table, and the number of
-// each row's first cell (`anfang`, row 27 one past the last), so that a player's window of rows
-// is one run of numbers.
+// The grid cells a line-up rates (bit s of row z: cell (z, s)), numbered row by row (`nummer`,
+// -1 for a cell not rated). For each column of a favourite cell, the rated cells inside the
+// columns of a window around it (four each side), row by row, with where each row's begin, so
+// that a player's window is one run of the list: each cell with its draw's place in the
+// window from its top row, its number, third of the pitch and offset in the signed distance table.
 struct Gitter_Zellen {
     static constexpr int32_t HOECHSTENS = TEAM_FORMATIONEN * FELDSPIELER;
+    struct Zelle {
+        int16_t zug;  // the draw's place in a window from row 0: row times the window's width plus column
+        int16_t versatz;
+        int8_t nummer, drittel;
+    };
+    std::array<uint32_t, 27> gelesen{};
     std::array<int8_t, ZELLEN> nummer;  // by cell, -1 for a cell not rated
     int32_t anzahl = 0;
-    std::array<int32_t, 28> anfang{};
-    std::array<int32_t, HOECHSTENS> zeile, spalte, drittel, versatz;
-    explicit Gitter_Zellen(const std::array<uint32_t, 27>& gelesen)
+    // by the favourite cell's column: the window's cells, and each row's first of them (row 27 one
+    // past the last)
+    std::array<std::vector<Zelle>, SPALTEN> fenster;
+    std::array<std::array<int16_t, 28>, SPALTEN> anfang;
+    explicit Gitter_Zellen(const std::array<uint32_t, 27>& maske) : gelesen(maske)
     {
         nummer.fill(-1);
-        for (int32_t z = 0; z < 27; ++z) {
-            anfang[size_t(z)] = anzahl;
-            for (uint32_t maske = gelesen[size_t(z)]; maske; maske &= maske - 1) {
-                const int32_t s = std::countr_zero(maske);
-                const size_t i = size_t(anzahl++);
-                nummer[size_t(zelle(z, s))] = int8_t(i);
-                zeile[i] = z, spalte[i] = s, drittel[i] = std::min(z / 9, 2);
-                versatz[i] = abstand_versatz(z + 26, s + SPALTEN - 1);
+        for (int32_t z = 0; z < 27; ++z)
+            for (uint32_t m = gelesen[size_t(z)]; m; m &= m - 1)
+                nummer[size_t(zelle(z, std::countr_zero(m)))] = int8_t(anzahl++);
+        for (int32_t ls = 0; ls < SPALTEN; ++ls) {
+            const int32_t s0 = std::max(ls - 4, 0), s1 = std::min(ls + 4, 16), breite = s1 - s0 + 1;
+            auto& liste = fenster[size_t(ls)];
+            for (int32_t z = 0; z < 27; ++z) {
+                anfang[size_t(ls)][size_t(z)] = int16_t(liste.size());
+                for (int32_t s = s0; s <= s1; ++s)
+                    if (gelesen[size_t(z)] >> s & 1)
+                        liste.push_back({int16_t(z * breite + s - s0), int16_t(abstand_versatz(z + 26, s + SPALTEN - 1)),
+                                         nummer[size_t(zelle(z, s))], int8_t(std::min(z / 9, 2))});
             }
+            anfang[size_t(ls)][27] = int16_t(liste.size());
         }
-        anfang[27] = anzahl;
     }
 };
+
+// The last line-up's rated cells, kept for the next with the same: the clubs without a manager
+// share their formations, so that most runs rate the same cells.
+const Gitter_Zellen& gitter_zellen(const std::array<uint32_t, 27>& gelesen)
+{
+    static std::unique_ptr<Gitter_Zellen> letzte;
+    if (!letzte || letzte->gelesen != gelesen) letzte = std::make_unique<Gitter_Zellen>(gelesen);
+    return *letzte;
+}
 
 // A rating of his fitness for a cell or place before the distance (`grund`), at distance `abstand`,
 // with noise `r` in percent and his form's factor (`voll`: 100): 32 bits hold it, the fitness
@@ -404,22 +426,20 @@ int32_t bewertung(int32_t grund, int32_t abstand, int32_t r, int32_t form_faktor
     else return int32_t(e) * form_faktor / 100 + 1;
 }
 
-// One player's ratings of the rated cells (of `gz`, numbers von..bis-1) in his window of rows
-// from z0 and columns s0..s0+breite-1, each with its draw by its place in the window; `grund`
-// his fitness by third, `abstand` his distances by offset. Everything by value, so that the
-// loop keeps it in registers while it writes the ratings (`werte`) and the grid's sums.
+// One player's ratings of the rated cells `von`..`bis` (Gitter_Zellen::Zelle, his window's run of
+// them), each with its draw by its place in the window (`oben` the window's top row times its
+// width); `grund` his fitness by third, `abstand` his distances by offset. Everything by value,
+// so that the loop keeps it in registers while it writes the ratings (`werte`) and the grid's sums.
 template <bool voll, class Ziehe>
-void fenster_raten(const Gitter_Zellen& gz, int32_t von, int32_t bis, int32_t z0, int32_t s0, int32_t breite,
+void fenster_raten(const Gitter_Zellen::Zelle* von, const Gitter_Zellen::Zelle* bis, int32_t oben,
                    std::array<int32_t, 3> grund, const int32_t* abstand, int32_t form_faktor, int32_t* __restrict werte,
                    int32_t* __restrict gitter, Ziehe ziehe)
 {
-    for (int32_t i = von; i < bis; ++i) {
-        const int32_t spalte = gz.spalte[size_t(i)] - s0;
-        if (uint32_t(spalte) >= uint32_t(breite)) continue;
-        const int32_t r = ziehe((gz.zeile[size_t(i)] - z0) * breite + spalte);
-        const int32_t wert = bewertung<voll>(grund[size_t(gz.drittel[size_t(i)])], abstand[gz.versatz[size_t(i)]], r, form_faktor);
-        werte[i] = wert;
-        gitter[i] += wert;
+    for (const Gitter_Zellen::Zelle* z = von; z != bis; ++z) {
+        const int32_t r = ziehe(z->zug - oben);
+        const int32_t wert = bewertung<voll>(grund[size_t(z->drittel)], abstand[z->versatz], r, form_faktor);
+        werte[z->nummer] = wert;
+        gitter[z->nummer] += wert;
     }
 }
 
@@ -671,7 +691,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             if (c >= 0 && c < ZELLEN) gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
         }
     }
-    const Gitter_Zellen zellen_liste(gelesen);
+    const Gitter_Zellen& zellen_liste = gitter_zellen(gelesen);
     const std::array<int8_t, ZELLEN>& nummer = zellen_liste.nummer;
     const int32_t gelesene = zellen_liste.anzahl;
     std::array<int32_t, Gitter_Zellen::HOECHSTENS> gitter{};
@@ -782,15 +802,17 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t zellen = (z1 - z0 + 1) * breite;
         // the distances by a cell's offset: abstand[versatz] for his favourite cell
         const int32_t* const abstand = k.abstaende;
-        const Gitter_Zellen& gz = zellen_liste;
-        const int32_t von = gz.anfang[size_t(z0)], bis = gz.anfang[size_t(z1 + 1)];
+        const auto& liste = zellen_liste.fenster[size_t(ls)];
+        const auto& anfang = zellen_liste.anfang[size_t(ls)];
+        const Gitter_Zellen::Zelle* const von = liste.data() + anfang[size_t(z0)];
+        const Gitter_Zellen::Zelle* const bis = liste.data() + anfang[size_t(z1 + 1)];
         // one draw for each cell of the window, row by row; those of cells not rated are not read
         ziehungen(folge, tabelle, rausch_lo, rausch_hi, zellen, [&](auto ziehe) {
             const std::array<int32_t, 3> g{grund[0], grund[1], grund[2]};
             if (form_faktor == 100)
-                fenster_raten<true>(gz, von, bis, z0, s0, breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
+                fenster_raten<true>(von, bis, z0 * breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
             else
-                fenster_raten<false>(gz, von, bis, z0, s0, breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
+                fenster_raten<false>(von, bis, z0 * breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
         });
     }
     if (!uebernehmen) folge.Abgeben();
