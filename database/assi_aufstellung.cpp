@@ -394,25 +394,33 @@ struct Gitter_Zellen {
         for (int32_t ls = 0; ls < SPALTEN; ++ls) {
             const int32_t s0 = std::max(ls - 4, 0), s1 = std::min(ls + 4, 16), breite = s1 - s0 + 1;
             auto& liste = fenster[size_t(ls)];
+            liste.reserve(size_t(anzahl));
             for (int32_t z = 0; z < 27; ++z) {
                 anfang[size_t(ls)][size_t(z)] = int16_t(liste.size());
-                for (int32_t s = s0; s <= s1; ++s)
-                    if (gelesen[size_t(z)] >> s & 1)
-                        liste.push_back({int16_t(z * breite + s - s0), int16_t(abstand_versatz(z + 26, s + SPALTEN - 1)),
-                                         nummer[size_t(zelle(z, s))], int8_t(std::min(z / 9, 2))});
+                for (uint32_t m = (gelesen[size_t(z)] >> s0) & ((1u << breite) - 1); m; m &= m - 1) {
+                    const int32_t s = s0 + std::countr_zero(m);
+                    liste.push_back({int16_t(z * breite + s - s0), int16_t(abstand_versatz(z + 26, s + SPALTEN - 1)),
+                                     nummer[size_t(zelle(z, s))], int8_t(std::min(z / 9, 2))});
+                }
             }
             anfang[size_t(ls)][27] = int16_t(liste.size());
         }
     }
 };
 
-// The last line-up's rated cells, kept for the next with the same: the clubs without a manager
-// share their formations, so that most runs rate the same cells.
+// The last line-ups' rated cells, kept for the next with the same: the clubs without a manager
+// share their formations, so that most runs rate the same cells, and the runs that rate no cell
+// come between them every match day.
 const Gitter_Zellen& gitter_zellen(const std::array<uint32_t, 27>& gelesen)
 {
-    static std::unique_ptr<Gitter_Zellen> letzte;
-    if (!letzte || letzte->gelesen != gelesen) letzte = std::make_unique<Gitter_Zellen>(gelesen);
-    return *letzte;
+    static std::array<std::unique_ptr<Gitter_Zellen>, 4> letzte;
+    static size_t naechste = 0;  // the one to make anew next
+    for (const auto& g : letzte)
+        if (g && g->gelesen == gelesen) return *g;
+    auto& neu = letzte[naechste];
+    naechste = (naechste + 1) % letzte.size();
+    neu = std::make_unique<Gitter_Zellen>(gelesen);
+    return *neu;
 }
 
 // A rating of his fitness for a cell or place before the distance (`grund`), at distance `abstand`,
@@ -650,8 +658,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         neu.torwart = lieb == SP_POS_TORWART;
         neu.lieblingspos = lieb;
         if (lieb >= 0 && lieb < ZELLEN) {
-            neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
-            neu.lieb_versatz = abstand_versatz(neu.lieb_zeile, neu.lieb_spalte);
+            const int32_t lz = int32_t(uint32_t(lieb) / SPALTEN);
+            neu.lieb_zeile = lz, neu.lieb_spalte = lieb - lz * SPALTEN;
+            neu.lieb_versatz = lieb + (SIGNIERT_BREITE - SPALTEN) * lz;  // abstand_versatz(lz, lieb_spalte)
         }
         neu.abstaende = abstaende_von(lieb >= 0 && lieb < ZELLEN ? neu.lieb_versatz : -1);
         neu.form = form;
@@ -687,8 +696,13 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
         std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
         for (int32_t k = 0; k < n; ++k) {
-            const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
-            if (c >= 0 && c < ZELLEN) gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
+            // a place's column inside the grid's gives its row and column as they stand
+            const uint32_t z = aus[2 * k], s = aus[2 * k + 1];
+            if (s < uint32_t(SPALTEN)) {
+                if (z < 27u) gelesen[z] |= 1u << s;
+            } else if (const int32_t c = zelle(int32_t(z), int32_t(s)); c < ZELLEN) {
+                gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
+            }
         }
     }
     const Gitter_Zellen& zellen_liste = gitter_zellen(gelesen);
