@@ -504,6 +504,7 @@ std::vector<Platz> elf_feldspieler(int32_t team)
 {
     const Kader_Links kader(team);
     std::vector<Platz> elf;
+    elf.reserve(size_t(FELDSPIELER) + 1);  // an eleven's, in one allocation
     for (int32_t i = 0; i < kader.anzahl; ++i) {
         const int32_t p = kader.position(team, i);
         if ((kader.flags(team, i) & TS_STARTELF) && p >= 0 && p < ZELLEN)
@@ -534,6 +535,7 @@ void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& e
         return;
     }
     std::vector<Platz> verteidiger, stuermer;
+    verteidiger.reserve(eigene.size()), stuermer.reserve(fremde.size());
     for (const Platz& p : eigene)
         if (p.zelle / SPALTEN <= 8) verteidiger.push_back(p);
     for (const Platz& p : fremde)
@@ -712,7 +714,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // Read only inside the rater's window, where every cell of the formations is written.
     // 0 outside, so that the eleven's choice reads a rated cell's row without looking at the window
     // (each field player's row cleared when he is rated).
-    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
+    // (none to hold where no cell is rated)
+    const size_t zellwerte_anzahl = kader.size() * size_t(gelesene);
+    const std::unique_ptr<int32_t[]> zellwerte(zellwerte_anzahl ? new int32_t[zellwerte_anzahl] : nullptr);
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
@@ -992,10 +996,13 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // Only a field player of the eleven may mark somebody. The squad's flags were cleared above and
     // only this run put players into the eleven, so the run knows who stands where (the squad's
     // order is the team's, as elf_feldspieler walks it).
+    // (the field players are gathered only where there is an opponent to mark)
+    const bool decken = gegner >= 0 && gegner < Team_Anzahl && gegner != team;
     std::vector<Platz> elf;
+    if (decken) elf.reserve(size_t(FELDSPIELER));  // only the eleven's field places
     for (const Kandidat& kd : kader) {
         if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) links.schreiben(team, kd.link, 316, -1);
-        else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle, nullptr, kd.link});
+        else if (decken && kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle, nullptr, kd.link});
     }
-    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf, links);
+    if (decken) manndecker_setzen(team, gegner, elf, links);
 }
