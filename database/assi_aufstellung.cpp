@@ -294,6 +294,25 @@ const int32_t* abstaende_von(int32_t lieb_versatz)
     return lieb_versatz < 0 ? tabelle.data() + 2 * N : tabelle.data() + N - size_t(lieb_versatz);
 }
 
+// A player's attribute sums (none for a number without a player): the nine together, and each
+// third's weighting of the three groups.
+struct Summen {
+    int32_t alle = 0;
+    std::array<int32_t, 3> drittel{};
+    explicit Summen(int32_t spnr)
+    {
+        if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
+        // the three groups' sums first, then each third's weighting of them, written out
+        const auto& at = Spieler_Daten[spnr].attribute;
+        const int32_t g0 = at[0] + at[1] + at[2], g1 = at[3] + at[4] + at[5], g2 = at[6] + at[7] + at[8];
+        alle = g0 + g1 + g2;
+        auto gewichtet = [&](size_t d) {
+            return g0 * GRUPPEN_GEWICHT[d][0] + g1 * GRUPPEN_GEWICHT[d][1] + g2 * GRUPPEN_GEWICHT[d][2];
+        };
+        drittel = {gewichtet(0), gewichtet(1), gewichtet(2)};
+    }
+};
+
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
 struct Eignung {
     int32_t summe[3] = {};
@@ -303,13 +322,9 @@ struct Eignung {
     explicit Eignung(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
-        // the three groups' sums first, then each third's weighting of them
-        const auto& at = Spieler_Daten[spnr].attribute;
-        int32_t gruppe[3];
-        for (int32_t g = 0; g < 3; ++g) gruppe[g] = at[3 * g] + at[3 * g + 1] + at[3 * g + 2];
-        alle = gruppe[0] + gruppe[1] + gruppe[2];
-        for (int32_t d = 0; d < 3; ++d)
-            summe[d] = gruppe[0] * GRUPPEN_GEWICHT[d][0] + gruppe[1] * GRUPPEN_GEWICHT[d][1] + gruppe[2] * GRUPPEN_GEWICHT[d][2];
+        const Summen s(spnr);
+        alle = s.alle;
+        std::copy(s.drittel.begin(), s.drittel.end(), summe);
         const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
         if (lieb >= 0 && lieb < ZELLEN) lieb_zeile = lieb / SPALTEN, lieb_spalte = lieb % SPALTEN;
     }
@@ -773,10 +788,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             k.gesamt = static_cast<int32_t>(static_cast<int64_t>(9 * Spieler_Daten[k.spnr].attribute[0]) * z / 100);
             continue;
         }
-        const Eignung eignung(k.spnr);
-        k.gesamt = static_cast<int32_t>(static_cast<int64_t>(eignung.alle) * z / 100);
-        // his fitness for a cell before the distance, by the cell's third
-        const int32_t grund[3] = {eignung.summe[0] / 10, eignung.summe[1] / 10, eignung.summe[2] / 10};
+        const Summen summen(k.spnr);
+        k.gesamt = static_cast<int32_t>(static_cast<int64_t>(summen.alle) * z / 100);
+        // his fitness for a cell before the distance, by the cell's third (Eignung's sums / 10)
+        const int32_t grund[3] = {summen.drittel[0] / 10, summen.drittel[1] / 10, summen.drittel[2] / 10};
         // A cell's rating: his fitness for it (eignung) times a noise draw in percent, less his
         // form's share, plus 1.
         if (plaetze_bewerten) {
