@@ -657,7 +657,25 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // the squad: everybody who can play
     const int32_t anzahl = links.anzahl;
     // room for the whole squad at once, cut to those who can play afterwards
-    std::vector<Kandidat> kader(size_t(std::max(anzahl, 0)));
+    // The run's candidates and the list of those free for a place live in buffers kept from run to
+    // run (no allocation a run), or in the run's own where a run inside this one holds them.
+    static std::vector<Kandidat> kader_vorrat;
+    static std::vector<Kandidat*> frei_vorrat;
+    static bool vorrat_belegt = false;
+    std::vector<Kandidat> kader_eigen;
+    std::vector<Kandidat*> frei_eigen;
+    const bool eigen = vorrat_belegt;
+    struct Vorrat_Frei {
+        bool belegt;
+        ~Vorrat_Frei()
+        {
+            if (belegt) vorrat_belegt = false;
+        }
+    } vorrat_frei{!eigen};
+    vorrat_belegt = true;
+    std::vector<Kandidat>& kader = eigen ? kader_eigen : kader_vorrat;
+    kader.clear();
+    kader.resize(size_t(std::max(anzahl, 0)));
     size_t kandidaten = 0;
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t sp = links.feld[i];
@@ -852,9 +870,15 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     if (teilbar && !uebernehmen) {
         std::swap(geteilt, schluessel);
         geteilt.werte.resize(kader.size());
-        for (size_t i = 0; i < kader.size(); ++i)
-            geteilt.werte[i] = kader[i].torwart ? Geteilte_Bewertung::Wert{kader[i].gesamt, {}, {}}
-                                                : Geteilte_Bewertung::Wert{kader[i].gesamt, kader[i].platz, kader[i].wertung};
+        for (size_t i = 0; i < kader.size(); ++i) {
+            Geteilte_Bewertung::Wert& w = geteilt.werte[i];
+            w.gesamt = kader[i].gesamt;
+            if (kader[i].torwart) {
+                w.platz.fill(0), w.wertung.fill(0);
+            } else {
+                w.platz = kader[i].platz, w.wertung = kader[i].wertung;
+            }
+        }
         geteilt.seed_danach = Zufall_Get_Seed();
     }
 
@@ -921,8 +945,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
 
     // the eleven: each field place to the fittest player not yet chosen. Those who may take any
     // field place (no keeper, fixed to none), in squad order, each left out once chosen.
-    std::vector<Kandidat*> frei;
-    frei.reserve(kader.size());
+    std::vector<Kandidat*>& frei = eigen ? frei_eigen : frei_vorrat;
+    frei.clear();
     for (Kandidat& kd : kader)
         if (!kd.torwart && kd.fest_platz < 0) frei.push_back(&kd);
     const auto& signiert = abstaende_signiert();
