@@ -282,13 +282,16 @@ const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_signiert()
 // `lieb_versatz` (-1 for none on the grid): entry v is abstaende_signiert()[v - lieb_versatz], or
 // 10 without a favourite cell. One table holds room for any offset taken away, the signed
 // table and the tens, so that the player's entry 0 lies inside it.
+// With `faktor`, each distance comes multiplied by it (one table for each factor asked for).
+template <int32_t faktor = 1>
 const int32_t* abstaende_von(int32_t lieb_versatz)
 {
     constexpr size_t N = 53 * SIGNIERT_BREITE;
     static const auto tabelle = [] {
         std::array<int32_t, 3 * N> t{};
-        std::copy_n(abstaende_signiert().begin(), N, t.begin() + N);
-        std::fill_n(t.begin() + 2 * N, N, 10);
+        std::transform(abstaende_signiert().begin(), abstaende_signiert().end(), t.begin() + N,
+                       [](int32_t a) { return faktor * a; });
+        std::fill_n(t.begin() + 2 * N, N, faktor * 10);
         return t;
     }();
     return lieb_versatz < 0 ? tabelle.data() + 2 * N : tabelle.data() + N - size_t(lieb_versatz);
@@ -441,26 +444,32 @@ const Gitter_Zellen& gitter_zellen(const std::array<uint32_t, 27>& gelesen)
 // A rating of his fitness for a cell or place before the distance (`grund`), at distance `abstand`,
 // with noise `r` in percent and his form's factor (`voll`: 100): 32 bits hold it, the fitness
 // staying below 180,000 and the noise and the factor below a few hundred.
+// bewertung_abzug takes the distance's 30 per cell (`abzug`) as it stands.
+template <bool voll>
+int32_t bewertung_abzug(int32_t grund, int32_t abzug, int32_t r, int32_t form_faktor)
+{
+    const uint32_t e = uint32_t(std::max(grund - abzug, 0)) * uint32_t(r) / 100u;
+    if constexpr (voll) return int32_t(e) + 1;
+    else return int32_t(e) * form_faktor / 100 + 1;
+}
 template <bool voll>
 int32_t bewertung(int32_t grund, int32_t abstand, int32_t r, int32_t form_faktor)
 {
-    const uint32_t e = uint32_t(std::max(grund - 30 * abstand, 0)) * uint32_t(r) / 100u;
-    if constexpr (voll) return int32_t(e) + 1;
-    else return int32_t(e) * form_faktor / 100 + 1;
+    return bewertung_abzug<voll>(grund, 30 * abstand, r, form_faktor);
 }
 
 // One player's ratings of the rated cells `von`..`bis` (Gitter_Zellen::Zelle, his window's run of
 // them), each with its draw by its place in the window (`oben` the window's top row times its
-// width); `grund` his fitness by third, `abstand` his distances by offset. Everything by value,
-// so that the loop keeps it in registers while it writes the ratings (`werte`) and the grid's sums.
+// width); `grund` his fitness by third, `abzug` his distances' 30 per cell by offset. Everything by
+// value, so that the loop keeps it in registers while it writes the ratings (`werte`) and the grid's sums.
 template <bool voll, class Ziehe>
 void fenster_raten(const Gitter_Zellen::Zelle* von, const Gitter_Zellen::Zelle* bis, int32_t oben,
-                   std::array<int32_t, 3> grund, const int32_t* abstand, int32_t form_faktor, int32_t* __restrict werte,
+                   std::array<int32_t, 3> grund, const int32_t* abzug, int32_t form_faktor, int32_t* __restrict werte,
                    int32_t* __restrict gitter, Ziehe ziehe)
 {
     for (const Gitter_Zellen::Zelle* z = von; z != bis; ++z) {
         const int32_t r = ziehe(z->zug - oben);
-        const int32_t wert = bewertung<voll>(grund[size_t(z->drittel)], abstand[z->versatz], r, form_faktor);
+        const int32_t wert = bewertung_abzug<voll>(grund[size_t(z->drittel)], abzug[z->versatz], r, form_faktor);
         werte[z->nummer] = wert;
         gitter[z->nummer] += wert;
     }
@@ -851,8 +860,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t form_faktor = 100 - k.form / 2;
         k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
         const int32_t zellen = (z1 - z0 + 1) * breite;
-        // the distances by a cell's offset: abstand[versatz] for his favourite cell
-        const int32_t* const abstand = k.abstaende;
+        // the distances' 30 per cell by a cell's offset: abzug[versatz] for his favourite cell
+        const int32_t* const abzug = abstaende_von<30>(k.lieb_versatz);
         const auto& liste = zellen_liste.fenster[size_t(ls)];
         const auto& anfang = zellen_liste.anfang[size_t(ls)];
         const Gitter_Zellen::Zelle* const von = liste.data() + anfang[size_t(z0)];
@@ -861,9 +870,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         ziehungen(folge, tabelle, rausch_lo, rausch_hi, zellen, [&](auto ziehe) {
             const std::array<int32_t, 3> g{grund[0], grund[1], grund[2]};
             if (form_faktor == 100)
-                fenster_raten<true>(von, bis, z0 * breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
+                fenster_raten<true>(von, bis, z0 * breite, g, abzug, form_faktor, werte, gitter.data(), ziehe);
             else
-                fenster_raten<false>(von, bis, z0 * breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
+                fenster_raten<false>(von, bis, z0 * breite, g, abzug, form_faktor, werte, gitter.data(), ziehe);
         });
     }
     if (!uebernehmen) folge.Abgeben();
