@@ -755,10 +755,14 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     std::array<int32_t, Gitter_Zellen::HOECHSTENS> gitter{};
     // Read only inside the rater's window, where every cell of the formations is written.
     // 0 outside, so that the eleven's choice reads a rated cell's row without looking at the window
-    // (each field player's row cleared when he is rated).
-    // (none to hold where no cell is rated)
+    // (each field player's row cleared when he is rated; a buffer kept from run to run like the
+    // candidates').
+    static std::vector<int32_t> zellwerte_vorrat;
+    std::vector<int32_t> zellwerte_eigen;
+    std::vector<int32_t>& zellwerte_feld = eigen ? zellwerte_eigen : zellwerte_vorrat;
     const size_t zellwerte_anzahl = kader.size() * size_t(gelesene);
-    const std::unique_ptr<int32_t[]> zellwerte(zellwerte_anzahl ? new int32_t[zellwerte_anzahl] : nullptr);
+    if (zellwerte_feld.size() < zellwerte_anzahl) zellwerte_feld.resize(zellwerte_anzahl);
+    int32_t* const zellwerte = zellwerte_feld.data();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
@@ -847,7 +851,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             });
         }
         if (!gitter_bewerten) continue;
-        int32_t* const werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
+        int32_t* const werte = zellwerte + size_t(&k - kader.data()) * size_t(gelesene);
         std::fill_n(werte, gelesene, 0);
         k.zellen_werte = werte;
         if (k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
