@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -302,7 +303,7 @@ const int32_t* abstaende_von(int32_t lieb_versatz)
 struct Summen {
     int32_t alle = 0;
     std::array<int32_t, 3> drittel{};
-    explicit Summen(int32_t spnr)
+    [[gnu::always_inline]] explicit Summen(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
         // the three groups' sums first, then each third's weighting of them, written out
@@ -795,7 +796,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         for (size_t i = 0; i < kader.size(); ++i) {
             Geteilte_Bewertung::Spieler& sp = neu.spieler[i];
             sp.spnr = kader[i].spnr, sp.lieblingspos = kader[i].lieblingspos, sp.form = kader[i].form;
-            std::copy_n(Spieler_Daten[kader[i].spnr].attribute, 9, sp.attribute.begin());
+            // (a copy of fixed size, made in place)
+            static_assert(sizeof sp.attribute == sizeof Spieler_Daten[0].attribute);
+            std::memcpy(sp.attribute.data(), Spieler_Daten[kader[i].spnr].attribute, sizeof sp.attribute);
         }
         uebernehmen = neu == geteilt;
     }
