@@ -283,16 +283,17 @@ const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_signiert()
 // `lieb_versatz` (-1 for none on the grid): entry v is abstaende_signiert()[v - lieb_versatz], or
 // 10 without a favourite cell. One table holds room for any offset taken away, the signed
 // table and the tens, so that the player's entry 0 lies inside it.
-// With `faktor`, each distance comes multiplied by it (one table for each factor asked for).
-template <int32_t faktor = 1>
+// Behind the table, at ABZUG_ABSTAND, the same again with each distance's 30 per cell, so that a
+// player's pointer into the one reaches into the other by that step.
+constexpr size_t ABZUG_ABSTAND = 3 * 53 * SIGNIERT_BREITE;
 const int32_t* abstaende_von(int32_t lieb_versatz)
 {
     constexpr size_t N = 53 * SIGNIERT_BREITE;
     static const auto tabelle = [] {
-        std::array<int32_t, 3 * N> t{};
-        std::transform(abstaende_signiert().begin(), abstaende_signiert().end(), t.begin() + N,
-                       [](int32_t a) { return faktor * a; });
-        std::fill_n(t.begin() + 2 * N, N, faktor * 10);
+        std::array<int32_t, 2 * ABZUG_ABSTAND> t{};
+        std::copy_n(abstaende_signiert().begin(), N, t.begin() + N);
+        std::fill_n(t.begin() + 2 * N, N, 10);
+        std::transform(t.begin(), t.begin() + ABZUG_ABSTAND, t.begin() + ABZUG_ABSTAND, [](int32_t a) { return 30 * a; });
         return t;
     }();
     return lieb_versatz < 0 ? tabelle.data() + 2 * N : tabelle.data() + N - size_t(lieb_versatz);
@@ -868,7 +869,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
         const int32_t zellen = (z1 - z0 + 1) * breite;
         // the distances' 30 per cell by a cell's offset: abzug[versatz] for his favourite cell
-        const int32_t* const abzug = abstaende_von<30>(k.lieb_versatz);
+        const int32_t* const abzug = k.abstaende + ABZUG_ABSTAND;
         const auto& liste = zellen_liste.fenster[size_t(ls)];
         const auto& anfang = zellen_liste.anfang[size_t(ls)];
         const Gitter_Zellen::Zelle* const von = liste.data() + anfang[size_t(z0)];
