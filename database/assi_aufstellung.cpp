@@ -667,6 +667,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
 
     // the squad: everybody who can play
     const int32_t anzahl = links.anzahl;
+    // abstaende_von's pointers for a favourite cell at offset 0 and for none, fetched once a run
+    const int32_t* const abstaende_null = abstaende_von(0);
+    const int32_t* const abstaende_zehn = abstaende_von(-1);
     // room for the whole squad at once, cut to those who can play afterwards
     // The run's candidates and the list of those free for a place live in buffers kept from run to
     // run (no allocation a run), or in the run's own where a run inside this one holds them.
@@ -707,8 +710,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             const int32_t lz = int32_t(uint32_t(lieb) / SPALTEN);
             neu.lieb_zeile = lz, neu.lieb_spalte = lieb - lz * SPALTEN;
             neu.lieb_versatz = lieb + (SIGNIERT_BREITE - SPALTEN) * lz;  // abstand_versatz(lz, lieb_spalte)
+            neu.abstaende = abstaende_null - neu.lieb_versatz;
+        } else {
+            neu.abstaende = abstaende_zehn;
         }
-        neu.abstaende = abstaende_von(lieb >= 0 && lieb < ZELLEN ? neu.lieb_versatz : -1);
         neu.form = form;
         neu.gewaehlt = false;
         neu.fest_platz = -1;
