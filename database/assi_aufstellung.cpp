@@ -443,21 +443,16 @@ const Gitter_Zellen& gitter_zellen(const std::array<uint32_t, 27>& gelesen)
     return *neu;
 }
 
-// A rating of his fitness for a cell or place before the distance (`grund`), at distance `abstand`,
-// with noise `r` in percent and his form's factor (`voll`: 100): 32 bits hold it, the fitness
-// staying below 180,000 and the noise and the factor below a few hundred.
-// bewertung_abzug takes the distance's 30 per cell (`abzug`) as it stands.
+// A rating of his fitness for a cell or place before the distance (`grund`), less 30 for each
+// cell of distance (`abzug`, the distance times 30 as the tables give it), with noise `r` in
+// percent and his form's factor (`voll`: 100): 32 bits hold it, the fitness staying below
+// 180,000 and the noise and the factor below a few hundred.
 template <bool voll>
-int32_t bewertung_abzug(int32_t grund, int32_t abzug, int32_t r, int32_t form_faktor)
+int32_t bewertung(int32_t grund, int32_t abzug, int32_t r, int32_t form_faktor)
 {
     const uint32_t e = uint32_t(std::max(grund - abzug, 0)) * uint32_t(r) / 100u;
     if constexpr (voll) return int32_t(e) + 1;
     else return int32_t(e) * form_faktor / 100 + 1;
-}
-template <bool voll>
-int32_t bewertung(int32_t grund, int32_t abstand, int32_t r, int32_t form_faktor)
-{
-    return bewertung_abzug<voll>(grund, 30 * abstand, r, form_faktor);
 }
 
 // One player's ratings of the rated cells `von`..`bis` (Gitter_Zellen::Zelle, his window's run of
@@ -471,7 +466,7 @@ void fenster_raten(const Gitter_Zellen::Zelle* von, const Gitter_Zellen::Zelle* 
 {
     for (const Gitter_Zellen::Zelle* z = von; z != bis; ++z) {
         const int32_t r = ziehe(z->zug - oben);
-        const int32_t wert = bewertung_abzug<voll>(grund[size_t(z->drittel)], abzug[z->versatz], r, form_faktor);
+        const int32_t wert = bewertung<voll>(grund[size_t(z->drittel)], abzug[z->versatz], r, form_faktor);
         werte[z->nummer] = wert;
         gitter[z->nummer] += wert;
     }
@@ -847,8 +842,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                         const int32_t r = ziehe(p);
                         const Platz_Ort& o = orte[size_t(p)];
                         // a place off the grid rates as fitness 0
-                        const int32_t a = o.zeile >= 0 ? ab[o.versatz] : 0;
-                        const int32_t wert = bewertung<decltype(voll)::value>(o.zeile >= 0 ? g[size_t(o.drittel)] : 0, a, r, ff);
+                        const bool im_feld = o.zeile >= 0;
+                        const int32_t a = im_feld ? ab[o.versatz] : 0;
+                        const int32_t abzug = im_feld ? ab[size_t(o.versatz) + ABZUG_ABSTAND] : 0;
+                        const int32_t wert = bewertung<decltype(voll)::value>(im_feld ? g[size_t(o.drittel)] : 0, abzug, r, ff);
                         platz[size_t(p)] = wert;
                         wertung[size_t(p)] = wert + 25 - a;
                     }

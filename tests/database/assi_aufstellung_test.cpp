@@ -621,20 +621,23 @@ TEST_F(AufstellungLauf, TheElevenIsTheOneThePlainRulesGiveOnEveryKindOfDay)
         }
 }
 
-// A grid line-up rates every cell its formations' places stand on, whatever squad the line-up
-// before it had: a squad too small for ten field places fills fewer of them.
-TEST_F(AufstellungLauf, AGridLineUpRatesTheCellsOfItsOwnSquadsPlacesAfterASmallerOne)
+// A line-up rates every cell its formations' places stand on, whatever squads the line-ups before
+// it had: a squad too small for ten field places fills fewer of them, and more kinds of squad
+// come by than the line-ups keep the rated cells of. Candidates left from a larger squad's run
+// play no part in a smaller one's.
+TEST_F(AufstellungLauf, ALineUpRatesTheCellsOfItsOwnSquadsPlacesWhateverRunsCameBefore)
 {
-    for (const int32_t n : {7, 22, 4, 22}) {
-        SCOPED_TRACE(testing::Message() << "Kader " << n);
-        anlegen(n);
-        Aktueller_Tag = 2000;
-        const std::map<int32_t, int32_t> erwartet = elf_von_hand(2000, false, 3);
-        Assi_Mannschaftsaufstellung(0, -1, 5, 0, 50, -1, false);
-        EXPECT_EQ(elf_von_club(), erwartet);
-        Aktueller_Tag = 0;
-        Test_Aufraeumen();
-    }
+    for (const int32_t n : {7, 22, 4, 3, 5, 6, 22, 4})
+        for (const bool plaetze : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "Kader " << n << (plaetze ? " Plätze" : " Raster"));
+            anlegen(n);
+            Aktueller_Tag = 2000;
+            const std::map<int32_t, int32_t> erwartet = elf_von_hand(2000, plaetze, 3);
+            Assi_Mannschaftsaufstellung(0, -1, plaetze ? 2 : 5, 0, 50, plaetze ? 3 : -1, false);
+            EXPECT_EQ(elf_von_club(), erwartet);
+            Aktueller_Tag = 0;
+            Test_Aufraeumen();
+        }
 }
 
 }  // namespace
