@@ -4,6 +4,7 @@
 #include <array>
 #include <bit>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 #include <type_traits>
 #include <vector>
@@ -282,17 +283,40 @@ const std::array<int32_t, 53 * SIGNIERT_BREITE>& abstaende_signiert()
 // `lieb_versatz` (-1 for none on the grid): entry v is abstaende_signiert()[v - lieb_versatz], or
 // 10 without a favourite cell. One table holds room for any offset taken away, the signed
 // table and the tens, so that the player's entry 0 lies inside it.
+// Behind the table, at ABZUG_ABSTAND, the same again with each distance's 30 per cell, so that a
+// player's pointer into the one reaches into the other by that step.
+constexpr size_t ABZUG_ABSTAND = 3 * 53 * SIGNIERT_BREITE;
 const int32_t* abstaende_von(int32_t lieb_versatz)
 {
     constexpr size_t N = 53 * SIGNIERT_BREITE;
     static const auto tabelle = [] {
-        std::array<int32_t, 3 * N> t{};
+        std::array<int32_t, 2 * ABZUG_ABSTAND> t{};
         std::copy_n(abstaende_signiert().begin(), N, t.begin() + N);
         std::fill_n(t.begin() + 2 * N, N, 10);
+        std::transform(t.begin(), t.begin() + ABZUG_ABSTAND, t.begin() + ABZUG_ABSTAND, [](int32_t a) { return 30 * a; });
         return t;
     }();
     return lieb_versatz < 0 ? tabelle.data() + 2 * N : tabelle.data() + N - size_t(lieb_versatz);
 }
+
+// A player's attribute sums (none for a number without a player): the nine together, and each
+// third's weighting of the three groups.
+struct Summen {
+    int32_t alle = 0;
+    std::array<int32_t, 3> drittel{};
+    [[gnu::always_inline]] explicit Summen(int32_t spnr)
+    {
+        if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
+        // the three groups' sums first, then each third's weighting of them, written out
+        const auto& at = Spieler_Daten[spnr].attribute;
+        const int32_t g0 = at[0] + at[1] + at[2], g1 = at[3] + at[4] + at[5], g2 = at[6] + at[7] + at[8];
+        alle = g0 + g1 + g2;
+        auto gewichtet = [&](size_t d) {
+            return g0 * GRUPPEN_GEWICHT[d][0] + g1 * GRUPPEN_GEWICHT[d][1] + g2 * GRUPPEN_GEWICHT[d][2];
+        };
+        drittel = {gewichtet(0), gewichtet(1), gewichtet(2)};
+    }
+};
 
 // Assi_Eignung_Berechnen for many cells of one player: his weighted sums per third once.
 struct Eignung {
@@ -303,13 +327,9 @@ struct Eignung {
     explicit Eignung(int32_t spnr)
     {
         if (!Spieler_Daten || spnr < 0 || spnr >= Spieler_Anzahl) return;
-        // the three groups' sums first, then each third's weighting of them
-        const auto& at = Spieler_Daten[spnr].attribute;
-        int32_t gruppe[3];
-        for (int32_t g = 0; g < 3; ++g) gruppe[g] = at[3 * g] + at[3 * g + 1] + at[3 * g + 2];
-        alle = gruppe[0] + gruppe[1] + gruppe[2];
-        for (int32_t d = 0; d < 3; ++d)
-            summe[d] = gruppe[0] * GRUPPEN_GEWICHT[d][0] + gruppe[1] * GRUPPEN_GEWICHT[d][1] + gruppe[2] * GRUPPEN_GEWICHT[d][2];
+        const Summen s(spnr);
+        alle = s.alle;
+        std::copy(s.drittel.begin(), s.drittel.end(), summe);
         const int32_t lieb = Spieler_Fix_Daten[spnr].lieblingspos;
         if (lieb >= 0 && lieb < ZELLEN) lieb_zeile = lieb / SPALTEN, lieb_spalte = lieb % SPALTEN;
     }
@@ -366,60 +386,89 @@ void ziehungen(Zufall_Folge& folge, const uint8_t* tabelle, int32_t lo, int32_t 
     folge = f;
 }
 
-// The grid cells a line-up rates (bit s of row z: cell (z, s)), numbered row by row: each with
-// its row, column, third of the pitch and offset in the signed distance table, and the number of
-// each row's first cell (`anfang`, row 27 one past the last), so that a player's window of rows
-// is one run of numbers.
+// The grid cells a line-up rates (bit s of row z: cell (z, s)), numbered row by row (`nummer`,
+// -1 for a cell not rated). For each column of a favourite cell, the rated cells inside the
+// columns of a window around it (four each side), row by row, with where each row's begin, so
+// that a player's window is one run of the list: each cell with its draw's place in the
+// window from its top row, its number, third of the pitch and offset in the signed distance table.
 struct Gitter_Zellen {
     static constexpr int32_t HOECHSTENS = TEAM_FORMATIONEN * FELDSPIELER;
+    struct Zelle {
+        int16_t zug;  // the draw's place in a window from row 0: row times the window's width plus column
+        int16_t versatz;
+        int8_t nummer, drittel;
+    };
+    std::array<uint32_t, 27> gelesen{};
     std::array<int8_t, ZELLEN> nummer;  // by cell, -1 for a cell not rated
     int32_t anzahl = 0;
-    std::array<int32_t, 28> anfang{};
-    std::array<int32_t, HOECHSTENS> zeile, spalte, drittel, versatz;
-    explicit Gitter_Zellen(const std::array<uint32_t, 27>& gelesen)
+    // by the favourite cell's column: the window's cells, and each row's first of them (row 27 one
+    // past the last)
+    std::array<std::vector<Zelle>, SPALTEN> fenster;
+    std::array<std::array<int16_t, 28>, SPALTEN> anfang;
+    explicit Gitter_Zellen(const std::array<uint32_t, 27>& maske) : gelesen(maske)
     {
         nummer.fill(-1);
-        for (int32_t z = 0; z < 27; ++z) {
-            anfang[size_t(z)] = anzahl;
-            for (uint32_t maske = gelesen[size_t(z)]; maske; maske &= maske - 1) {
-                const int32_t s = std::countr_zero(maske);
-                const size_t i = size_t(anzahl++);
-                nummer[size_t(zelle(z, s))] = int8_t(i);
-                zeile[i] = z, spalte[i] = s, drittel[i] = std::min(z / 9, 2);
-                versatz[i] = abstand_versatz(z + 26, s + SPALTEN - 1);
+        for (int32_t z = 0; z < 27; ++z)
+            for (uint32_t m = gelesen[size_t(z)]; m; m &= m - 1)
+                nummer[size_t(zelle(z, std::countr_zero(m)))] = int8_t(anzahl++);
+        for (int32_t ls = 0; ls < SPALTEN; ++ls) {
+            const int32_t s0 = std::max(ls - 4, 0), s1 = std::min(ls + 4, 16), breite = s1 - s0 + 1;
+            auto& liste = fenster[size_t(ls)];
+            liste.reserve(size_t(anzahl));
+            for (int32_t z = 0; z < 27; ++z) {
+                anfang[size_t(ls)][size_t(z)] = int16_t(liste.size());
+                for (uint32_t m = (gelesen[size_t(z)] >> s0) & ((1u << breite) - 1); m; m &= m - 1) {
+                    const int32_t s = s0 + std::countr_zero(m);
+                    liste.push_back({int16_t(z * breite + s - s0), int16_t(abstand_versatz(z + 26, s + SPALTEN - 1)),
+                                     nummer[size_t(zelle(z, s))], int8_t(std::min(z / 9, 2))});
+                }
             }
+            anfang[size_t(ls)][27] = int16_t(liste.size());
         }
-        anfang[27] = anzahl;
     }
 };
 
-// A rating of his fitness for a cell or place before the distance (`grund`), at distance `abstand`,
-// with noise `r` in percent and his form's factor (`voll`: 100): 32 bits hold it, the fitness
-// staying below 180,000 and the noise and the factor below a few hundred.
-template <bool voll>
-int32_t bewertung(int32_t grund, int32_t abstand, int32_t r, int32_t form_faktor)
+// The last line-ups' rated cells, kept for the next with the same: the clubs without a manager
+// share their formations, so that most runs rate the same cells, and the runs that rate no cell
+// come between them every match day.
+const Gitter_Zellen& gitter_zellen(const std::array<uint32_t, 27>& gelesen)
 {
-    const uint32_t e = uint32_t(std::max(grund - 30 * abstand, 0)) * uint32_t(r) / 100u;
+    static std::array<std::unique_ptr<Gitter_Zellen>, 4> letzte;
+    static size_t naechste = 0;  // the one to make anew next
+    for (const auto& g : letzte)
+        if (g && g->gelesen == gelesen) return *g;
+    auto& neu = letzte[naechste];
+    naechste = (naechste + 1) % letzte.size();
+    neu = std::make_unique<Gitter_Zellen>(gelesen);
+    return *neu;
+}
+
+// A rating of his fitness for a cell or place before the distance (`grund`), less 30 for each
+// cell of distance (`abzug`, the distance times 30 as the tables give it), with noise `r` in
+// percent and his form's factor (`voll`: 100): 32 bits hold it, the fitness staying below
+// 180,000 and the noise and the factor below a few hundred.
+template <bool voll>
+int32_t bewertung(int32_t grund, int32_t abzug, int32_t r, int32_t form_faktor)
+{
+    const uint32_t e = uint32_t(std::max(grund - abzug, 0)) * uint32_t(r) / 100u;
     if constexpr (voll) return int32_t(e) + 1;
     else return int32_t(e) * form_faktor / 100 + 1;
 }
 
-// One player's ratings of the rated cells (of `gz`, numbers von..bis-1) in his window of rows
-// from z0 and columns s0..s0+breite-1, each with its draw by its place in the window; `grund`
-// his fitness by third, `abstand` his distances by offset. Everything by value, so that the
-// loop keeps it in registers while it writes the ratings (`werte`) and the grid's sums.
+// One player's ratings of the rated cells `von`..`bis` (Gitter_Zellen::Zelle, his window's run of
+// them), each with its draw by its place in the window (`oben` the window's top row times its
+// width); `grund` his fitness by third, `abzug` his distances' 30 per cell by offset. Everything by
+// value, so that the loop keeps it in registers while it writes the ratings (`werte`) and the grid's sums.
 template <bool voll, class Ziehe>
-void fenster_raten(const Gitter_Zellen& gz, int32_t von, int32_t bis, int32_t z0, int32_t s0, int32_t breite,
-                   std::array<int32_t, 3> grund, const int32_t* abstand, int32_t form_faktor, int32_t* __restrict werte,
+void fenster_raten(const Gitter_Zellen::Zelle* von, const Gitter_Zellen::Zelle* bis, int32_t oben,
+                   std::array<int32_t, 3> grund, const int32_t* abzug, int32_t form_faktor, int32_t* __restrict werte,
                    int32_t* __restrict gitter, Ziehe ziehe)
 {
-    for (int32_t i = von; i < bis; ++i) {
-        const int32_t spalte = gz.spalte[size_t(i)] - s0;
-        if (uint32_t(spalte) >= uint32_t(breite)) continue;
-        const int32_t r = ziehe((gz.zeile[size_t(i)] - z0) * breite + spalte);
-        const int32_t wert = bewertung<voll>(grund[size_t(gz.drittel[size_t(i)])], abstand[gz.versatz[size_t(i)]], r, form_faktor);
-        werte[i] = wert;
-        gitter[i] += wert;
+    for (const Gitter_Zellen::Zelle* z = von; z != bis; ++z) {
+        const int32_t r = ziehe(z->zug - oben);
+        const int32_t wert = bewertung<voll>(grund[size_t(z->drittel)], abzug[z->versatz], r, form_faktor);
+        werte[z->nummer] = wert;
+        gitter[z->nummer] += wert;
     }
 }
 
@@ -476,6 +525,7 @@ std::vector<Platz> elf_feldspieler(int32_t team)
 {
     const Kader_Links kader(team);
     std::vector<Platz> elf;
+    elf.reserve(size_t(FELDSPIELER) + 1);  // an eleven's, in one allocation
     for (int32_t i = 0; i < kader.anzahl; ++i) {
         const int32_t p = kader.position(team, i);
         if ((kader.flags(team, i) & TS_STARTELF) && p >= 0 && p < ZELLEN)
@@ -506,6 +556,7 @@ void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& e
         return;
     }
     std::vector<Platz> verteidiger, stuermer;
+    verteidiger.reserve(eigene.size()), stuermer.reserve(fremde.size());
     for (const Platz& p : eigene)
         if (p.zelle / SPALTEN <= 8) verteidiger.push_back(p);
     for (const Platz& p : fremde)
@@ -611,8 +662,29 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
 
     // the squad: everybody who can play
     const int32_t anzahl = links.anzahl;
+    // abstaende_von's pointers for a favourite cell at offset 0 and for none, fetched once a run
+    const int32_t* const abstaende_null = abstaende_von(0);
+    const int32_t* const abstaende_zehn = abstaende_von(-1);
     // room for the whole squad at once, cut to those who can play afterwards
-    std::vector<Kandidat> kader(size_t(std::max(anzahl, 0)));
+    // The run's candidates and the list of those free for a place live in buffers kept from run to
+    // run (no allocation a run), or in the run's own where a run inside this one holds them.
+    static std::vector<Kandidat> kader_vorrat;
+    static std::vector<Kandidat*> frei_vorrat;
+    static bool vorrat_belegt = false;
+    std::vector<Kandidat> kader_eigen;
+    std::vector<Kandidat*> frei_eigen;
+    const bool eigen = vorrat_belegt;
+    struct Vorrat_Frei {
+        bool belegt;
+        ~Vorrat_Frei()
+        {
+            if (belegt) vorrat_belegt = false;
+        }
+    } vorrat_frei{!eigen};
+    vorrat_belegt = true;
+    std::vector<Kandidat>& kader = eigen ? kader_eigen : kader_vorrat;
+    kader.clear();
+    kader.resize(size_t(std::max(anzahl, 0)));
     size_t kandidaten = 0;
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t sp = links.feld[i];
@@ -630,10 +702,13 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         neu.torwart = lieb == SP_POS_TORWART;
         neu.lieblingspos = lieb;
         if (lieb >= 0 && lieb < ZELLEN) {
-            neu.lieb_zeile = lieb / SPALTEN, neu.lieb_spalte = lieb % SPALTEN;
-            neu.lieb_versatz = abstand_versatz(neu.lieb_zeile, neu.lieb_spalte);
+            const int32_t lz = int32_t(uint32_t(lieb) / SPALTEN);
+            neu.lieb_zeile = lz, neu.lieb_spalte = lieb - lz * SPALTEN;
+            neu.lieb_versatz = lieb + (SIGNIERT_BREITE - SPALTEN) * lz;  // abstand_versatz(lz, lieb_spalte)
+            neu.abstaende = abstaende_null - neu.lieb_versatz;
+        } else {
+            neu.abstaende = abstaende_zehn;
         }
-        neu.abstaende = abstaende_von(lieb >= 0 && lieb < ZELLEN ? neu.lieb_versatz : -1);
         neu.form = form;
         neu.gewaehlt = false;
         neu.fest_platz = -1;
@@ -667,18 +742,29 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
         std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
         for (int32_t k = 0; k < n; ++k) {
-            const int32_t c = zelle(aus[2 * k], aus[2 * k + 1]);
-            if (c >= 0 && c < ZELLEN) gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
+            // a place's column inside the grid's gives its row and column as they stand
+            const uint32_t z = aus[2 * k], s = aus[2 * k + 1];
+            if (s < uint32_t(SPALTEN)) {
+                if (z < 27u) gelesen[z] |= 1u << s;
+            } else if (const int32_t c = zelle(int32_t(z), int32_t(s)); c < ZELLEN) {
+                gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
+            }
         }
     }
-    const Gitter_Zellen zellen_liste(gelesen);
+    const Gitter_Zellen& zellen_liste = gitter_zellen(gelesen);
     const std::array<int8_t, ZELLEN>& nummer = zellen_liste.nummer;
     const int32_t gelesene = zellen_liste.anzahl;
     std::array<int32_t, Gitter_Zellen::HOECHSTENS> gitter{};
     // Read only inside the rater's window, where every cell of the formations is written.
     // 0 outside, so that the eleven's choice reads a rated cell's row without looking at the window
-    // (each field player's row cleared when he is rated).
-    const std::unique_ptr<int32_t[]> zellwerte(new int32_t[std::max<size_t>(kader.size() * size_t(gelesene), 1)]);
+    // (each field player's row cleared when he is rated; a buffer kept from run to run like the
+    // candidates').
+    static std::vector<int32_t> zellwerte_vorrat;
+    std::vector<int32_t> zellwerte_eigen;
+    std::vector<int32_t>& zellwerte_feld = eigen ? zellwerte_eigen : zellwerte_vorrat;
+    const size_t zellwerte_anzahl = kader.size() * size_t(gelesene);
+    if (zellwerte_feld.size() < zellwerte_anzahl) zellwerte_feld.resize(zellwerte_anzahl);
+    int32_t* const zellwerte = zellwerte_feld.data();
     Team_Aufstellungsarray(team, satz, formation, aus, nullptr, nullptr);
     // Assi_Rauschfaktor is one step of the generator in its range (a is never negative here),
     // drawn inline.
@@ -711,7 +797,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         for (size_t i = 0; i < kader.size(); ++i) {
             Geteilte_Bewertung::Spieler& sp = neu.spieler[i];
             sp.spnr = kader[i].spnr, sp.lieblingspos = kader[i].lieblingspos, sp.form = kader[i].form;
-            std::copy_n(Spieler_Daten[kader[i].spnr].attribute, 9, sp.attribute.begin());
+            // (a copy of fixed size, made in place)
+            static_assert(sizeof sp.attribute == sizeof Spieler_Daten[0].attribute);
+            std::memcpy(sp.attribute.data(), Spieler_Daten[kader[i].spnr].attribute, sizeof sp.attribute);
         }
         uebernehmen = neu == geteilt;
     }
@@ -735,10 +823,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             k.gesamt = static_cast<int32_t>(static_cast<int64_t>(9 * Spieler_Daten[k.spnr].attribute[0]) * z / 100);
             continue;
         }
-        const Eignung eignung(k.spnr);
-        k.gesamt = static_cast<int32_t>(static_cast<int64_t>(eignung.alle) * z / 100);
-        // his fitness for a cell before the distance, by the cell's third
-        const int32_t grund[3] = {eignung.summe[0] / 10, eignung.summe[1] / 10, eignung.summe[2] / 10};
+        const Summen summen(k.spnr);
+        k.gesamt = static_cast<int32_t>(static_cast<int64_t>(summen.alle) * z / 100);
+        // his fitness for a cell before the distance, by the cell's third (Eignung's sums / 10)
+        const int32_t grund[3] = {summen.drittel[0] / 10, summen.drittel[1] / 10, summen.drittel[2] / 10};
         // A cell's rating: his fitness for it (eignung) times a noise draw in percent, less his
         // form's share, plus 1.
         if (plaetze_bewerten) {
@@ -754,8 +842,10 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
                         const int32_t r = ziehe(p);
                         const Platz_Ort& o = orte[size_t(p)];
                         // a place off the grid rates as fitness 0
-                        const int32_t a = o.zeile >= 0 ? ab[o.versatz] : 0;
-                        const int32_t wert = bewertung<decltype(voll)::value>(o.zeile >= 0 ? g[size_t(o.drittel)] : 0, a, r, ff);
+                        const bool im_feld = o.zeile >= 0;
+                        const int32_t a = im_feld ? ab[o.versatz] : 0;
+                        const int32_t abzug = im_feld ? ab[size_t(o.versatz) + ABZUG_ABSTAND] : 0;
+                        const int32_t wert = bewertung<decltype(voll)::value>(im_feld ? g[size_t(o.drittel)] : 0, abzug, r, ff);
                         platz[size_t(p)] = wert;
                         wertung[size_t(p)] = wert + 25 - a;
                     }
@@ -767,7 +857,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             });
         }
         if (!gitter_bewerten) continue;
-        int32_t* const werte = zellwerte.get() + size_t(&k - kader.data()) * size_t(gelesene);
+        int32_t* const werte = zellwerte + size_t(&k - kader.data()) * size_t(gelesene);
         std::fill_n(werte, gelesene, 0);
         k.zellen_werte = werte;
         if (k.lieblingspos < 0 || k.lieblingspos >= ZELLEN) continue;
@@ -780,26 +870,34 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         const int32_t form_faktor = 100 - k.form / 2;
         k.z0 = z0, k.z1 = z1, k.s0 = s0, k.s1 = s1;
         const int32_t zellen = (z1 - z0 + 1) * breite;
-        // the distances by a cell's offset: abstand[versatz] for his favourite cell
-        const int32_t* const abstand = k.abstaende;
-        const Gitter_Zellen& gz = zellen_liste;
-        const int32_t von = gz.anfang[size_t(z0)], bis = gz.anfang[size_t(z1 + 1)];
+        // the distances' 30 per cell by a cell's offset: abzug[versatz] for his favourite cell
+        const int32_t* const abzug = k.abstaende + ABZUG_ABSTAND;
+        const auto& liste = zellen_liste.fenster[size_t(ls)];
+        const auto& anfang = zellen_liste.anfang[size_t(ls)];
+        const Gitter_Zellen::Zelle* const von = liste.data() + anfang[size_t(z0)];
+        const Gitter_Zellen::Zelle* const bis = liste.data() + anfang[size_t(z1 + 1)];
         // one draw for each cell of the window, row by row; those of cells not rated are not read
         ziehungen(folge, tabelle, rausch_lo, rausch_hi, zellen, [&](auto ziehe) {
             const std::array<int32_t, 3> g{grund[0], grund[1], grund[2]};
             if (form_faktor == 100)
-                fenster_raten<true>(gz, von, bis, z0, s0, breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
+                fenster_raten<true>(von, bis, z0 * breite, g, abzug, form_faktor, werte, gitter.data(), ziehe);
             else
-                fenster_raten<false>(gz, von, bis, z0, s0, breite, g, abstand, form_faktor, werte, gitter.data(), ziehe);
+                fenster_raten<false>(von, bis, z0 * breite, g, abzug, form_faktor, werte, gitter.data(), ziehe);
         });
     }
     if (!uebernehmen) folge.Abgeben();
     if (teilbar && !uebernehmen) {
         std::swap(geteilt, schluessel);
         geteilt.werte.resize(kader.size());
-        for (size_t i = 0; i < kader.size(); ++i)
-            geteilt.werte[i] = kader[i].torwart ? Geteilte_Bewertung::Wert{kader[i].gesamt, {}, {}}
-                                                : Geteilte_Bewertung::Wert{kader[i].gesamt, kader[i].platz, kader[i].wertung};
+        for (size_t i = 0; i < kader.size(); ++i) {
+            Geteilte_Bewertung::Wert& w = geteilt.werte[i];
+            w.gesamt = kader[i].gesamt;
+            if (kader[i].torwart) {
+                w.platz.fill(0), w.wertung.fill(0);
+            } else {
+                w.platz = kader[i].platz, w.wertung = kader[i].wertung;
+            }
+        }
         geteilt.seed_danach = Zufall_Get_Seed();
     }
 
@@ -866,8 +964,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
 
     // the eleven: each field place to the fittest player not yet chosen. Those who may take any
     // field place (no keeper, fixed to none), in squad order, each left out once chosen.
-    std::vector<Kandidat*> frei;
-    frei.reserve(kader.size());
+    std::vector<Kandidat*>& frei = eigen ? frei_eigen : frei_vorrat;
+    frei.clear();
     for (Kandidat& kd : kader)
         if (!kd.torwart && kd.fest_platz < 0) frei.push_back(&kd);
     const auto& signiert = abstaende_signiert();
@@ -956,10 +1054,13 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // Only a field player of the eleven may mark somebody. The squad's flags were cleared above and
     // only this run put players into the eleven, so the run knows who stands where (the squad's
     // order is the team's, as elf_feldspieler walks it).
+    // (the field players are gathered only where there is an opponent to mark)
+    const bool decken = gegner >= 0 && gegner < Team_Anzahl && gegner != team;
     std::vector<Platz> elf;
+    if (decken) elf.reserve(size_t(FELDSPIELER));  // only the eleven's field places
     for (const Kandidat& kd : kader) {
         if (!kd.in_elf || kd.elf_zelle == SP_POS_TORWART) links.schreiben(team, kd.link, 316, -1);
-        else if (kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle, nullptr, kd.link});
+        else if (decken && kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle, nullptr, kd.link});
     }
-    if (gegner >= 0 && gegner < Team_Anzahl && gegner != team) manndecker_setzen(team, gegner, elf, links);
+    if (decken) manndecker_setzen(team, gegner, elf, links);
 }

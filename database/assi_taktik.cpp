@@ -122,7 +122,10 @@ void Assis_Setze_Training(int32_t team)
     for (int32_t i = 0; i < n; ++i) {
         const uint32_t flags = direkt ? records[i]->flags : static_cast<uint32_t>(Teamspieler_Wert(317, team, feld[i], 0, 0));
         if (flags & NICHT_EINSETZBAR) continue;
-        summe += Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, feld[i], 0, SP_LESEN);
+        // his training fatigue as Spieler_Wert reads it, in place where the records are
+        const int32_t sp = feld[i];
+        summe += direkt && Spieler_Daten && sp >= 0 && sp < Spieler_Anzahl ? int32_t(Spieler_Daten[sp].trainings_erschoepfung)
+                                                                           : Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, sp, 0, SP_LESEN);
         ++zahl;
     }
     if (zahl == 0) {

@@ -581,6 +581,19 @@ std::map<int32_t, int32_t> elf_von_hand(int32_t tag, bool plaetze, int32_t forma
     return elf;
 }
 
+// Club 0's eleven as the line-up left it, in elf_von_hand's form.
+std::map<int32_t, int32_t> elf_von_club()
+{
+    std::map<int32_t, int32_t> elf;
+    for (int32_t sp = 0; sp < 40; ++sp) {
+        const int32_t f = Teamspieler_Ist_Im_Team(0, sp) == 0 ? Teamspieler_Wert(317, 0, sp, 0, 0) : 0;
+        const int32_t c = Teamspieler_Wert(310, 0, sp, 0, 0);
+        if (f & TS_ERSATZ) elf[sp] = -1;
+        if (f & TS_STARTELF) elf[sp] = c == SP_POS_TORWART ? -1 : c;
+    }
+    return elf;
+}
+
 // Days whose draws run over the end of the generator's cycle, and others: the eleven rated by
 // places and by the grid is the one the plain rules give, tired players among them.
 TEST_F(AufstellungLauf, TheElevenIsTheOneThePlainRulesGiveOnEveryKindOfDay)
@@ -602,14 +615,26 @@ TEST_F(AufstellungLauf, TheElevenIsTheOneThePlainRulesGiveOnEveryKindOfDay)
             Aktueller_Tag = tag;
             const std::map<int32_t, int32_t> erwartet = elf_von_hand(tag, plaetze, 3);
             Assi_Mannschaftsaufstellung(0, -1, plaetze ? 2 : 5, 0, 50, plaetze ? 3 : -1, false);
-            std::map<int32_t, int32_t> elf;
-            for (int32_t sp = 0; sp < 40; ++sp) {
-                const int32_t f = Teamspieler_Ist_Im_Team(0, sp) == 0 ? Teamspieler_Wert(317, 0, sp, 0, 0) : 0;
-                const int32_t c = Teamspieler_Wert(310, 0, sp, 0, 0);
-                if (f & TS_ERSATZ) elf[sp] = -1;
-                if (f & TS_STARTELF) elf[sp] = c == SP_POS_TORWART ? -1 : c;
-            }
-            EXPECT_EQ(elf, erwartet);
+            EXPECT_EQ(elf_von_club(), erwartet);
+            Aktueller_Tag = 0;
+            Test_Aufraeumen();
+        }
+}
+
+// A line-up rates every cell its formations' places stand on, whatever squads the line-ups before
+// it had: a squad too small for ten field places fills fewer of them, and more kinds of squad
+// come by than the line-ups keep the rated cells of. Candidates left from a larger squad's run
+// play no part in a smaller one's.
+TEST_F(AufstellungLauf, ALineUpRatesTheCellsOfItsOwnSquadsPlacesWhateverRunsCameBefore)
+{
+    for (const int32_t n : {7, 22, 4, 3, 5, 6, 22, 4})
+        for (const bool plaetze : {false, true}) {
+            SCOPED_TRACE(testing::Message() << "Kader " << n << (plaetze ? " Plätze" : " Raster"));
+            anlegen(n);
+            Aktueller_Tag = 2000;
+            const std::map<int32_t, int32_t> erwartet = elf_von_hand(2000, plaetze, 3);
+            Assi_Mannschaftsaufstellung(0, -1, plaetze ? 2 : 5, 0, 50, plaetze ? 3 : -1, false);
+            EXPECT_EQ(elf_von_club(), erwartet);
             Aktueller_Tag = 0;
             Test_Aufraeumen();
         }

@@ -267,6 +267,21 @@ TEST_F(AssiTaktik, ManMarkersTakeTheNearestForwardsOfTheOpponent)
     EXPECT_EQ(naechstes_paar, naechste);
 }
 
+// The men of club 0's first `anzahl` players who mark one of club 1's, each checked to stand in
+// the eleven and to be named by the one he marks; gives their number.
+int32_t markierer_pruefen(int32_t formation, int32_t anzahl)
+{
+    int32_t markierer = 0;
+    for (int32_t sp = 0; sp < anzahl; ++sp) {
+        const int32_t g = Teamspieler_Wert(316, 0, sp, 0, 0);
+        if (g < 0) continue;
+        ++markierer;
+        EXPECT_TRUE(Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) << formation << " " << sp;
+        EXPECT_EQ(Teamspieler_Wert(309, 1, g, 0, 0), sp) << formation;
+    }
+    return markierer;
+}
+
 TEST_F(AssiTaktik, ANewLineUpAgainstTheSameOpponentLeavesNoStaleMarks)
 {
     for (int32_t sp = 1; sp < 16; ++sp) {
@@ -278,14 +293,7 @@ TEST_F(AssiTaktik, ANewLineUpAgainstTheSameOpponentLeavesNoStaleMarks)
     // names as his marker exactly the one of ours who marks him now
     for (int32_t formation = 0; formation < 4; ++formation) {
         Assi_Mannschaftsaufstellung(0, 1, 2, 0, 50, formation, true);
-        int32_t markierer = 0;
-        for (int32_t sp = 0; sp < 16; ++sp) {
-            const int32_t g = Teamspieler_Wert(316, 0, sp, 0, 0);
-            if (g < 0) continue;
-            ++markierer;
-            EXPECT_TRUE(Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) << formation << " " << sp;
-            EXPECT_EQ(Teamspieler_Wert(309, 1, g, 0, 0), sp) << formation;
-        }
+        const int32_t markierer = markierer_pruefen(formation, 16);
         int32_t gedeckt = 0;
         for (int32_t g = 20; g < 36; ++g) {
             const int32_t v = Teamspieler_Wert(309, 1, g, 0, 0);
@@ -295,6 +303,22 @@ TEST_F(AssiTaktik, ANewLineUpAgainstTheSameOpponentLeavesNoStaleMarks)
         }
         EXPECT_GT(markierer, 0) << formation;
         EXPECT_EQ(gedeckt, markierer) << formation;
+    }
+}
+
+// Club 0's line-up against club 1 after club 1's own, of a squad smaller than club 0's: only men
+// of club 0's eleven mark, whatever the run before left.
+TEST_F(AssiTaktik, OnlyTheElevenMarksAfterASmallerSquadsLineUp)
+{
+    for (int32_t sp = 16; sp < 20; ++sp) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, sp, 100, 0, 24, -1, false));
+    for (int32_t sp = 1; sp < 20; ++sp) {
+        Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>((sp * 29) % 459);
+        if (sp < 16) Spieler_Fix_Daten[20 + sp].lieblingspos = static_cast<int16_t>((26 - (sp * 3) % 20) * 17 + (sp * 5) % 17);
+    }
+    Assi_Mannschaftsaufstellung(1, -1, 5, 0, 50, -1, true);
+    for (const int32_t formation : {0, 3}) {
+        Assi_Mannschaftsaufstellung(0, 1, 2, 0, 50, formation, true);
+        EXPECT_GT(markierer_pruefen(formation, 20), 0) << formation;
     }
 }
 
