@@ -74,6 +74,7 @@ int32_t art_von(int32_t spnr)
 
 struct Art_Tag_Speicher;
 struct Eroeffnungen;
+struct Folger_Tafel;
 
 struct Tag {
     float faktor;
@@ -84,6 +85,9 @@ struct Tag {
     float gewicht[4][24];  // by player type and attribute: gewicht()
     bool takt_trifft[11];  // whether the day's number is a multiple of 15..25
     bool takt_heute;       // any of them
+    // by player type: the types his further attributes follow by place, null where they are
+    // taken one by one
+    const Folger_Tafel* folger[4];
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
@@ -177,8 +181,8 @@ struct Team_Tag {
     // the days of each type by its openings' table: in the band its Stoss_Tabelle, else its day
     const Art_Tag* stoss[25];
     const uint16_t* eroeffnung[25];  // each type's openings by place
-    // The steps by place (below) of each group of field types, by its first type; a table of
-    // MAG_ZIEHEN alone where it has none.
+    // The steps by place (below) of each group of field types, by its first type; a table that
+    // steps over nowhere where it has none.
     uint8_t* schritte[FELD_ARTEN];
     float summe = 0.0f;          // S: the field plan's units
     float last;                  // L: the reference load
@@ -413,21 +417,23 @@ bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BE
 // and the place on the cycle its draws start from, but for the throws that may move it, which
 // depend on the player. For each place the first player to start a type there takes a probe
 // (`spieler_trainieren` with `probe`, the type `platz` alone, for a field player of any form up
-// to 100) that finds the draws the type takes where no player's throw can move it, else
-// MAG_ZIEHEN (every throw below the largest chance any such player could have counts); later
-// players starting there step over the type by that number of draws. 0 where no probe was
-// taken yet. A type's steps are a function of its units, the league's term, the training
-// grounds, the day's direction of unit changes, the difficulty level and whether the type is
-// visible alone.
+// to 100) that finds the draws the type takes where no player's throw can move it, unless every
+// throw below the largest chance any such player could have counts; later players starting
+// there step over the type by that number of draws. A type's steps are a function of its units,
+// the league's term, the training grounds, the day's direction of unit changes, the difficulty
+// level and whether the type is visible alone.
 //
 // A place's steps take a byte, the draws themselves, so that a known place is stepped over by a
-// load and an addition: a type draws once at least, and 0 stays free for a place not yet
-// probed. Steps a byte cannot hold are kept as MAG_ZIEHEN (the group's types are then taken
-// one by one, as they would be without a table).
-constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xFF;
+// load, one test and an addition: a type draws once at least, and 0 stands for every place that
+// is not stepped over. Behind the steps (at LAENGE + place) a second byte tells those apart:
+// GEPRUEFT where a probe found that a throw may move the group or that its steps need more than
+// a byte (its types are then taken one by one, as they would be without a table), 0 where no
+// probe was taken yet.
+constexpr uint8_t NICHT_UEBER = 0, GEPRUEFT = 1;
+// The steps as a table keeps them: NICHT_UEBER where they do not fit its byte.
 uint8_t schritte_kode(int32_t schritte)
 {
-    return schritte > UNBEKANNT && schritte < MAG_ZIEHEN ? static_cast<uint8_t>(schritte) : MAG_ZIEHEN;
+    return schritte > 0 && schritte <= UINT8_MAX ? static_cast<uint8_t>(schritte) : NICHT_UEBER;
 }
 // The groups of field types that step over together (first type, count; a group is visible or
 // invisible throughout), as spieler_trainieren takes them.
@@ -436,7 +442,7 @@ struct Gruppe {
 };
 constexpr Gruppe GRUPPEN[] = {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 1}, {9, 2}, {11, 2}, {13, 1}};
 // the longest opening of a type with its throw, for each type of a group, fits the byte
-static_assert(8 * 2 < MAG_ZIEHEN);
+static_assert(8 * 2 <= UINT8_MAX);
 
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
@@ -450,6 +456,46 @@ float groesster_faktor()
         return m;
     }();
     return g;
+}
+
+// The further attributes (14..19) a player type draws a type to follow for, where their weight
+// is not 0: how many, and by the place on the cycle their draws start from, the types they
+// follow as bits; every type where their draws would reach past the cycle's end.
+struct Folger_Tafel {
+    int32_t anzahl = 0;
+    std::vector<uint16_t> typen;
+};
+
+const Folger_Tafel& folger_tafel(int32_t art)
+{
+    int32_t anzahl = 0;
+    for (int32_t i = 14; i <= 19; ++i) anzahl += Spieler_Attribut_Gewichte[art][i] != 0;
+    // by the number of draws: the player types share them
+    static std::unique_ptr<Folger_Tafel> tafeln[7];
+    std::unique_ptr<Folger_Tafel>& t = tafeln[anzahl];
+    if (!t) {
+        t = std::make_unique<Folger_Tafel>();
+        t->anzahl = anzahl;
+        t->typen.assign(Zufall_Folge::LAENGE, (1u << FELD_ARTEN) - 1);
+        // the type a draw from each place follows, as a bit
+        std::vector<uint16_t> typ(Zufall_Folge::LAENGE, 0);
+        for (int32_t p = 0; p + 1 < Zufall_Folge::LAENGE; ++p)
+            typ[size_t(p)] = static_cast<uint16_t>(1u << Zufall_Folge::Wert(p + 1, 0, FELD_ARTEN - 1));
+        for (int32_t p = 0; p + anzahl < Zufall_Folge::LAENGE; ++p) {
+            uint32_t typen = 0;
+            for (int32_t k = 0; k < anzahl; ++k) typen |= typ[size_t(p + k)];
+            t->typen[size_t(p)] = static_cast<uint16_t>(typen);
+        }
+    }
+    return *t;
+}
+
+// Whether every further attribute lies within 0..99 (a value above is brought back on a day a
+// type moves, whichever type it follows).
+bool folger_im_bereich(const Spieler_Struktur& s)
+{
+    const uint8_t* u = s.unsichtbar + (14 - 9);
+    return std::max({u[0], u[1], u[2], u[3], u[4], s.allrounder}) <= 99;
 }
 
 template <bool frei, bool probe = false, bool mit_pflege = !frei>
@@ -696,20 +742,21 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         // tests learn it.
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
             if constexpr (frei && !mit_pflege) {
-                uint8_t& eintrag = tt.schritte[erste][folge.Platz()];
-                uint32_t kode = eintrag;
-                // steps known (neither UNBEKANNT nor MAG_ZIEHEN): one test
-                if (__builtin_expect(kode - 1u < MAG_ZIEHEN - 1u, 1)) {
+                uint8_t* const tafel = tt.schritte[erste];
+                const uint32_t kode = tafel[folge.Platz()];
+                if (__builtin_expect(kode != NICHT_UEBER, 1)) {
                     folge.Vor(static_cast<int32_t>(kode));
                     return;
                 }
-                if (kode == UNBEKANNT) {
+                uint8_t& geprueft = tafel[Zufall_Folge::LAENGE + folge.Platz()];
+                if (geprueft != GEPRUEFT) {
                     Zufall_Folge nach = folge;
                     const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                    kode = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle());
-                    eintrag = static_cast<uint8_t>(kode);
-                    if (kode != MAG_ZIEHEN) {
-                        folge.Vor(static_cast<int32_t>(kode));
+                    const uint8_t neu = zieht ? NICHT_UEBER : schritte_kode(nach.Stelle() - folge.Stelle());
+                    tafel[folge.Platz()] = neu;
+                    geprueft = GEPRUEFT;
+                    if (neu != NICHT_UEBER) {
+                        folge.Vor(static_cast<int32_t>(neu));
                         return;
                     }
                 }
@@ -733,7 +780,17 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     // Without a move today the further attributes have nothing to follow: no draw for them.
     // Nothing has read them yet.
-    if (bewegt) {
+    bool folger_ueber = false;
+    if constexpr (frei && !probe) {
+        // Mostly none of them follows a type that moved: with all of them in range their draws
+        // change nothing, and they are stepped over.
+        const Folger_Tafel* ft = tag.folger[art];
+        if (bewegt && ft && !(ft->typen[folge.Platz()] & geaendert) && folger_im_bereich(s)) {
+            folge.Vor(ft->anzahl);
+            folger_ueber = true;
+        }
+    }
+    if (bewegt && !folger_ueber) {
         const uint32_t bewegte = geaendert & ((1u << FELD_ARTEN) - 1);
 #pragma GCC unroll 6
         for (int32_t i = 14; i <= 19; ++i) {
@@ -936,19 +993,21 @@ struct Schritte_Tafeln {
              u1) * EINHEITEN +
             u2;
         std::unique_ptr<uint8_t[]>& t = tafeln[index];
-        if (!t) t = std::make_unique<uint8_t[]>(BYTES);  // zeroed: UNBEKANNT
+        if (!t) t = std::make_unique<uint8_t[]>(BYTES);  // zeroed: no place probed
         return t.get();
     }
-    // A group without steps: MAG_ZIEHEN at every place (never written, as no probe is taken there).
+    // A group without steps: every place probed and stepped over nowhere (never written, as no
+    // probe is taken there).
     uint8_t* keine()
     {
         if (!ohne) {
             ohne = std::make_unique<uint8_t[]>(BYTES);
-            std::memset(ohne.get(), 0xFF, BYTES);
+            std::memset(ohne.get() + Zufall_Folge::LAENGE, GEPRUEFT, Zufall_Folge::LAENGE);
         }
         return ohne.get();
     }
-    static constexpr size_t BYTES = Zufall_Folge::LAENGE;
+    // the steps by place, then whether each place was probed
+    static constexpr size_t BYTES = 2 * size_t(Zufall_Folge::LAENGE);
     std::unique_ptr<uint8_t[]> ohne;
 };
 
@@ -1075,8 +1134,10 @@ void Spieler_Bewerte_Training(int32_t n)
         tag.takt_trifft[k] = n % (15 + k) == 0;
         tag.takt_heute |= tag.takt_trifft[k];
     }
-    for (int32_t art = 0; art < 4; ++art)
+    for (int32_t art = 0; art < 4; ++art) {
         for (int32_t i = 0; i < 24; ++i) tag.gewicht[art][i] = gewicht(art, i);
+        tag.folger[art] = schritte_an ? &folger_tafel(art) : nullptr;
+    }
     const int32_t wende = Zufall(7, 9);
     if (n % wende == 0) {
         const int32_t z = Zufall(0, 1);
