@@ -670,7 +670,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             return;
         }
         const bool steigt = at->steigt;
-        auto schritt_von = [&](int32_t vorher) {
+        auto schritt_von = [&](int32_t vorher) __attribute__((always_inline)) {
             const float a = tag.gewicht[art][i];
             const float b = basis(vorher);
             float teil;
@@ -686,7 +686,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         };
         // the care term helps or hinders the move in the step's direction (its draw comes before
         // the throw); 0 where it has none
-        auto pflege_term = [&] {
+        auto pflege_term = [&]() __attribute__((always_inline)) {
             float term = 0.0f;
             if (ts.flags & TS_ARZT) {
                 const int32_t z = folge.Ziehe<frei>(36, 146);
