@@ -536,13 +536,15 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     };
     int32_t form_wert = s.form;
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
-    int8_t bewegung[24] = {};
+    int8_t bewegung[24];  // by type, where it moved (its bit in geaendert)
     const bool pflege = mit_pflege && gepflegt(ts, platz);
-    const float form = static_cast<float>(form_wert);
-    const float wachsen = 0.9f + 0.002f * form;
-    const float schwinden = 1.1f - 0.002f * form;
-    const float faktor[2] = {probe ? groesster_faktor() : schwinden,
-                             probe ? groesster_faktor() : wachsen};  // by whether the type trains up
+    // The form factor by whether the type trains up: worked out where a throw asks for it, as
+    // most types of most days are decided without it.
+    auto faktor = [&](bool steigt) __attribute__((always_inline)) {
+        const float form = static_cast<float>(form_wert);
+        if constexpr (probe) return groesster_faktor();
+        return steigt ? 0.9f + 0.002f * form : 1.1f - 0.002f * form;
+    };
     const float F = tag.faktor;
 
     const int32_t* arten = torwart ? TORWART_ARTEN : FELD_ARTEN_LISTE;
@@ -596,7 +598,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                     if (at->band) return;
                 }
                 const bool steigt = at->steigt;
-                const float g = faktor[steigt];
+                const float g = faktor(steigt);
                 const int32_t wurf = folge.Zuletzt(0, 365);
                 if (at->grenze[sichtbar ? 0 : 1] >= 0.0f) {
                     if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * g) return;
@@ -652,7 +654,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                 // above every chance the type could give this player, which needs no more.
                 const int32_t wurf = folge.Ziehe<frei>(0, 365);
                 const bool steigt = at->steigt;
-                const float g = faktor[steigt];
+                const float g = faktor(steigt);
                 if (static_cast<float>(wurf) >= grenze * g) return;
                 if constexpr (probe) {
                     kann_ziehen = true;
@@ -682,7 +684,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                 // after a nudge, and a guessed branch would mostly be wrong.
                 teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
             }
-            return teil / teiler * faktor[steigt];
+            return teil / teiler * faktor(steigt);
         };
         // the care term helps or hinders the move in the step's direction (its draw comes before
         // the throw); 0 where it has none
@@ -705,7 +707,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             // above every chance the step could have with the term added, which needs no more.
             const float term = pflege_term();
             const int32_t wurf = folge.Ziehe<frei>(0, 365);
-            if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * faktor[steigt] + std::fabs(term)) return;
+            if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * faktor(steigt) + std::fabs(term)) return;
             const int32_t vorher = vorher_wert();
             const float schritt = schritt_von(vorher);
             ziehen(vorher, wurf, std::fabs(schritt) + waehle(schritt > 0.0f, term, -term), schritt);
@@ -800,7 +802,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             // mostly it follows a type that did not move: a value in range stays as it is then,
             // with nothing to check or write
             if (!(bewegte >> folgt & 1u) && vorher <= 99) continue;
-            const int32_t neu = begrenzt(vorher + bewegung[folgt], 0, 99);
+            const int32_t neu = begrenzt(vorher + (bewegte >> folgt & 1u ? bewegung[folgt] : 0), 0, 99);
             if (neu == vorher) continue;
             anfang[i] = vorher;
             wert[i] = neu;
