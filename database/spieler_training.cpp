@@ -238,6 +238,21 @@ bool eines_belegt(const int16_t* platz, int32_t n)
 
 bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
 
+// The sum of the first 16 bytes, eight at a time: their pairs as 16-bit lanes (at most 510 each),
+// the lanes summed by one multiplication into the top lane (at most 2040).
+int32_t bytes_summe(const uint8_t* b)
+{
+    constexpr uint64_t BYTES = 0x00FF00FF00FF00FFull;
+    int32_t summe = 0;
+    for (int32_t k = 0; k < 2; ++k) {
+        uint64_t v = 0;
+        std::memcpy(&v, b + 8 * k, sizeof v);
+        v = (v & BYTES) + (v >> 8 & BYTES);
+        summe += static_cast<int32_t>((v * 0x0001000100010001ull) >> 48);
+    }
+    return summe;
+}
+
 
 // The step's share before the form factor and the unit of a type on the day `at` with the base
 // b of the player's value and the weight a of his type.
@@ -1056,14 +1071,16 @@ struct Kader_Speicher {
 // A squad's day, player after player in list order. The common player (no care term, form up
 // to 100, room on the cycle for his draws) is trained in place, the sequence kept in registers
 // from one to the next; the others go out of line with a copy of it.
-[[gnu::noinline]] void kader_trainieren(const Tag& tag, const Team_Tag& tt, const Glied* g, const Glied* ende,
-                                        Zufall_Folge& team_folge)
+// A club with nobody in individual training (most of them) has no player's place looked for.
+template <bool einzel>
+[[gnu::always_inline]] inline void kader_schleife(const Tag& tag, const Team_Tag& tt, const Glied* g,
+                                                  const Glied* ende, Zufall_Folge& team_folge)
 {
     Zufall_Folge folge = team_folge;
     for (; g != ende; ++g) {
         const int32_t spnr = g->spnr;
         TS& ts = *g->ts;
-        const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
+        const int32_t platz = einzel ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
         const int32_t stelle = folge.Stelle();
         if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && Spieler_Daten[spnr].form <= 100) {
             if (!gepflegt(ts, platz)) {
@@ -1080,6 +1097,13 @@ struct Kader_Speicher {
         }
     }
     team_folge = folge;
+}
+
+[[gnu::noinline]] void kader_trainieren(const Tag& tag, const Team_Tag& tt, const Glied* g, const Glied* ende,
+                                        Zufall_Folge& team_folge)
+{
+    if (tt.einzel_belegt) kader_schleife<true>(tag, tt, g, ende, team_folge);
+    else kader_schleife<false>(tag, tt, g, ende, team_folge);
 }
 
 // A team's types for its plan's units (by attribute index) and the day.
@@ -1258,10 +1282,10 @@ void Spieler_Bewerte_Training(int32_t n)
         // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
         uint8_t einheiten[24] = {};
         // summed as whole numbers: a float sum of so few small ones is exact in any order
-        int32_t summe = 0;
         if (!frei) std::memcpy(einheiten, T_Own[t].training, FELD_ARTEN);
-        for (int32_t i = 0; i < FELD_ARTEN; ++i) summe += einheiten[i];
-        tt.summe = static_cast<float>(summe);
+        // the field types fill the first 16 bytes, the bytes behind them still 0
+        static_assert(FELD_ARTEN <= 16 && FELD_ARTEN < 21);
+        tt.summe = static_cast<float>(bytes_summe(einheiten));
         for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0 : T_Own[t].training_bytes[i];
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one

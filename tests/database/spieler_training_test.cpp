@@ -403,6 +403,21 @@ TEST_F(Training, MoreUnitsBuildUpFewerWearDown)
     EXPECT_LT(mittel(10), schwach - 10);
 }
 
+// A plan's load counts all its units, however many: a plan far beyond any sensible one wears
+// its whole squad out in one day (the keeper gets a little of it back), one of a few units
+// does not.
+TEST_F(Training, AHugePlanWearsTheSquadOutInADay)
+{
+    kader();
+    std::memset(T_Own[0].training, 255, 14);
+    std::memset(T_Own[1].training, 1, 14);
+    Zufall_Set_Seed(4);
+    Spieler_Bewerte_Training(1);
+    EXPECT_GE(Spieler_Daten[0].trainings_erschoepfung, 95);
+    for (int32_t i = 1; i < 10; ++i) EXPECT_EQ(Spieler_Daten[i].trainings_erschoepfung, 99) << i;
+    for (int32_t i = 10; i < 20; ++i) EXPECT_LT(Spieler_Daten[i].trainings_erschoepfung, 40) << i;
+}
+
 TEST_F(Training, LeaguesFarFromTheirWindowAreRegulated)
 {
     kader();
