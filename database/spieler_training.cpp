@@ -181,8 +181,8 @@ struct Team_Tag {
     // the days of each type by its openings' table: in the band its Stoss_Tabelle, else its day
     const Art_Tag* stoss[25];
     const uint16_t* eroeffnung[25];  // each type's openings by place
-    // The steps by place (below) of each group of field types, by its first type; a table that
-    // steps over nowhere where it has none.
+    // The steps by place (below) of each group of field types, by its first type; a table of
+    // MAG_ZIEHEN alone where it has none.
     uint8_t* schritte[FELD_ARTEN];
     float summe = 0.0f;          // S: the field plan's units
     float last;                  // L: the reference load
@@ -439,16 +439,16 @@ bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BE
 // level and whether the type is visible alone.
 //
 // A place's steps take a byte, the draws themselves, so that a known place is stepped over by a
-// load, one test and an addition: a type draws once at least, and 0 stands for every place that
-// is not stepped over. Behind the steps (at LAENGE + place) a second byte tells those apart:
-// GEPRUEFT where a probe found that a throw may move the group or that its steps need more than
-// a byte (its types are then taken one by one, as they would be without a table), 0 where no
-// probe was taken yet.
-constexpr uint8_t NICHT_UEBER = 0, GEPRUEFT = 1;
-// The steps as a table keeps them: NICHT_UEBER where they do not fit its byte.
+// load, one test and an addition: a type draws once at least, and a byte that is not positive
+// as a signed one stands for a place that is not stepped over, in the same byte whichever it is:
+// UNBEKANNT where no probe was taken yet, MAG_ZIEHEN where a probe found that a throw may move
+// the group or that its steps need more than the byte's 7 bits (its types are then taken one by
+// one, as they would be without a table).
+constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0x80;
+// The steps as a table keeps them.
 uint8_t schritte_kode(int32_t schritte)
 {
-    return schritte > 0 && schritte <= UINT8_MAX ? static_cast<uint8_t>(schritte) : NICHT_UEBER;
+    return schritte > 0 && schritte < MAG_ZIEHEN ? static_cast<uint8_t>(schritte) : MAG_ZIEHEN;
 }
 // The groups of field types that step over together (first type, count; a group is visible or
 // invisible throughout), as spieler_trainieren takes them.
@@ -457,7 +457,7 @@ struct Gruppe {
 };
 constexpr Gruppe GRUPPEN[] = {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 1}, {9, 2}, {11, 2}, {13, 1}};
 // the longest opening of a type with its throw, for each type of a group, fits the byte
-static_assert(8 * 2 <= UINT8_MAX);
+static_assert(8 * 2 < MAG_ZIEHEN);
 
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
@@ -759,20 +759,19 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         // tests learn it.
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
             if constexpr (frei && !mit_pflege) {
-                uint8_t* const tafel = tt.schritte[erste];
-                const uint32_t kode = tafel[folge.Platz()];
-                if (__builtin_expect(kode != NICHT_UEBER, 1)) {
+                uint8_t& eintrag = tt.schritte[erste][folge.Platz()];
+                const uint32_t kode = eintrag;
+                // steps known (neither UNBEKANNT nor MAG_ZIEHEN): one test
+                if (__builtin_expect(static_cast<int8_t>(kode) > 0, 1)) {
                     folge.Vor(static_cast<int32_t>(kode));
                     return;
                 }
-                uint8_t& geprueft = tafel[Zufall_Folge::LAENGE + folge.Platz()];
-                if (geprueft != GEPRUEFT) {
+                if (kode == UNBEKANNT) {
                     Zufall_Folge nach = folge;
                     const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                    const uint8_t neu = zieht ? NICHT_UEBER : schritte_kode(nach.Stelle() - folge.Stelle());
-                    tafel[folge.Platz()] = neu;
-                    geprueft = GEPRUEFT;
-                    if (neu != NICHT_UEBER) {
+                    const uint8_t neu = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle());
+                    eintrag = neu;
+                    if (neu != MAG_ZIEHEN) {
                         folge.Vor(static_cast<int32_t>(neu));
                         return;
                     }
@@ -1010,21 +1009,19 @@ struct Schritte_Tafeln {
              u1) * EINHEITEN +
             u2;
         std::unique_ptr<uint8_t[]>& t = tafeln[index];
-        if (!t) t = std::make_unique<uint8_t[]>(BYTES);  // zeroed: no place probed
+        if (!t) t = std::make_unique<uint8_t[]>(BYTES);  // zeroed: UNBEKANNT
         return t.get();
     }
-    // A group without steps: every place probed and stepped over nowhere (never written, as no
-    // probe is taken there).
+    // A group without steps: MAG_ZIEHEN at every place (never written, as no probe is taken there).
     uint8_t* keine()
     {
         if (!ohne) {
             ohne = std::make_unique<uint8_t[]>(BYTES);
-            std::memset(ohne.get() + Zufall_Folge::LAENGE, GEPRUEFT, Zufall_Folge::LAENGE);
+            std::memset(ohne.get(), MAG_ZIEHEN, BYTES);
         }
         return ohne.get();
     }
-    // the steps by place, then whether each place was probed
-    static constexpr size_t BYTES = 2 * size_t(Zufall_Folge::LAENGE);
+    static constexpr size_t BYTES = Zufall_Folge::LAENGE;
     std::unique_ptr<uint8_t[]> ohne;
 };
 
