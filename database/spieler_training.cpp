@@ -74,6 +74,7 @@ int32_t art_von(int32_t spnr)
 
 struct Art_Tag_Speicher;
 struct Eroeffnungen;
+struct Folger_Tafel;
 
 struct Tag {
     float faktor;
@@ -84,6 +85,9 @@ struct Tag {
     float gewicht[4][24];  // by player type and attribute: gewicht()
     bool takt_trifft[11];  // whether the day's number is a multiple of 15..25
     bool takt_heute;       // any of them
+    // by player type: the types his further attributes follow by place, null where they are
+    // taken one by one
+    const Folger_Tafel* folger[4];
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
@@ -233,6 +237,21 @@ bool eines_belegt(const int16_t* platz, int32_t n)
 }
 
 bool im_band(float r) { return r >= 0.97f && r <= 1.03f; }
+
+// The sum of the first 16 bytes, eight at a time: their pairs as 16-bit lanes (at most 510 each),
+// the lanes summed by one multiplication into the top lane (at most 2040).
+int32_t bytes_summe(const uint8_t* b)
+{
+    constexpr uint64_t BYTES = 0x00FF00FF00FF00FFull;
+    int32_t summe = 0;
+    for (int32_t k = 0; k < 2; ++k) {
+        uint64_t v = 0;
+        std::memcpy(&v, b + 8 * k, sizeof v);
+        v = (v & BYTES) + (v >> 8 & BYTES);
+        summe += static_cast<int32_t>((v * 0x0001000100010001ull) >> 48);
+    }
+    return summe;
+}
 
 
 // The step's share before the form factor and the unit of a type on the day `at` with the base
@@ -413,21 +432,23 @@ bool gepflegt(const TS& ts, int32_t platz) { return (ts.flags & (TS_ARZT | TS_BE
 // and the place on the cycle its draws start from, but for the throws that may move it, which
 // depend on the player. For each place the first player to start a type there takes a probe
 // (`spieler_trainieren` with `probe`, the type `platz` alone, for a field player of any form up
-// to 100) that finds the draws the type takes where no player's throw can move it, else
-// MAG_ZIEHEN (every throw below the largest chance any such player could have counts); later
-// players starting there step over the type by that number of draws. 0 where no probe was
-// taken yet. A type's steps are a function of its units, the league's term, the training
-// grounds, the day's direction of unit changes, the difficulty level and whether the type is
-// visible alone.
+// to 100) that finds the draws the type takes where no player's throw can move it, unless every
+// throw below the largest chance any such player could have counts; later players starting
+// there step over the type by that number of draws. A type's steps are a function of its units,
+// the league's term, the training grounds, the day's direction of unit changes, the difficulty
+// level and whether the type is visible alone.
 //
 // A place's steps take a byte, the draws themselves, so that a known place is stepped over by a
-// load and an addition: a type draws once at least, and 0 stays free for a place not yet
-// probed. Steps a byte cannot hold are kept as MAG_ZIEHEN (the group's types are then taken
-// one by one, as they would be without a table).
-constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0xFF;
+// load, one test and an addition: a type draws once at least, and a byte that is not positive
+// as a signed one stands for a place that is not stepped over, in the same byte whichever it is:
+// UNBEKANNT where no probe was taken yet, MAG_ZIEHEN where a probe found that a throw may move
+// the group or that its steps need more than the byte's 7 bits (its types are then taken one by
+// one, as they would be without a table).
+constexpr uint8_t UNBEKANNT = 0, MAG_ZIEHEN = 0x80;
+// The steps as a table keeps them.
 uint8_t schritte_kode(int32_t schritte)
 {
-    return schritte > UNBEKANNT && schritte < MAG_ZIEHEN ? static_cast<uint8_t>(schritte) : MAG_ZIEHEN;
+    return schritte > 0 && schritte < MAG_ZIEHEN ? static_cast<uint8_t>(schritte) : MAG_ZIEHEN;
 }
 // The groups of field types that step over together (first type, count; a group is visible or
 // invisible throughout), as spieler_trainieren takes them.
@@ -450,6 +471,46 @@ float groesster_faktor()
         return m;
     }();
     return g;
+}
+
+// The further attributes (14..19) a player type draws a type to follow for, where their weight
+// is not 0: how many, and by the place on the cycle their draws start from, the types they
+// follow as bits; every type where their draws would reach past the cycle's end.
+struct Folger_Tafel {
+    int32_t anzahl = 0;
+    std::vector<uint16_t> typen;
+};
+
+const Folger_Tafel& folger_tafel(int32_t art)
+{
+    int32_t anzahl = 0;
+    for (int32_t i = 14; i <= 19; ++i) anzahl += Spieler_Attribut_Gewichte[art][i] != 0;
+    // by the number of draws: the player types share them
+    static std::unique_ptr<Folger_Tafel> tafeln[7];
+    std::unique_ptr<Folger_Tafel>& t = tafeln[anzahl];
+    if (!t) {
+        t = std::make_unique<Folger_Tafel>();
+        t->anzahl = anzahl;
+        t->typen.assign(Zufall_Folge::LAENGE, (1u << FELD_ARTEN) - 1);
+        // the type a draw from each place follows, as a bit
+        std::vector<uint16_t> typ(Zufall_Folge::LAENGE, 0);
+        for (int32_t p = 0; p + 1 < Zufall_Folge::LAENGE; ++p)
+            typ[size_t(p)] = static_cast<uint16_t>(1u << Zufall_Folge::Wert(p + 1, 0, FELD_ARTEN - 1));
+        for (int32_t p = 0; p + anzahl < Zufall_Folge::LAENGE; ++p) {
+            uint32_t typen = 0;
+            for (int32_t k = 0; k < anzahl; ++k) typen |= typ[size_t(p + k)];
+            t->typen[size_t(p)] = static_cast<uint16_t>(typen);
+        }
+    }
+    return *t;
+}
+
+// Whether every further attribute lies within 0..99 (a value above is brought back on a day a
+// type moves, whichever type it follows).
+bool folger_im_bereich(const Spieler_Struktur& s)
+{
+    const uint8_t* u = s.unsichtbar + (14 - 9);
+    return std::max({u[0], u[1], u[2], u[3], u[4], s.allrounder}) <= 99;
 }
 
 template <bool frei, bool probe = false, bool mit_pflege = !frei>
@@ -490,13 +551,15 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     };
     int32_t form_wert = s.form;
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
-    int8_t bewegung[24] = {};
+    int8_t bewegung[24];  // by type, where it moved (its bit in geaendert)
     const bool pflege = mit_pflege && gepflegt(ts, platz);
-    const float form = static_cast<float>(form_wert);
-    const float wachsen = 0.9f + 0.002f * form;
-    const float schwinden = 1.1f - 0.002f * form;
-    const float faktor[2] = {probe ? groesster_faktor() : schwinden,
-                             probe ? groesster_faktor() : wachsen};  // by whether the type trains up
+    // The form factor by whether the type trains up: worked out where a throw asks for it, as
+    // most types of most days are decided without it.
+    auto faktor = [&](bool steigt) __attribute__((always_inline)) {
+        const float form = static_cast<float>(form_wert);
+        if constexpr (probe) return groesster_faktor();
+        return steigt ? 0.9f + 0.002f * form : 1.1f - 0.002f * form;
+    };
     const float F = tag.faktor;
 
     const int32_t* arten = torwart ? TORWART_ARTEN : FELD_ARTEN_LISTE;
@@ -550,7 +613,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                     if (at->band) return;
                 }
                 const bool steigt = at->steigt;
-                const float g = faktor[steigt];
+                const float g = faktor(steigt);
                 const int32_t wurf = folge.Zuletzt(0, 365);
                 if (at->grenze[sichtbar ? 0 : 1] >= 0.0f) {
                     if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * g) return;
@@ -606,7 +669,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                 // above every chance the type could give this player, which needs no more.
                 const int32_t wurf = folge.Ziehe<frei>(0, 365);
                 const bool steigt = at->steigt;
-                const float g = faktor[steigt];
+                const float g = faktor(steigt);
                 if (static_cast<float>(wurf) >= grenze * g) return;
                 if constexpr (probe) {
                     kann_ziehen = true;
@@ -624,7 +687,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             return;
         }
         const bool steigt = at->steigt;
-        auto schritt_von = [&](int32_t vorher) {
+        auto schritt_von = [&](int32_t vorher) __attribute__((always_inline)) {
             const float a = tag.gewicht[art][i];
             const float b = basis(vorher);
             float teil;
@@ -636,11 +699,11 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                 // after a nudge, and a guessed branch would mostly be wrong.
                 teil = waehle(steigt, teil_von(*at, true, b, a), teil_von(*at, false, b, a));
             }
-            return teil / teiler * faktor[steigt];
+            return teil / teiler * faktor(steigt);
         };
         // the care term helps or hinders the move in the step's direction (its draw comes before
         // the throw); 0 where it has none
-        auto pflege_term = [&] {
+        auto pflege_term = [&]() __attribute__((always_inline)) {
             float term = 0.0f;
             if (ts.flags & TS_ARZT) {
                 const int32_t z = folge.Ziehe<frei>(36, 146);
@@ -659,7 +722,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             // above every chance the step could have with the term added, which needs no more.
             const float term = pflege_term();
             const int32_t wurf = folge.Ziehe<frei>(0, 365);
-            if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * faktor[steigt] + std::fabs(term)) return;
+            if (static_cast<float>(wurf) >= at->grenze[sichtbar ? 0 : 1] * faktor(steigt) + std::fabs(term)) return;
             const int32_t vorher = vorher_wert();
             const float schritt = schritt_von(vorher);
             ziehen(vorher, wurf, std::fabs(schritt) + waehle(schritt > 0.0f, term, -term), schritt);
@@ -697,19 +760,19 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         auto gruppe = [&](int32_t erste, int32_t n, auto sichtbar_art) __attribute__((always_inline)) {
             if constexpr (frei && !mit_pflege) {
                 uint8_t& eintrag = tt.schritte[erste][folge.Platz()];
-                uint32_t kode = eintrag;
+                const uint32_t kode = eintrag;
                 // steps known (neither UNBEKANNT nor MAG_ZIEHEN): one test
-                if (__builtin_expect(kode - 1u < MAG_ZIEHEN - 1u, 1)) {
+                if (__builtin_expect(static_cast<int8_t>(kode) > 0, 1)) {
                     folge.Vor(static_cast<int32_t>(kode));
                     return;
                 }
                 if (kode == UNBEKANNT) {
                     Zufall_Folge nach = folge;
                     const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                    kode = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle());
-                    eintrag = static_cast<uint8_t>(kode);
-                    if (kode != MAG_ZIEHEN) {
-                        folge.Vor(static_cast<int32_t>(kode));
+                    const uint8_t neu = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle());
+                    eintrag = neu;
+                    if (neu != MAG_ZIEHEN) {
+                        folge.Vor(static_cast<int32_t>(neu));
                         return;
                     }
                 }
@@ -733,7 +796,17 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     // Without a move today the further attributes have nothing to follow: no draw for them.
     // Nothing has read them yet.
-    if (bewegt) {
+    bool folger_ueber = false;
+    if constexpr (frei && !probe) {
+        // Mostly none of them follows a type that moved: with all of them in range their draws
+        // change nothing, and they are stepped over.
+        const Folger_Tafel* ft = tag.folger[art];
+        if (bewegt && ft && !(ft->typen[folge.Platz()] & geaendert) && folger_im_bereich(s)) {
+            folge.Vor(ft->anzahl);
+            folger_ueber = true;
+        }
+    }
+    if (bewegt && !folger_ueber) {
         const uint32_t bewegte = geaendert & ((1u << FELD_ARTEN) - 1);
 #pragma GCC unroll 6
         for (int32_t i = 14; i <= 19; ++i) {
@@ -743,7 +816,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             // mostly it follows a type that did not move: a value in range stays as it is then,
             // with nothing to check or write
             if (!(bewegte >> folgt & 1u) && vorher <= 99) continue;
-            const int32_t neu = begrenzt(vorher + bewegung[folgt], 0, 99);
+            const int32_t neu = begrenzt(vorher + (bewegte >> folgt & 1u ? bewegung[folgt] : 0), 0, 99);
             if (neu == vorher) continue;
             anfang[i] = vorher;
             wert[i] = neu;
@@ -944,7 +1017,7 @@ struct Schritte_Tafeln {
     {
         if (!ohne) {
             ohne = std::make_unique<uint8_t[]>(BYTES);
-            std::memset(ohne.get(), 0xFF, BYTES);
+            std::memset(ohne.get(), MAG_ZIEHEN, BYTES);
         }
         return ohne.get();
     }
@@ -995,14 +1068,16 @@ struct Kader_Speicher {
 // A squad's day, player after player in list order. The common player (no care term, form up
 // to 100, room on the cycle for his draws) is trained in place, the sequence kept in registers
 // from one to the next; the others go out of line with a copy of it.
-[[gnu::noinline]] void kader_trainieren(const Tag& tag, const Team_Tag& tt, const Glied* g, const Glied* ende,
-                                        Zufall_Folge& team_folge)
+// A club with nobody in individual training (most of them) has no player's place looked for.
+template <bool einzel>
+[[gnu::always_inline]] inline void kader_schleife(const Tag& tag, const Team_Tag& tt, const Glied* g,
+                                                  const Glied* ende, Zufall_Folge& team_folge)
 {
     Zufall_Folge folge = team_folge;
     for (; g != ende; ++g) {
         const int32_t spnr = g->spnr;
         TS& ts = *g->ts;
-        const int32_t platz = tt.einzel_belegt ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
+        const int32_t platz = einzel ? Spieler_Training_Get_Einzeltraining_Platz(tt.team, spnr) : -1;
         const int32_t stelle = folge.Stelle();
         if (stelle >= 0 && stelle + TAG_ZIEHUNGEN < Zufall_Folge::LAENGE - 1 && Spieler_Daten[spnr].form <= 100) {
             if (!gepflegt(ts, platz)) {
@@ -1019,6 +1094,13 @@ struct Kader_Speicher {
         }
     }
     team_folge = folge;
+}
+
+[[gnu::noinline]] void kader_trainieren(const Tag& tag, const Team_Tag& tt, const Glied* g, const Glied* ende,
+                                        Zufall_Folge& team_folge)
+{
+    if (tt.einzel_belegt) kader_schleife<true>(tag, tt, g, ende, team_folge);
+    else kader_schleife<false>(tag, tt, g, ende, team_folge);
 }
 
 // A team's types for its plan's units (by attribute index) and the day.
@@ -1075,8 +1157,10 @@ void Spieler_Bewerte_Training(int32_t n)
         tag.takt_trifft[k] = n % (15 + k) == 0;
         tag.takt_heute |= tag.takt_trifft[k];
     }
-    for (int32_t art = 0; art < 4; ++art)
+    for (int32_t art = 0; art < 4; ++art) {
         for (int32_t i = 0; i < 24; ++i) tag.gewicht[art][i] = gewicht(art, i);
+        tag.folger[art] = schritte_an ? &folger_tafel(art) : nullptr;
+    }
     const int32_t wende = Zufall(7, 9);
     if (n % wende == 0) {
         const int32_t z = Zufall(0, 1);
@@ -1195,10 +1279,10 @@ void Spieler_Bewerte_Training(int32_t n)
         // the plan's units by attribute index: whole ones but for the keeper's type 0 (24)
         uint8_t einheiten[24] = {};
         // summed as whole numbers: a float sum of so few small ones is exact in any order
-        int32_t summe = 0;
         if (!frei) std::memcpy(einheiten, T_Own[t].training, FELD_ARTEN);
-        for (int32_t i = 0; i < FELD_ARTEN; ++i) summe += einheiten[i];
-        tt.summe = static_cast<float>(summe);
+        // the field types fill the first 16 bytes, the bytes behind them still 0
+        static_assert(FELD_ARTEN <= 16 && FELD_ARTEN < 21);
+        tt.summe = static_cast<float>(bytes_summe(einheiten));
         for (int32_t i = 0; i < 3; ++i) einheiten[21 + i] = frei ? 0 : T_Own[t].training_bytes[i];
         // most clubs have nobody in individual training: their players need not be looked for,
         // and the count of places matters only to a player who holds one

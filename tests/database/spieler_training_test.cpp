@@ -403,6 +403,21 @@ TEST_F(Training, MoreUnitsBuildUpFewerWearDown)
     EXPECT_LT(mittel(10), schwach - 10);
 }
 
+// A plan's load counts all its units, however many: a plan far beyond any sensible one wears
+// its whole squad out in one day (the keeper gets a little of it back), one of a few units
+// does not.
+TEST_F(Training, AHugePlanWearsTheSquadOutInADay)
+{
+    kader();
+    std::memset(T_Own[0].training, 255, 14);
+    std::memset(T_Own[1].training, 1, 14);
+    Zufall_Set_Seed(4);
+    Spieler_Bewerte_Training(1);
+    EXPECT_GE(Spieler_Daten[0].trainings_erschoepfung, 95);
+    for (int32_t i = 1; i < 10; ++i) EXPECT_EQ(Spieler_Daten[i].trainings_erschoepfung, 99) << i;
+    for (int32_t i = 10; i < 20; ++i) EXPECT_LT(Spieler_Daten[i].trainings_erschoepfung, 40) << i;
+}
+
 TEST_F(Training, LeaguesFarFromTheirWindowAreRegulated)
 {
     kader();
@@ -720,4 +735,43 @@ TEST_F(Training, FurtherAttributeAboveItsRangeComesBackOnADayThatMoves)
         for (int32_t k = 5; k <= 9; ++k) EXPECT_LE(s.unsichtbar[k], 99) << "Spieler " << i << ", " << k;
     }
     EXPECT_GE(bewegt, 6);
+}
+
+// The further attributes' draws stepped over where none follows a type that moved: on days when
+// types move often, with further attributes just below the threshold of a new attribute and
+// some above their range (a keeper's too), every player, link and the generator end as when
+// each further attribute is taken one by one.
+TEST_F(Training, FurtherAttributesSteppedOverTrainAsOneByOne)
+{
+    kader();
+    for (int32_t i = 0; i < 90; ++i) {
+        Spieler_Struktur& s = Spieler_Daten[i];
+        for (int a = 0; a < 9; ++a) s.attribute[a] = static_cast<int16_t>(40 + (i * 13 + a * 7) % 60);
+        for (int32_t k = 5; k <= 9; ++k) s.unsichtbar[k] = static_cast<uint8_t>(i % 7 == k ? 150 : 70 + (i + k) % 5);
+        s.allrounder = static_cast<uint8_t>(i % 11 == 3 ? 120 : 74);
+        s.form = static_cast<uint8_t>(30 + i % 71);
+    }
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    auto laufen = [&](bool schritte) {
+        zuruecksetzen(spieler, anfang);
+        const bool vorher = Spieler_Training_Schritte_Setzen(schritte);
+        Zufall_Set_Seed(321);
+        for (int32_t tag = 0; tag < 40; ++tag) Spieler_Bewerte_Training(tag);
+        Spieler_Training_Schritte_Setzen(vorher);
+        return std::make_pair(stand(), Zufall_Get_Seed());
+    };
+    const auto einzeln = laufen(false);
+    // the days moved further attributes: some came back into range, some reached the threshold
+    int32_t zurueck = 0, neu = 0;
+    for (int32_t i = 0; i < 90; ++i) {
+        const Spieler_Struktur& s = Spieler_Daten[i];
+        for (int32_t k = 5; k <= 9; ++k) {
+            zurueck += i % 7 == k && s.unsichtbar[k] <= 99;
+            neu += i % 7 != k && s.unsichtbar[k] == 99;
+        }
+    }
+    EXPECT_GE(zurueck, 3);
+    EXPECT_GE(neu, 3);
+    EXPECT_TRUE(laufen(true) == einzeln);
 }
