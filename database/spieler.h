@@ -215,8 +215,9 @@ void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr);
 // The daily training of every club's players; `tag` is today's day number modulo 365.
 void Spieler_Bewerte_Training(int32_t tag);
 // Whether the daily training steps over a group of a player's types by the draws kept for where
-// they start, where no throw can move them (on by default; the players train the same either
-// way). Returns the former setting.
+// they start, where no throw can move them, and over the further attributes' draws where no type
+// before them moved (on by default; the players train the same either way). Returns the former
+// setting.
 bool Spieler_Training_Schritte_Setzen(bool an);
 
 // A remote client renews its copies of the players from the server.
