@@ -258,8 +258,9 @@ int32_t Server_Mitspieler_Statistik()
     auto markieren = [](int32_t team) {
         if (team >= 0 && team < Team_Anzahl) online[size_t(team)] = 1;
     };
-    for (const auto& m : Mitspieler)
-        if (m.in_benutzung) markieren(m.team);
+    if (Netzuser_Belegte())
+        for (const auto& m : Mitspieler)
+            if (m.in_benutzung) markieren(m.team);
     // The server's own club is played here: no client may take it.
     for (int32_t team : {Server_Team, int32_t(Handelndes_Team)})
         if (Server_Spielt_Verein(team)) markieren(team);

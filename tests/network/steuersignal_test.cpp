@@ -658,6 +658,34 @@ TEST_F(Signale, LangsamerClientWirdGetrenntUndSeinGegnerErfaehrtEs)
     EXPECT_TRUE(gesendet.empty());
 }
 
+// A side cut off while its game stood outside the list of games: its opponent hears of it once the
+// game is back, and once only.
+TEST_F(Signale, AusfallOhneSeinSpielWirdGemeldetSobaldEsWiederDaIst)
+{
+    spiel(1, A, B, 5);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    vom_client(1, paket(SIGNAL_AM_SPIEL, B));
+    Steuersignal_Verarbeiten();
+    const auto gemeldet = [&] {
+        int32_t n = 0;
+        for (const auto& g : an(1)) n += g.daten == paket(SIGNAL_GEGNER_RAUS, B) ? 1 : 0;
+        return n;
+    };
+    EXPECT_EQ(gemeldet(), 0);
+    Spielfeld_Netz_Gegner_Raus(B);  // A's side is out
+    auto weg = std::move(spiele.front());
+    spiele.clear();
+    Steuersignal_Verarbeiten();
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(gemeldet(), 0);
+    spiele.push_back(std::move(weg));
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(gemeldet(), 1);
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(gemeldet(), 1);
+}
+
 // The server kicked off while client A still fetched its match day over a slow line: A's first
 // minute may take that way (a minute at most); once A says it has kicked off, the usual wait.
 // A client whose first minute never comes is cut off all the same, as is one that kicked off.
