@@ -692,6 +692,7 @@ bool ist_international(Wettbewerb_Datensatz* w)
     auto team_land = [&](int32_t team) {
         if (team >= 0 && size_t(team) < liga.size() && liga[size_t(team)] >= 0) land(wb_daten[liga[size_t(team)]].land);
     };
+    const int32_t benutzt = anzahl_benutzt();
     // The whole competition counts, so that a later round of an international cup is one too.
     fuer_kette(w, [&](Wettbewerb_Datensatz* r) {
         fuer_gruppen(r, [&](Wettbewerb_Datensatz* g) {
@@ -700,7 +701,7 @@ bool ist_international(Wettbewerb_Datensatz* w)
             for (int32_t k = 0; k < g->listen.anzahl; ++k) team_land(g->listen.teams[k]);
             for (int32_t k = 0; k < g->listen.start_anzahl; ++k) team_land(g->listen.start[k]);
             int32_t nr = nummer_von(g);
-            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
+            for (int32_t i = 0; i < benutzt; ++i) {
                 // a land that is none or the first one changes nothing: no need to look
                 const int32_t l = wb_daten[i].land;
                 if (mehrere || l < 0 || l == erstes || i == nr || wb_daten[i].besitzer == w->besitzer) continue;
