@@ -25,6 +25,7 @@
 #include "network/netz.h"
 #include "network/netzuser.h"
 #include "network/socket.h"
+#include "network/server.h"
 #include "network/steuersignal.h"
 #include "platform/os/os.h"
 #include "platform/bytes.h"
@@ -1273,3 +1274,18 @@ TEST_F(Signale, VerstuemmeltePaketeAendernKeinenFremdenVerein)
 }
 
 }  // namespace
+
+// A club with one of its two online marks gets both while its participant is connected; one that
+// nobody holds loses the mark it still has.
+TEST_F(Signale, HalbeOnlineMarkenWerdenGanzGesetztOderGeloescht)
+{
+    Handelndes_Team = Server_Team;
+    T[A].status = uint8_t((T[A].status & ~(16 | 32)) | 16);
+    T[B].status = uint8_t((T[B].status & ~(16 | 32)) | 32);
+    T[6].status = uint8_t(T[6].status | 32);
+    Internet_Server_Mitspieler_Statistik();
+    EXPECT_EQ(T[A].status & (16 | 32), 16 | 32);
+    EXPECT_EQ(T[B].status & (16 | 32), 16 | 32);
+    EXPECT_EQ(T[6].status & (16 | 32), 0);
+    EXPECT_EQ(T[Server_Team].status & (16 | 32), 16 | 32) << "the server's own club";
+}
