@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -657,6 +658,24 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
 
 namespace {
 
+// Whether every place of a list holds a negative value: the sign bits of all its values, two
+// values a word.
+bool alle_negativ(const int32_t (&liste)[WETTBEWERB_PLAETZE])
+{
+    static_assert(WETTBEWERB_PLAETZE % 8 == 0);
+    constexpr uint64_t VORZEICHEN = 0x8000000080000000ull;
+    uint64_t a = ~uint64_t(0), b = a, c = a, d = a;
+    for (int32_t k = 0; k < WETTBEWERB_PLAETZE; k += 8) {
+        uint64_t w[4];
+        std::memcpy(w, liste + k, sizeof w);
+        a &= w[0];
+        b &= w[1];
+        c &= w[2];
+        d &= w[3];
+    }
+    return (a & b & c & d & VORZEICHEN) == VORZEICHEN;
+}
+
 // Whether a place target of record i names record nr. Under a hold the targets of a record are
 // gathered once into a set and kept for the hold's further questions.
 bool zielt_auf(int32_t i, int32_t nr)
@@ -671,9 +690,11 @@ bool zielt_auf(int32_t i, int32_t nr)
     std::array<uint64_t, 2>& menge = gehalten.ziel_menge[size_t(i)];
     if (!gehalten.ziel_da[size_t(i)]) {
         gehalten.ziel_da[size_t(i)] = 1;
-        for (const auto& liste : z.ziel)
+        for (const auto& liste : z.ziel) {
+            if (alle_negativ(liste)) continue;  // most lists name no record at all
             for (int32_t v : liste)
                 if (uint32_t(v) < uint32_t(WETTBEWERB_ANZAHL)) menge[size_t(v) / 64] |= uint64_t(1) << (v % 64);
+        }
     }
     return (menge[size_t(nr) / 64] >> (nr % 64)) & 1;
 }
