@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 #include <utility>
 #include <vector>
 
@@ -657,6 +658,24 @@ bool Wettbewerb_Ist_International(Wettbewerb_Id id)
 
 namespace {
 
+// Whether every place of a list holds a negative value: the sign bits of all its values, two
+// values a word.
+bool alle_negativ(const int32_t (&liste)[WETTBEWERB_PLAETZE])
+{
+    static_assert(WETTBEWERB_PLAETZE % 8 == 0);
+    constexpr uint64_t VORZEICHEN = 0x8000000080000000ull;
+    uint64_t a = ~uint64_t(0), b = a, c = a, d = a;
+    for (int32_t k = 0; k < WETTBEWERB_PLAETZE; k += 8) {
+        uint64_t w[4];
+        std::memcpy(w, liste + k, sizeof w);
+        a &= w[0];
+        b &= w[1];
+        c &= w[2];
+        d &= w[3];
+    }
+    return (a & b & c & d & VORZEICHEN) == VORZEICHEN;
+}
+
 // Whether a place target of record i names record nr. Under a hold the targets of a record are
 // gathered once into a set and kept for the hold's further questions.
 bool zielt_auf(int32_t i, int32_t nr)
@@ -671,9 +690,11 @@ bool zielt_auf(int32_t i, int32_t nr)
     std::array<uint64_t, 2>& menge = gehalten.ziel_menge[size_t(i)];
     if (!gehalten.ziel_da[size_t(i)]) {
         gehalten.ziel_da[size_t(i)] = 1;
-        for (const auto& liste : z.ziel)
+        for (const auto& liste : z.ziel) {
+            if (alle_negativ(liste)) continue;  // most lists name no record at all
             for (int32_t v : liste)
                 if (uint32_t(v) < uint32_t(WETTBEWERB_ANZAHL)) menge[size_t(v) / 64] |= uint64_t(1) << (v % 64);
+        }
     }
     return (menge[size_t(nr) / 64] >> (nr % 64)) & 1;
 }
@@ -692,6 +713,7 @@ bool ist_international(Wettbewerb_Datensatz* w)
     auto team_land = [&](int32_t team) {
         if (team >= 0 && size_t(team) < liga.size() && liga[size_t(team)] >= 0) land(wb_daten[liga[size_t(team)]].land);
     };
+    const int32_t benutzt = anzahl_benutzt();
     // The whole competition counts, so that a later round of an international cup is one too.
     fuer_kette(w, [&](Wettbewerb_Datensatz* r) {
         fuer_gruppen(r, [&](Wettbewerb_Datensatz* g) {
@@ -700,7 +722,7 @@ bool ist_international(Wettbewerb_Datensatz* w)
             for (int32_t k = 0; k < g->listen.anzahl; ++k) team_land(g->listen.teams[k]);
             for (int32_t k = 0; k < g->listen.start_anzahl; ++k) team_land(g->listen.start[k]);
             int32_t nr = nummer_von(g);
-            for (int32_t i = 0, benutzt = anzahl_benutzt(); i < benutzt; ++i) {
+            for (int32_t i = 0; i < benutzt; ++i) {
                 // a land that is none or the first one changes nothing: no need to look
                 const int32_t l = wb_daten[i].land;
                 if (mehrere || l < 0 || l == erstes || i == nr || wb_daten[i].besitzer == w->besitzer) continue;

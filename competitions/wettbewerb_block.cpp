@@ -12,6 +12,8 @@
 #include <bit>
 #include <cstring>
 #include <string>
+#include <type_traits>
+#include <vector>
 #include "platform/bytes.h"
 #include <memory>
 
@@ -276,9 +278,18 @@ void Wettbewerb_Block_Packen(std::vector<uint8_t>* out)
     s.u32(Wettbewerb_Bereit() ? 1u : 0u);
     s.u32(static_cast<uint32_t>(WETTBEWERB_ANZAHL));
     s.u32(static_cast<uint32_t>(groesse));
+    // The records not in use lie as the empty one: their image is copied, made once.
+    static_assert(std::is_trivially_copyable_v<Wettbewerb_Datensatz>, "records compare by their bytes");
+    static const std::vector<uint8_t> leer = [] {
+        std::vector<uint8_t> bild(groesse);
+        Schreiber l{bild.data()};
+        felder(Wettbewerb_Leerer_Datensatz, l);
+        return bild;
+    }();
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
         const Wettbewerb_Datensatz* w = wb_link(i);
-        felder(w ? *w : Wettbewerb_Leerer_Datensatz, s);
+        if (!w || std::memcmp(w, &Wettbewerb_Leerer_Datensatz, sizeof *w) == 0) s.bytes(leer.data(), groesse);
+        else felder(*w, s);
     }
     Wettbewerb_Abstimmung a = Wettbewerb_Get_Abstimmung();
     abstimmung_felder(a, s);

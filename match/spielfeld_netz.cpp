@@ -83,6 +83,9 @@ constexpr size_t AKTIONEN_HOECHSTENS = 127;
 
 std::map<int32_t, Sync> syncs;
 int32_t getrennt = 0;
+// Sides cut off since the last check told their opponents, at least: while none is, the check
+// after the participants' pass has nothing to look at.
+int32_t neu_raus_offen = 0;
 // The client's last minute signal: its period, minute and club.
 int32_t gesendet_minute = -1, gesendet_team = -1;
 uint32_t gesendet_periode = 0;
@@ -258,6 +261,7 @@ void raus(Spielfeld_Record* r, int32_t seite)
     Sync& s = sync_von(r);
     if (!(s.seite[seite].flags & SPIELFELD_NETZ_RAUS)) {
         s.seite[seite].neu_raus = true;
+        ++neu_raus_offen;
         ++getrennt;
     }
     s.seite[seite].flags |= SPIELFELD_NETZ_RAUS;
@@ -681,6 +685,7 @@ void Spielfeld_Netz_Pruefen_Mitspieler(int32_t team)
 
 void Spielfeld_Netz_Pruefen_Nachher()
 {
+    if (!neu_raus_offen) return;
     Spielfeld_Record* rs[SPIELFELD_MAX_SPIELE];
     const int32_t n = records(rs, SPIELFELD_MAX_SPIELE);
     for (int32_t i = 0; i < n; ++i) {
@@ -695,6 +700,10 @@ void Spielfeld_Netz_Pruefen_Nachher()
                 Steuersignal_Gegner_Raus(gegner);
         }
     }
+    // A side whose record is not in the list now is told when it comes back.
+    neu_raus_offen = 0;
+    for (const auto& [spiel, s] : syncs)
+        for (const Seite& seite : s.seite) neu_raus_offen += seite.neu_raus ? 1 : 0;
 }
 
 static Spielfeld_Einreihen_Hook einreihen_hook = nullptr;

@@ -243,7 +243,8 @@ void Chat_DeInit()
 
 bool Chat_Screen_Ist_Offen()
 {
-    Chat_Init();
+    // Asked on every pass of the main loop: the set-up runs only the first time.
+    if (!initialisiert) Chat_Init();
     return offen;
 }
 

@@ -258,17 +258,22 @@ int32_t Server_Mitspieler_Statistik()
     auto markieren = [](int32_t team) {
         if (team >= 0 && team < Team_Anzahl) online[size_t(team)] = 1;
     };
-    for (const auto& m : Mitspieler)
-        if (m.in_benutzung) markieren(m.team);
+    if (Netzuser_Belegte())
+        for (const auto& m : Mitspieler)
+            if (m.in_benutzung) markieren(m.team);
     // The server's own club is played here: no client may take it.
     for (int32_t team : {Server_Team, int32_t(Handelndes_Team)})
         if (Server_Spielt_Verein(team)) markieren(team);
     markierte.clear();
+    // On a serving PC a club's marks are its status bits alone: a club whose bits already say
+    // what they should is left as it is.
+    const bool nur_bits = T && T_Fix && T_Own && Netz_Rolle != 1;
     for (int32_t team = 0; team < Team_Anzahl; ++team) {
         if (team == Transfermarkt_Team) continue;
         const bool an = online[size_t(team)];
-        Team_Wert(TEAM_STATUS, team, 16 | 32, an ? TEAM_SETZEN : TEAM_LOESCHEN);
         if (an) markierte.push_back(team);
+        if (nur_bits && (T[team].status & (16 | 32)) == (an ? (16 | 32) : 0)) continue;
+        Team_Wert(TEAM_STATUS, team, 16 | 32, an ? TEAM_SETZEN : TEAM_LOESCHEN);
     }
     marken_grundlage = grundlage_jetzt();
     marken_gesetzt = true;

@@ -129,3 +129,24 @@ TEST(WettbewerbBlock, KaputteBloeckeLassenDenStandStehen)
     }
     Wettbewerb_Free();
 }
+
+// A record not in use goes with what it still holds; one as empty as a fresh record goes as the
+// empty one, wherever it stands.
+TEST(WettbewerbBlock, UnbenutzteDatensaetzeGehenMitIhremInhalt)
+{
+    ASSERT_TRUE(laden());
+    const size_t g = Wettbewerb_Block_Datensatz_Groesse();
+    const auto satz = [g](const std::vector<uint8_t>& bild, int32_t nr) {
+        return std::vector<uint8_t>(bild.begin() + 16 + long(nr * g), bild.begin() + 16 + long((nr + 1) * g));
+    };
+    const std::vector<uint8_t> leer = satz(Wettbewerb_Block_Packen(), WETTBEWERB_ANZAHL - 1);
+    Wettbewerb_Datensatz* rest = Wettbewerb_Zeiger(WETTBEWERB_ANZAHL - 1);
+    rest->land = LAND_B;
+    EXPECT_NE(satz(Wettbewerb_Block_Packen(), WETTBEWERB_ANZAHL - 1), leer);
+    *rest = Wettbewerb_Leerer_Datensatz;
+    *Wettbewerb_Zeiger(FINALE) = Wettbewerb_Leerer_Datensatz;
+    const std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
+    EXPECT_EQ(satz(bild, WETTBEWERB_ANZAHL - 1), leer);
+    EXPECT_EQ(satz(bild, FINALE), leer);
+    EXPECT_NE(satz(bild, GRUPPE_B), leer);
+}

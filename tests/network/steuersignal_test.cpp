@@ -2,6 +2,7 @@
 // networked live records, with the sends caught in memory.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -25,6 +26,7 @@
 #include "network/netz.h"
 #include "network/netzuser.h"
 #include "network/socket.h"
+#include "network/server.h"
 #include "network/steuersignal.h"
 #include "platform/os/os.h"
 #include "platform/bytes.h"
@@ -658,6 +660,32 @@ TEST_F(Signale, LangsamerClientWirdGetrenntUndSeinGegnerErfaehrtEs)
     EXPECT_TRUE(gesendet.empty());
 }
 
+// A side cut off while its game stood outside the list of games: its opponent hears of it once the
+// game is back, and once only.
+TEST_F(Signale, AusfallOhneSeinSpielWirdGemeldetSobaldEsWiederDaIst)
+{
+    spiel(1, A, B, 5);
+    Ablauf_Zustand = ABLAUF_SPIEL_LAEUFT;
+    vom_client(0, paket(SIGNAL_AM_SPIEL, A));
+    vom_client(1, paket(SIGNAL_AM_SPIEL, B));
+    Steuersignal_Verarbeiten();
+    const auto gemeldet = [&] {
+        const std::vector<Gesendet> b = an(1);
+        return std::count_if(b.begin(), b.end(), [](const Gesendet& g) { return g.daten == paket(SIGNAL_GEGNER_RAUS, B); });
+    };
+    Spielfeld_Netz_Gegner_Raus(B);  // A's side is out
+    auto weg = std::move(spiele.front());
+    spiele.clear();
+    Steuersignal_Verarbeiten();
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(gemeldet(), 0);
+    spiele.push_back(std::move(weg));
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(gemeldet(), 1);
+    Steuersignal_Verarbeiten();
+    EXPECT_EQ(gemeldet(), 1);
+}
+
 // The server kicked off while client A still fetched its match day over a slow line: A's first
 // minute may take that way (a minute at most); once A says it has kicked off, the usual wait.
 // A client whose first minute never comes is cut off all the same, as is one that kicked off.
@@ -1245,3 +1273,18 @@ TEST_F(Signale, VerstuemmeltePaketeAendernKeinenFremdenVerein)
 }
 
 }  // namespace
+
+// A club with one of its two online marks gets both while its participant is connected; one that
+// nobody holds loses the mark it still has.
+TEST_F(Signale, HalbeOnlineMarkenWerdenGanzGesetztOderGeloescht)
+{
+    Handelndes_Team = Server_Team;
+    T[A].status = uint8_t((T[A].status & ~(16 | 32)) | 16);
+    T[B].status = uint8_t((T[B].status & ~(16 | 32)) | 32);
+    T[6].status = uint8_t(T[6].status | 32);
+    Internet_Server_Mitspieler_Statistik();
+    EXPECT_EQ(T[A].status & (16 | 32), 16 | 32);
+    EXPECT_EQ(T[B].status & (16 | 32), 16 | 32);
+    EXPECT_EQ(T[6].status & (16 | 32), 0);
+    EXPECT_EQ(T[Server_Team].status & (16 | 32), 16 | 32) << "the server's own club";
+}
