@@ -1,6 +1,7 @@
 // Popup lists and context menus driven by scripted pointer input.
 #include <string>
 
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_screen.h"
@@ -245,4 +246,40 @@ TEST_F(Popup, AListOverAPageNobodySeesChoosesAsOverASeenOne)
         EXPECT_EQ(laufen(&l, 300, 200, klick(finanzen) + "move 0 0\nwait 500\n"), 1) << ungesehen;
         EXPECT_EQ(aufrufe, 2) << ungesehen;
     }
+}
+
+// A list over a page nobody sees draws nothing, but its font ends as after a list drawn over a
+// seen page: the colour of the last row drawn, whichever rows the pointer went over.
+TEST_F(Popup, AListOverAPageNobodySeesLeavesTheFontAsASeenOne)
+{
+    struct Ende {
+        Font_Record* f = Font(3);
+        const uint32_t farbe = f->colour, fett = f->bold;
+        ~Ende()
+        {
+            Os_Display_Set_Ungesehen(false);
+            f->colour = farbe, f->bold = fett;
+        }
+    } ende;
+    const auto kader = zeile(&l, 300, 200, 0), finanzen = zeile(&l, 300, 200, 2);
+    const auto hin = [](std::pair<int32_t, int32_t> p) {
+        return "move " + std::to_string(p.first) + " " + std::to_string(p.second) + "\nwait 5\n";
+    };
+    const std::string wege[] = {hin(finanzen) + "move 0 0\nwait 500\n", hin(kader) + hin(finanzen) + hin(kader),
+                                hin(finanzen) + "left down\nwait 5\n" + hin(kader) + "move 0 0\nwait 500\n"};
+    for (int grau = 0; grau < 2; ++grau)
+        for (const std::string& weg : wege) {
+            l.status[2] = grau ? 0 : POPUP_WAEHLBAR;
+            uint32_t farbe[2] = {}, fett[2] = {};
+            for (int ungesehen = 0; ungesehen < 2; ++ungesehen) {
+                Os_Display_Set_Ungesehen(ungesehen != 0);
+                Font(3)->colour = 0x1234;
+                Font(3)->bold = 1;
+                laufen(&l, 300, 200, weg + "left down\nleft up\nwait 5\n");
+                farbe[ungesehen] = Font(3)->colour, fett[ungesehen] = Font(3)->bold;
+            }
+            EXPECT_NE(farbe[0], 0x1234u) << weg;
+            EXPECT_EQ(farbe[1], farbe[0]) << weg << " grau " << grau;
+            EXPECT_EQ(fett[1], fett[0]) << weg;
+        }
 }
