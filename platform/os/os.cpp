@@ -529,6 +529,7 @@ void Os_Script_Load_Text(const std::string& text)
     // Line by line as getline splits them (a last line without its newline counts), each without
     // its carriage return and its leading blanks.
     const std::string_view rest(text);
+    script.lines.reserve(size_t(std::count(rest.begin(), rest.end(), '\n')) + 1);
     for (size_t anfang = 0; anfang < rest.size();) {
         size_t ende = rest.find('\n', anfang);
         const size_t naechste = ende == std::string_view::npos ? rest.size() : ende + 1;
@@ -656,10 +657,11 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
         ++woerter;
     }
     if (woerter == 0) return Zeilen_Fehler::unbekannt;
+    // The commands scripts use most come first.
     static constexpr std::pair<std::string_view, Befehl> namen[] = {
-        {"move", Befehl::move},         {"click", Befehl::click},     {"left", Befehl::left},
-        {"right", Befehl::right},       {"key", Befehl::key},         {"key_down", Befehl::key_down},
-        {"key_up", Befehl::key_up},     {"wheel", Befehl::wheel},     {"wait", Befehl::wait},
+        {"wait", Befehl::wait},         {"move", Befehl::move},       {"left", Befehl::left},
+        {"click", Befehl::click},       {"key", Befehl::key},         {"right", Befehl::right},
+        {"key_down", Befehl::key_down}, {"key_up", Befehl::key_up},   {"wheel", Befehl::wheel},
         {"activate", Befehl::activate}, {"dump", Befehl::dump},       {"quit", Befehl::quit},
         {"answer", Befehl::answer},     {"clipboard", Befehl::clipboard}, {"game", Befehl::spiel}};
     bool bekannt = false;
