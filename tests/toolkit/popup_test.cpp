@@ -255,31 +255,25 @@ TEST_F(Popup, AListOverAPageNobodySeesLeavesTheFontAsASeenOne)
     struct Ende {
         Font_Record* f = Font(3);
         const uint32_t farbe = f->colour, fett = f->bold;
-        ~Ende()
-        {
-            Os_Display_Set_Ungesehen(false);
-            f->colour = farbe, f->bold = fett;
-        }
+        ~Ende() { Os_Display_Set_Ungesehen(false), f->colour = farbe, f->bold = fett; }
     } ende;
-    const auto kader = zeile(&l, 300, 200, 0), finanzen = zeile(&l, 300, 200, 2);
-    const auto hin = [](std::pair<int32_t, int32_t> p) {
+    const auto hin = [this](int32_t eintrag) {
+        const auto p = zeile(&l, 300, 200, eintrag);
         return "move " + std::to_string(p.first) + " " + std::to_string(p.second) + "\nwait 5\n";
     };
-    const std::string wege[] = {hin(finanzen) + "move 0 0\nwait 500\n", hin(kader) + hin(finanzen) + hin(kader),
-                                hin(finanzen) + "left down\nwait 5\n" + hin(kader) + "move 0 0\nwait 500\n"};
-    for (int grau = 0; grau < 2; ++grau)
-        for (const std::string& weg : wege) {
-            l.status[2] = grau ? 0 : POPUP_WAEHLBAR;
+    for (const std::string& weg : {hin(2) + "move 0 0\nwait 500\n", hin(0) + hin(2) + hin(0),
+                                   hin(2) + "left down\nwait 5\n" + hin(0) + "move 0 0\nwait 500\n"})
+        for (uint16_t status : {uint16_t(POPUP_WAEHLBAR), uint16_t(0)}) {
+            l.status[2] = status;
             uint32_t farbe[2] = {}, fett[2] = {};
             for (int ungesehen = 0; ungesehen < 2; ++ungesehen) {
                 Os_Display_Set_Ungesehen(ungesehen != 0);
-                Font(3)->colour = 0x1234;
-                Font(3)->bold = 1;
+                Font(3)->colour = 0x1234, Font(3)->bold = 1;
                 laufen(&l, 300, 200, weg + "left down\nleft up\nwait 5\n");
                 farbe[ungesehen] = Font(3)->colour, fett[ungesehen] = Font(3)->bold;
             }
             EXPECT_NE(farbe[0], 0x1234u) << weg;
-            EXPECT_EQ(farbe[1], farbe[0]) << weg << " grau " << grau;
+            EXPECT_EQ(farbe[1], farbe[0]) << weg << " status " << status;
             EXPECT_EQ(fett[1], fett[0]) << weg;
         }
 }
