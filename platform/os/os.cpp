@@ -529,7 +529,6 @@ void Os_Script_Load_Text(const std::string& text)
     // Line by line as getline splits them (a last line without its newline counts), each without
     // its carriage return and its leading blanks.
     const std::string_view rest(text);
-    script.lines.reserve(size_t(std::count(rest.begin(), rest.end(), '\n')) + 1);
     for (size_t anfang = 0; anfang < rest.size();) {
         size_t ende = rest.find('\n', anfang);
         const size_t naechste = ende == std::string_view::npos ? rest.size() : ende + 1;
