@@ -417,6 +417,7 @@ int32_t code(Druck& d, const char* p)
         if (l2 != 'a' && l2 != 'l' && l2 != 'r' && l2 != 'z') return 2;
         int32_t n = Font_Zahl_Lesen(p + 3);
         int32_t len = 3 + vorhanden(p + 3, 4);
+        if (!d.zeichnen) return len;  // the pen's place matters to nobody
         if (l2 == 'a') d.x += n;
         else if (l2 == 'l') d.x = d.start_x + n;
         else if (l2 == 'r') d.x = d.start_x + n - Font_Text_Breite(f, p + len);
