@@ -77,6 +77,14 @@ Rastport* Grafik_Bitmap_Anlegen_Ungeloescht(int32_t width, int32_t height, int32
     return allocate(width, height, depth, pixel_bytes(width, height, depth), mit_maske, 0, false);
 }
 
+Rastport* Grafik_Bitmap_Anlegen_Fuer_Kopie(const Rastport* quelle, int32_t x, int32_t y, int32_t w, int32_t h,
+                                           int32_t depth)
+{
+    const bool ganz = quelle && !quelle->packed && quelle->depth == depth && x >= 0 && y >= 0 && w > 0 && h > 0 &&
+                      int64_t(x) + w <= int64_t(quelle->width) && int64_t(y) + h <= int64_t(quelle->height);
+    return ganz ? Grafik_Bitmap_Anlegen_Ungeloescht(w, h, depth, false) : Grafik_Bitmap_Anlegen(w, h, depth);
+}
+
 Rastport* Grafik_Bitmap_Anlegen_Gepackt(int32_t width, int32_t height, int32_t depth,
                                         uint32_t size)
 {

@@ -35,6 +35,11 @@ Rastport* Grafik_Bitmap_Anlegen_Maske(int32_t width, int32_t height, int32_t dep
 // As Grafik_Bitmap_Anlegen (with a mask plane when `mit_maske`), for a caller that writes every
 // pixel (and every mask byte) at once: those bytes are left as the heap gives them.
 Rastport* Grafik_Bitmap_Anlegen_Ungeloescht(int32_t width, int32_t height, int32_t depth, bool mit_maske);
+// A bitmap of w x h in `depth` that is to take a plain copy of the area (x, y, w, h) of `quelle`:
+// left uncleared when the area lies wholly in an unpacked `quelle` of that depth (the copy then
+// writes every pixel), zero-filled otherwise.
+Rastport* Grafik_Bitmap_Anlegen_Fuer_Kopie(const Rastport* quelle, int32_t x, int32_t y, int32_t w, int32_t h,
+                                           int32_t depth);
 // Packed bitmaps: size bytes of packed data at the pixel pointer.
 Rastport* Grafik_Bitmap_Anlegen_Gepackt(int32_t width, int32_t height, int32_t depth,
                                         uint32_t size);

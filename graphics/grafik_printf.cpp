@@ -286,6 +286,7 @@ struct Druck {
     uint32_t getragen;   // the last colour argument read
     uint32_t gesichert = 1;
     bool sperre = false, unterstrichen = false, transparent = false;
+    bool zeichnen = true;  // false: only the fonts' state and the freed pictures change
 };
 
 void font_wechseln(Druck& d, Font_Record* neu)
@@ -299,6 +300,7 @@ void font_wechseln(Druck& d, Font_Record* neu)
 void bild_zeichnen(Druck& d, Rastport* bild, int32_t x, int32_t y, int32_t w, int32_t h,
                    bool transparent)
 {
+    if (!d.zeichnen) return;
     if (d.sperre && transparent) Grafik_Blit_Einfarbig(bild, 0, 0, w, h, d.bitmap, x, y, 1);
     else if (transparent) Grafik_Blit_Transparent(bild, 0, 0, w, h, d.bitmap, x, y);
     else Grafik_Blit(bild, 0, 0, w, h, d.bitmap, x, y);
@@ -415,6 +417,7 @@ int32_t code(Druck& d, const char* p)
         if (l2 != 'a' && l2 != 'l' && l2 != 'r' && l2 != 'z') return 2;
         int32_t n = Font_Zahl_Lesen(p + 3);
         int32_t len = 3 + vorhanden(p + 3, 4);
+        if (!d.zeichnen) return len;  // the pen's place matters to nobody
         if (l2 == 'a') d.x += n;
         else if (l2 == 'l') d.x = d.start_x + n;
         else if (l2 == 'r') d.x = d.start_x + n - Font_Text_Breite(f, p + len);
@@ -435,8 +438,10 @@ int32_t code(Druck& d, const char* p)
 
 }  // namespace
 
-int Grafik_VPrintf(Rastport* bitmap, Font_Record* font, const char* format, int32_t x, int32_t y,
-                   va_list args)
+namespace {
+
+int drucken(Rastport* bitmap, Font_Record* font, const char* format, int32_t x, int32_t y, va_list args,
+            bool zeichnen)
 {
     if (!bitmap || !font || !format || !*format || !font->strip) return 0;
     if (font->strip->depth != bitmap->depth && !font->derived) return 0;
@@ -444,9 +449,16 @@ int Grafik_VPrintf(Rastport* bitmap, Font_Record* font, const char* format, int3
     std::vsnprintf(puffer, sizeof puffer, format, args);
 
     Druck d{bitmap, font, x, x, y - int32_t(font->ascent), font->colour};
+    d.zeichnen = zeichnen;
     const char* p = puffer;
     while (*p) {
         if (*p != '^') {
+            if (!zeichnen) {
+                // What a drawn run leaves in its font: a derived font loses its bold.
+                if (d.font->strip && d.font->derived) d.font->bold = 0;
+                while (*p && *p != '^') ++p;
+                continue;
+            }
             if (!Grafik_Text_Meldung) {
                 p += std::max(1, zeichen_ausgeben(bitmap, d.font, p, &d.x, d.y, d.unterstrichen, nullptr));
                 continue;
@@ -483,6 +495,24 @@ int Grafik_VPrintf(Rastport* bitmap, Font_Record* font, const char* format, int3
         }
     }
     return 1;
+}
+
+}  // namespace
+
+int Grafik_VPrintf(Rastport* bitmap, Font_Record* font, const char* format, int32_t x, int32_t y,
+                   va_list args)
+{
+    return drucken(bitmap, font, format, x, y, args, true);
+}
+
+int Grafik_Printf_Ungezeichnet(Rastport* bitmap, Font_Record* font, const char* format, int32_t x, int32_t y,
+                               ...)
+{
+    va_list args;
+    va_start(args, y);
+    int r = drucken(bitmap, font, format, x, y, args, false);
+    va_end(args);
+    return r;
 }
 
 int Grafik_Printf(Rastport* bitmap, Font_Record* font, const char* format, int32_t x, int32_t y,

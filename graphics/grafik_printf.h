@@ -21,6 +21,11 @@ int Grafik_Printf(Rastport* bitmap, Font_Record* font, const char* format, int32
                   ...) __attribute__((format(printf, 3, 6)));
 int Grafik_VPrintf(Rastport* bitmap, Font_Record* font, const char* format, int32_t x, int32_t y,
                    va_list args);
+// As Grafik_Printf, but nothing is drawn or reported: only what the print leaves behind happens
+// (the fonts' colour, bold and fixed advance, pictures it is told to free). For a text whose
+// picture nobody will see.
+int Grafik_Printf_Ungezeichnet(Rastport* bitmap, Font_Record* font, const char* format, int32_t x, int32_t y,
+                               ...) __attribute__((format(printf, 3, 6)));
 
 // Draws the characters of text up to the next '^' or the end at glyph top y and advances *x;
 // returns the number of characters consumed. The font's colour field is used.

@@ -302,7 +302,7 @@ bool Menue_Dialog_Zeigen(Win95_Dialog_Anfrage* a)
     Rastport* unter[2] = {};
     for (int i = 0; i < 2; ++i)
         if (seiten[i]) {
-            unter[i] = Grafik_Bitmap_Anlegen(W, H, seiten[i]->depth);
+            unter[i] = Grafik_Bitmap_Anlegen_Fuer_Kopie(seiten[i], X, Y, W, H, seiten[i]->depth);
             if (unter[i]) Grafik_Blit(seiten[i], X, Y, W, H, unter[i], 0, 0);
         }
     zeichnen(*a, 0);

@@ -8,6 +8,7 @@
 #include "graphics/grafik_effekt.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_filter.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_wappen.h"
@@ -70,18 +71,21 @@ Masse masse(const Menue_Kontextmenue* l)
     return m;
 }
 
-int32_t zeichnen(Rastport* bm, Menue_Kontextmenue* l, int32_t* ys, int32_t* idx, int32_t hover, uint8_t sub)
+// `unsichtbar`: the list is laid out but not drawn; its texts still leave the font as drawn ones would.
+int32_t zeichnen(Rastport* bm, Menue_Kontextmenue* l, int32_t* ys, int32_t* idx, int32_t hover, uint8_t sub,
+                 bool unsichtbar = false)
 {
     for (int32_t i = 0; i < N; ++i) ys[i] = idx[i] = -1;
     if (!bm || !l) return 0;
+    auto* drucken = unsichtbar ? &Grafik_Printf_Ungezeichnet : &Grafik_Printf;
     Font_Record* f = Font(3);
     const int32_t w = int32_t(bm->width), asc = f ? int32_t(f->ascent) : 9;
     const uint16_t grau = Grafik_Farbe(8, 8, 8);
     int32_t y = 16;
     if (l->titel) {
-        Grafik_Printf(bm, f, "^ic%05d^tz%04d%s", 0, 18, 1, int(w / 2), l->titel);
-        Grafik_Printf(bm, f, "^c%05d^tz%04d%s", 0, 16, int(Grafik_Farbe(15, 15, 0)), int(w / 2), l->titel);
-        Grafik_Linie(bm, 4, 22, w - 4, 22, grau);
+        drucken(bm, f, "^ic%05d^tz%04d%s", 0, 18, 1, int(w / 2), l->titel);
+        drucken(bm, f, "^c%05d^tz%04d%s", 0, 16, int(Grafik_Farbe(15, 15, 0)), int(w / 2), l->titel);
+        if (!unsichtbar) Grafik_Linie(bm, 4, 22, w - 4, 22, grau);
         y = 36;
     }
     const Masse m = masse(l);
@@ -92,7 +96,7 @@ int32_t zeichnen(Rastport* bm, Menue_Kontextmenue* l, int32_t* ys, int32_t* idx,
         ys[n] = oben;
         idx[n++] = i;
         const uint16_t st = l->status[i];
-        if (Rastport* b = bilder[sub][i]) Grafik_Blit_Transparent(b, 0, 0, 12, 12, bm, 20, oben + 1);
+        if (Rastport* b = bilder[sub][i]; b && !unsichtbar) Grafik_Blit_Transparent(b, 0, 0, 12, 12, bm, 20, oben + 1);
         const int32_t text_tab = l->bilder[i] ? 38 : 20;
         // The sub-list arrow stands at the right edge, clear of the widest text.
         const int32_t pfeil_tab = w - 10;
@@ -100,20 +104,20 @@ int32_t zeichnen(Rastport* bm, Menue_Kontextmenue* l, int32_t* ys, int32_t* idx,
         const char* fmt = "^c%05d^tl%04d%c^tl%04d%s^tr%04d%c";
         const bool gedrueckt = i == hover && taste_links && waehlbar(l, i) && !l->unterlisten[i];
         if (gedrueckt) {
-            Grafik_Printf(bm, f, fmt, 2, y + 2, int(Grafik_Farbe(2, 10, 2)), 6, Popup_Liste_Zeichen(st, 1), int(text_tab),
-                          l->texte[i], int(pfeil_tab), pfeil);
+            drucken(bm, f, fmt, 2, y + 2, int(Grafik_Farbe(2, 10, 2)), 6, Popup_Liste_Zeichen(st, 1), int(text_tab),
+                    l->texte[i], int(pfeil_tab), pfeil);
         } else {
             uint16_t farbe;
             if (!waehlbar(l, i)) farbe = (st & POPUP_KEIN_HOVER) ? Grafik_Farbe(10, 10, 10) : grau;
             else if (i == hover && !(st & POPUP_KEIN_HOVER)) farbe = Grafik_Farbe(9, 9, 15);
             else farbe = Grafik_Farbe(15, 15, 15);
-            Grafik_Printf(bm, f, "^ic%05d^tl%04d%c^tl%04d%s^tr%04d%c", 2, y + 2, 1, 6, Popup_Liste_Zeichen(st, 0),
-                          int(text_tab), l->texte[i], int(pfeil_tab), pfeil);
-            Grafik_Printf(bm, f, fmt, 0, y, int(farbe), 6, Popup_Liste_Zeichen(st, 0), int(text_tab), l->texte[i],
-                          int(pfeil_tab), pfeil);
+            drucken(bm, f, "^ic%05d^tl%04d%c^tl%04d%s^tr%04d%c", 2, y + 2, 1, 6, Popup_Liste_Zeichen(st, 0),
+                    int(text_tab), l->texte[i], int(pfeil_tab), pfeil);
+            drucken(bm, f, fmt, 0, y, int(farbe), 6, Popup_Liste_Zeichen(st, 0), int(text_tab), l->texte[i],
+                    int(pfeil_tab), pfeil);
         }
         if (st & POPUP_TRENNER) {
-            Grafik_Linie(bm, 4, y + m.trenner - 1, w - 4, y + m.trenner - 1, grau);
+            if (!unsichtbar) Grafik_Linie(bm, 4, y + m.trenner - 1, w - 4, y + m.trenner - 1, grau);
             y += m.trenner;
         }
         y += m.zeile;
@@ -141,11 +145,19 @@ struct Lauf {
         Grafik_Bitmap_Freigeben(bild);
     }
 
+    // Over a page nobody sees, with nobody told what is drawn, the list's picture never shows:
+    // its rows are laid out only.
+    static bool unsichtbar()
+    {
+        return Grafik_Seite_Ungesehen(schirm()) && !Grafik_Text_Meldung && !Grafik_Flaeche_Meldung;
+    }
+
     void neu_zeichnen(int32_t h_item)
     {
         hover = h_item;
-        Grafik_Blit(grund, 0, 0, r.w, r.h, bild, 0, 0);
-        zeilen = zeichnen(bild, l, ys, idx, hover, sub);
+        const bool still = unsichtbar();
+        if (!still) Grafik_Blit(grund, 0, 0, r.w, r.h, bild, 0, 0);
+        zeilen = zeichnen(bild, l, ys, idx, hover, sub, still);
         Grafik_Blit(bild, 0, 0, r.w, r.h, schirm(), r.x, r.y);
     }
 
@@ -156,11 +168,12 @@ struct Lauf {
         Rastport* s = schirm();
         const int32_t tiefe = s ? s->depth : 16;
         g = {r.x - 10, r.y - 10, r.w + 20, r.h + 20};
-        gesichert = Grafik_Bitmap_Anlegen(g.w, g.h, tiefe);
+        gesichert = Grafik_Bitmap_Anlegen_Fuer_Kopie(s, g.x, g.y, g.w, g.h, tiefe);
         if (!gesichert) return 0;
         Grafik_Blit(s, g.x, g.y, g.w, g.h, gesichert, 0, 0);
-        grund = Grafik_Bitmap_Anlegen(r.w, r.h, tiefe);
-        bild = Grafik_Bitmap_Anlegen(r.w, r.h, tiefe);
+        grund = Grafik_Bitmap_Anlegen_Fuer_Kopie(s, r.x, r.y, r.w, r.h, tiefe);
+        // Filled whole from the ground before anything reads it.
+        bild = Grafik_Bitmap_Anlegen_Fuer_Kopie(grund, 0, 0, r.w, r.h, tiefe);
         if (!grund || !bild) return -1;
         Grafik_Blit(s, r.x, r.y, r.w, r.h, grund, 0, 0);
         // Over a screen page nobody sees the ground is undefined: nothing to blur or darken.
@@ -175,7 +188,7 @@ struct Lauf {
             Grafik_Blit_Abdunkeln(grund, 0, 0, r.w, r.h, grund, 0, 0, ABDUNKELN);
         }
         Grafik_Blit(grund, 0, 0, r.w, r.h, bild, 0, 0);
-        zeilen = zeichnen(bild, l, ys, idx, -1, sub);
+        zeilen = zeichnen(bild, l, ys, idx, -1, sub, unsichtbar());
         return 1;
     }
 

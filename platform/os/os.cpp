@@ -656,10 +656,11 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
         ++woerter;
     }
     if (woerter == 0) return Zeilen_Fehler::unbekannt;
+    // The commands scripts use most come first.
     static constexpr std::pair<std::string_view, Befehl> namen[] = {
-        {"move", Befehl::move},         {"click", Befehl::click},     {"left", Befehl::left},
-        {"right", Befehl::right},       {"key", Befehl::key},         {"key_down", Befehl::key_down},
-        {"key_up", Befehl::key_up},     {"wheel", Befehl::wheel},     {"wait", Befehl::wait},
+        {"wait", Befehl::wait},         {"move", Befehl::move},       {"left", Befehl::left},
+        {"click", Befehl::click},       {"key", Befehl::key},         {"right", Befehl::right},
+        {"key_down", Befehl::key_down}, {"key_up", Befehl::key_up},   {"wheel", Befehl::wheel},
         {"activate", Befehl::activate}, {"dump", Befehl::dump},       {"quit", Befehl::quit},
         {"answer", Befehl::answer},     {"clipboard", Befehl::clipboard}, {"game", Befehl::spiel}};
     bool bekannt = false;

@@ -210,3 +210,37 @@ TEST_F(Printf_Test, TextsBesideAndAcrossTheEdgesAreCutAsInALargerBitmap)
                             << text << " at " << x << "," << y << " pixel " << px << "," << py;
             }
 }
+
+// A print left undrawn changes no pixel, yet leaves its fonts (colour, lock, bold, fixed advance,
+// a switched-to font's colour) and the pictures it frees as the drawn print does.
+TEST_F(Printf_Test, AnUndrawnPrintLeavesTheFontsAsADrawnOne)
+{
+    Font_Record* g = Font_Slots[3] = Test_Font(16);
+    const auto stand = [&] { return std::vector<uint32_t>{f->colour, f->bold, f->fixed_advance, g->colour}; };
+    for (uint32_t derived : {0u, 1u})
+        for (const char* text : {"^c%05dAB^bbC", "^ic%05dA^c00000B^c00007C", "^fb0009x^c%05d^bb^be",
+                                 "^c%05d^c00000^y0003xy", "^c%05d^bbA^ub^tr0050B", "plain %d"}) {
+            std::vector<uint32_t> gezeichnet;
+            for (bool zeichnen : {true, false}) {
+                f->colour = 0x0F0F, f->bold = 1, f->fixed_advance = 0, g->colour = 0x7777, f->derived = derived;
+                Test_Bitmap bm(220, 40);
+                EXPECT_EQ((zeichnen ? Grafik_Printf : Grafik_Printf_Ungezeichnet)(bm.rp, f, text, 0, BASIS, 0x2468), 1);
+                if (zeichnen) {
+                    gezeichnet = stand();
+                } else {
+                    EXPECT_EQ(stand(), gezeichnet) << text << " derived " << derived;
+                    EXPECT_EQ(bm.pixels(), std::vector<uint16_t>(220 * 40, 0)) << text;
+                }
+            }
+        }
+    f->derived = 0;
+    Font_Slots[3] = Font_Free(g);
+
+    // A picture the text hands over is freed all the same.
+    const uint32_t h = Handle_Registrieren(Grafik_Bitmap_Anlegen(4, 3, 16), Handle_Art::Bild);
+    char text[64];
+    std::snprintf(text, sizeof text, "^gnl%#010xA", h);
+    Test_Bitmap bm(220, 40);
+    EXPECT_EQ(Grafik_Printf_Ungezeichnet(bm.rp, f, "%s", 0, BASIS, text), 1);
+    EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Bild), nullptr);
+}

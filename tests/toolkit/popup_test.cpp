@@ -1,6 +1,7 @@
 // Popup lists and context menus driven by scripted pointer input.
 #include <string>
 
+#include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_screen.h"
@@ -245,4 +246,34 @@ TEST_F(Popup, AListOverAPageNobodySeesChoosesAsOverASeenOne)
         EXPECT_EQ(laufen(&l, 300, 200, klick(finanzen) + "move 0 0\nwait 500\n"), 1) << ungesehen;
         EXPECT_EQ(aufrufe, 2) << ungesehen;
     }
+}
+
+// A list over a page nobody sees draws nothing, but its font ends as after a list drawn over a
+// seen page: the colour of the last row drawn, whichever rows the pointer went over.
+TEST_F(Popup, AListOverAPageNobodySeesLeavesTheFontAsASeenOne)
+{
+    struct Ende {
+        Font_Record* f = Font(3);
+        const uint32_t farbe = f->colour, fett = f->bold;
+        ~Ende() { Os_Display_Set_Ungesehen(false), f->colour = farbe, f->bold = fett; }
+    } ende;
+    const auto hin = [this](int32_t eintrag) {
+        const auto p = zeile(&l, 300, 200, eintrag);
+        return "move " + std::to_string(p.first) + " " + std::to_string(p.second) + "\nwait 5\n";
+    };
+    for (const std::string& weg : {hin(2) + "move 0 0\nwait 500\n", hin(0) + hin(2) + hin(0),
+                                   hin(2) + "left down\nwait 5\n" + hin(0) + "move 0 0\nwait 500\n"})
+        for (uint16_t status : {uint16_t(POPUP_WAEHLBAR), uint16_t(0)}) {
+            l.status[2] = status;
+            uint32_t farbe[2] = {}, fett[2] = {};
+            for (int ungesehen = 0; ungesehen < 2; ++ungesehen) {
+                Os_Display_Set_Ungesehen(ungesehen != 0);
+                Font(3)->colour = 0x1234, Font(3)->bold = 1;
+                laufen(&l, 300, 200, weg + "left down\nleft up\nwait 5\n");
+                farbe[ungesehen] = Font(3)->colour, fett[ungesehen] = Font(3)->bold;
+            }
+            EXPECT_NE(farbe[0], 0x1234u) << weg;
+            EXPECT_EQ(farbe[1], farbe[0]) << weg << " status " << status;
+            EXPECT_EQ(fett[1], fett[0]) << weg;
+        }
 }
