@@ -4,6 +4,7 @@
 #include <cstring>
 #include <string>
 
+#include "platform/mem.h"
 #include "platform/os/crash.h"
 #include "platform/os/os.h"
 #include "platform/os/os_file.h"
@@ -53,6 +54,7 @@ int Win95_Main(int argc, char** argv, void (*spiel)(const char*))
             std::printf("dorvin [SPIELSTAND] [-q] [--headless] [--script DATEI] [--role server|client] [--nosound]\n");
             return 0;
         }
+    Mem_Heap_Vorbereiten();
     Os_Init(argc, argv);
     // The command line of the game: what the layer's options leave.
     std::string zeile;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
+#include <cstdint>
 #include <cstring>
 
 #include "platform/mem.h"
@@ -72,4 +75,27 @@ TEST(Mem, OverwrittenSizeWordIsAnUnderrunNotAWildRead)
     std::memset(p - 16, 0x7F, 4);  // the size word only; the guard beside it is intact
     EXPECT_EQ(Mem_Free_Guarded(p, 0, "z"), nullptr);
     EXPECT_NE(testing::internal::GetCapturedStderr().find("buffer underrun) in z"), std::string::npos);
+}
+
+// After the heap set-up, a big block comes from the kept heap and is not given back when freed:
+// the next one of its size reuses the same mapped memory (no fresh mapping, no page faults).
+TEST(Mem, HeapSetUpKeepsBigBlocksMapped)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator has its own heap";
+#else
+    Mem_Heap_Vorbereiten();
+    const auto oben = reinterpret_cast<uintptr_t>(sbrk(0));
+    auto* p = static_cast<uint8_t*>(Mem_Alloc(8u << 20, 0));
+    ASSERT_NE(p, nullptr);
+    EXPECT_LT(reinterpret_cast<uintptr_t>(p), oben) << "block mapped apart from the heap";
+    std::memset(p, 0x5A, 8u << 20);
+    Mem_Free(p, 0);
+    EXPECT_EQ(reinterpret_cast<uintptr_t>(sbrk(0)), oben) << "heap given back";
+    auto* q = static_cast<uint8_t*>(Mem_Alloc_Clear(8u << 20, 0, 0));
+    ASSERT_NE(q, nullptr);
+    EXPECT_EQ(q[0], 0);
+    EXPECT_EQ(q[(8u << 20) - 1], 0);
+    Mem_Free(q, 0);
+#endif
 }
