@@ -1,14 +1,7 @@
 // Heap memory for every module: one allocate/free pair on the runtime heap, a guarded pair that
 // catches writes just before or behind a block, and empty statistics hooks.
 #pragma once
-#include <cstddef>
 #include <cstdint>
-
-// Sets the runtime heap up for a program that keeps some tens of megabytes: one large stretch
-// taken at once and kept (big blocks come from it as well), backed by huge pages where the system
-// offers them on request: far fewer page faults and TLB misses than page by page. Call first thing
-// in main, before any thread starts; answers the bytes so backed (0 where there are none).
-size_t Mem_Heap_Vorbereiten();
 
 void* Mem_Alloc(uint32_t size, uint32_t tag);
 void* Mem_Alloc_Clear(uint32_t size, uint32_t tag, uint8_t fill);

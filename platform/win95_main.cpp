@@ -4,10 +4,10 @@
 #include <cstring>
 #include <string>
 
-#include "platform/mem.h"
 #include "platform/os/crash.h"
 #include "platform/os/os.h"
 #include "platform/os/os_file.h"
+#include "platform/os/os_speicher.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 
@@ -54,7 +54,7 @@ int Win95_Main(int argc, char** argv, void (*spiel)(const char*))
             std::printf("dorvin [SPIELSTAND] [-q] [--headless] [--script DATEI] [--role server|client] [--nosound]\n");
             return 0;
         }
-    Mem_Heap_Vorbereiten();
+    Os_Heap_Vorbereiten();
     Os_Init(argc, argv);
     // The command line of the game: what the layer's options leave.
     std::string zeile;

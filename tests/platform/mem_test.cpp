@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "platform/mem.h"
+#include "platform/os/os_speicher.h"
 
 TEST(Mem, FreeReturnsNullAndClearFills)
 {
@@ -84,7 +85,7 @@ TEST(Mem, HeapSetUpKeepsBigBlocksMapped)
 #if defined(__SANITIZE_ADDRESS__)
     GTEST_SKIP() << "the sanitizer's allocator has its own heap";
 #else
-    Mem_Heap_Vorbereiten();
+    Os_Heap_Vorbereiten();
     const auto oben = reinterpret_cast<uintptr_t>(sbrk(0));
     auto* p = static_cast<uint8_t*>(Mem_Alloc(8u << 20, 0));
     ASSERT_NE(p, nullptr);
