@@ -9,6 +9,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "database/assi_aufstellung.h"
 #include "database/assistent.h"
 #include "database/manager.h"
 #include "database/spieler.h"
@@ -607,6 +608,21 @@ int32_t Assi_Eignung_Berechnen(int32_t spnr, int32_t zelle_nr)
 
 namespace {
 Assi_Aufstellung_Beobachter aufstellung_beobachter = nullptr;
+
+// The open Assi_Aufstellung_Reihe scopes, and the club whose last run's squad planning left it as
+// it was (-1 none): only inside a scope may the next run of that club go without it.
+int32_t reihen_offen = 0;
+int32_t ruhige_planung = -1;
+}  // namespace
+
+Assi_Aufstellung_Reihe::Assi_Aufstellung_Reihe()
+{
+    if (reihen_offen++ == 0) ruhige_planung = -1;
+}
+
+Assi_Aufstellung_Reihe::~Assi_Aufstellung_Reihe()
+{
+    if (--reihen_offen == 0) ruhige_planung = -1;
 }
 
 void Assi_Mannschaftsaufstellung_Set_Beobachter(Assi_Aufstellung_Beobachter b) { aufstellung_beobachter = b; }
@@ -927,8 +943,9 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         return zellwerte[size_t(&kd - kader.data()) * size_t(gelesene) + size_t(zell_nr)];
     };
     if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
-    if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0)
-        Assi_Suche_Analysiere_Grobes_Spielfeld(team);
+    // (a run of a scope after one of the same club that planned nothing would plan nothing again)
+    if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0 && !(reihen_offen > 0 && ruhige_planung == team))
+        ruhige_planung = Assi_Suche_Grobes_Spielfeld_Auswerten(team) ? -1 : team;
     // A manager may have fixed the players of a stored line-up, and their instructions, per set.
     int16_t fest_spieler[11];
     uint16_t fest_wort[11] = {};

@@ -14,6 +14,7 @@
 #include <optional>
 #include <utility>
 
+#include "database/assi_aufstellung.h"
 #include "database/assistent.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -247,10 +248,12 @@ void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t 
     }
 }
 
-void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
+void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team) { Assi_Suche_Grobes_Spielfeld_Auswerten(team); }
+
+bool Assi_Suche_Grobes_Spielfeld_Auswerten(int32_t team)
 {
-    if (!team_gueltig(team) || !Team_Ist_Normal(team, 0)) return;
-    if (Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) == -1) return;
+    if (!team_gueltig(team) || !Team_Ist_Normal(team, 0)) return false;
+    if (Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) == -1) return false;
 
     int32_t soll[ASSI_GROB_FELDER] = {};
     uint64_t beruehrt = 0;  // bit f: coarse cell f wants or has a player
@@ -325,6 +328,7 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
         if (basis_min >= grenze) return false;
         return basis() < grenze;
     };
+    bool gehandelt = false;  // a slot switched on or the transfer list looked at
     // anzahl < basis + 20
     if (max_wert > 0 && !basis_unter(anzahl - 19)) {
         int32_t zeile = ASSI_GROB_TORWART, band = 0;
@@ -344,7 +348,10 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
                 schon = true;
             if (!s.aktiv[k] && frei < 0) frei = k;
         }
-        if (!schon && frei >= 0) Assi_Suche_Slot_Setzen(team, zeile, band, frei);
+        if (!schon && frei >= 0) {
+            Assi_Suche_Slot_Setzen(team, zeile, band, frei);
+            gehandelt = true;
+        }
     }
     // anzahl > basis + 17 and gelistet < anzahl - (basis + 17): the listed are never fewer than none
     if (min_wert < 0 && basis_unter(anzahl - 17 - gelistet)) {
@@ -358,5 +365,7 @@ void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
         else
             Assi_Spieler_Auf_Transferliste(team, ueber, begrenzt(min_feld % ASSI_GROB_ZEILEN - 1, 0, ASSI_GROB_ZEILEN - 3),
                                            begrenzt(min_feld / ASSI_GROB_ZEILEN - 1, 0, ASSI_GROB_BAENDER - 3));
+        gehandelt = true;
     }
+    return gehandelt;
 }

@@ -129,7 +129,7 @@ void Assis_Setze_Training(int32_t team)
         ++zahl;
     }
     if (zahl == 0) {
-        Print_Fehler("Assis_Setze_Basis_Taktik: sp_zahl==0!");
+        Print_Fehler("Assis_Setze_Training: sp_zahl==0!");
         return;
     }
     const int32_t z = Zufall_Gross(80 + a / 5, 120 - a / 5);

@@ -10,6 +10,7 @@
 #include "competitions/spiele_karten.h"
 #include "competitions/spiele_tabelle.h"
 #include "competitions/wettbewerb.h"
+#include "database/assi_aufstellung.h"
 #include "database/assistent.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
@@ -40,6 +41,8 @@ void aufstellen(int32_t team)
     if (team == int32_t(Handelndes_Team)) {
         Assi_Mannschaftsaufstellung(team, -1, 2, Spieler_Einsetzen_Get_Modus(team), 50, -1, false);
     } else {
+        // both sets back to back: the second's squad planning may follow the first's
+        const Assi_Aufstellung_Reihe reihe;
         Assi_Mannschaftsaufstellung(team, -1, 2, 0, 50, -1, false);
         Assi_Mannschaftsaufstellung(team, -1, 2, 1, 50, -1, false);
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "common/capture.h"
+#include "database/assi_aufstellung.h"
 #include "database/assistent.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
@@ -70,6 +71,17 @@ struct Suche : ::testing::Test {
         Spieler_Egal_Daten[p].heimatsystem = SYSTEM;
         EXPECT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, p, 100, 0, monate, -1, false));
         return p;
+    }
+    // Club 0 poor (selling limit 17) with 22 players: 2 keepers and the 20 returned, aged 20..25,
+    // in the crowded coarse cell of rows 3..5, columns 7..9 (cell 76).
+    std::vector<int32_t> gedraengt()
+    {
+        T_Own[0].finanzkraft = 10;
+        neu(0, SP_POS_TORWART);
+        neu(0, SP_POS_TORWART);
+        std::vector<int32_t> feld;
+        for (int32_t i = 0; i < 20; ++i) feld.push_back(neu(0, 76, 20 + i % 6));
+        return feld;
     }
     // Slot k of the buyer wants any player of cells a..b (or a keeper).
     static void slot(int32_t b, int32_t k, int32_t a, int32_t z, bool torwart = false, int32_t preis = 100)
@@ -204,12 +216,8 @@ TEST_F(Suche, AClubInDebtPaysItsSigningsAShareOfTheirDemand)
 
 TEST_F(Suche, CrowdedSquadListsExactlyOneByItsFinancialClass)
 {
-    // 22 players: 2 keepers, 20 in the crowded coarse cell of rows 3..5, columns 7..9 (cell 76)
-    T_Own[0].finanzkraft = 10;  // selling limit 17; the oldest and strongest goes
-    neu(0, SP_POS_TORWART);
-    neu(0, SP_POS_TORWART);
-    std::vector<int32_t> feld;
-    for (int32_t i = 0; i < 20; ++i) feld.push_back(neu(0, 76, 20 + i % 6));
+    // a poor crowded club: the oldest and strongest goes
+    const std::vector<int32_t> feld = gedraengt();
     const int32_t alt = feld[7];
     Spieler_Daten[alt].alter = 30;
     Assi_Suche_Analysiere_Grobes_Spielfeld(0);
@@ -239,14 +247,49 @@ TEST_F(Suche, CrowdedSquadListsExactlyOneByItsFinancialClass)
     for (int32_t p = naechster - 18; p < naechster; ++p) EXPECT_FALSE(gelistet(2, p));
 }
 
+TEST_F(Suche, BackToBackLineUpsPlanAsOftenAsTheSquadAsks)
+{
+    // a poor crowded club: each set's line-up after a match lists one more, the second's too
+    const std::vector<int32_t> feld = gedraengt();
+    auto anzahl_gelistet = [&] {
+        int32_t n = 0;
+        for (int32_t p : feld) n += gelistet(0, p);
+        return n;
+    };
+    {
+        const Assi_Aufstellung_Reihe reihe;
+        Assi_Mannschaftsaufstellung(0, -1, 2, 0, 50, -1, false);
+        EXPECT_EQ(anzahl_gelistet(), 1);
+        Assi_Mannschaftsaufstellung(0, -1, 2, 1, 50, -1, false);
+        EXPECT_EQ(anzahl_gelistet(), 2);
+    }
+
+    // a club without a keeper whose keepers' slot is on already plans nothing in one scope; in the
+    // next, after the slot went off, it switches it on again
+    T_Own[1].finanzkraft = 99;
+    for (int32_t i = 0; i < 12; ++i) neu(1, 76);
+    Team_Transfersuche& s = T_Own[1].suche;
+    Assi_Suche_Analysiere_Grobes_Spielfeld(1);
+    ASSERT_EQ(s.aktiv[0], 1);
+    {
+        const Assi_Aufstellung_Reihe reihe;
+        Assi_Mannschaftsaufstellung(1, -1, 2, 0, 50, -1, false);
+        Assi_Mannschaftsaufstellung(1, -1, 2, 1, 50, -1, false);
+        EXPECT_EQ(s.aktiv[1], 0);
+    }
+    s.aktiv[0] = 0;
+    {
+        const Assi_Aufstellung_Reihe reihe;
+        Assi_Mannschaftsaufstellung(1, -1, 2, 0, 50, -1, false);
+        EXPECT_EQ(s.aktiv[0], 1);
+        EXPECT_EQ(s.torwart[0], 1);
+    }
+}
+
 TEST_F(Suche, ListingPassesOverLentForeignUnfitAndListedPlayers)
 {
     // a poor club lists the oldest and strongest of its crowded cell: the four oldest may not go
-    T_Own[0].finanzkraft = 10;
-    neu(0, SP_POS_TORWART);
-    neu(0, SP_POS_TORWART);
-    std::vector<int32_t> feld;
-    for (int32_t i = 0; i < 20; ++i) feld.push_back(neu(0, 76, 20 + i % 6));
+    const std::vector<int32_t> feld = gedraengt();
     for (int32_t p : feld)
         for (int16_t& a : Spieler_Daten[p].attribute) a = 500;
     const int32_t geliehen = feld[2], fremd = feld[5], verletzt = feld[9], gelistet_schon = feld[11], frei = feld[14];
