@@ -316,7 +316,10 @@ static void clock_advance_followers(uint32_t ms)
 [[gnu::noinline]] static void clock_advance_locked(uint32_t ms)
 {
     {
-        std::lock_guard<std::mutex> one(advance_mutex);
+        // In a program of one thread nobody else can be advancing: the lock is taken only once a
+        // second thread exists (a clocked pass may start one).
+        std::unique_lock<std::mutex> one(advance_mutex, std::defer_lock);
+        if (!ein_faden()) one.lock();
         const uint32_t ziel = virtual_ms.load() + ms;
         // The clocked routine's passes on the way, each at its own time, on this thread: no
         // other thread needs waking for them.
@@ -329,6 +332,7 @@ static void clock_advance_followers(uint32_t ms)
             clock_advance_followers(bis - jetzt);
             if (!pass) break;
             const uint32_t naechster = routine();
+            if (!one.owns_lock() && !ein_faden()) one.lock();
             // A routine set anew meanwhile keeps the time it was set for.
             if (takt.load() == routine && takt_faellig.load() == faellig)
                 takt_faellig.store(virtual_ms.load() + naechster);
