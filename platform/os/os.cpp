@@ -530,6 +530,11 @@ void Os_Script_Load_Text(const std::string& text)
     script = Script();
     ++script_stand;
     script.active = true;
+    // A season's script has tens of thousands of lines: room for all of them at once.
+    size_t zeilen = 1;
+    for (const char *p = text.data(), *e = p + text.size(); (p = static_cast<const char*>(std::memchr(p, '\n', size_t(e - p)))); ++p)
+        ++zeilen;
+    script.lines.reserve(zeilen);
     // Line by line as getline splits them (a last line without its newline counts), each without
     // its carriage return and its leading blanks.
     const std::string_view rest(text);
@@ -777,9 +782,42 @@ static bool skript_zeigt_bilder()
 {
     alle_gelesen.clear();
     alle_gelesen.reserve(script.lines.size());
+    // A script repeats a few lines thousands of times (its waits and clicks): a line the same as
+    // one of the last distinct lines read takes that one's reading (a reading depends on the
+    // line's text alone). Each is known by its length and first eight bytes, and compared whole
+    // only where those agree and it is longer.
+    struct Zuletzt {
+        size_t laenge, index;
+        uint64_t kopf;
+    };
+    auto kopf = [](const std::string& t) {
+        uint64_t k = 0;
+        std::memcpy(&k, t.data(), std::min<size_t>(t.size(), sizeof k));
+        return k;
+    };
+    constexpr size_t ZULETZT = 16;
+    Zuletzt zuletzt[ZULETZT];
+    size_t zuletzt_anzahl = 0, zuletzt_frei = 0;
     bool bilder = false;
-    for (const std::string& line : script.lines) {
-        alle_gelesen.push_back(gelesen(line));
+    for (size_t n = 0; n < script.lines.size(); ++n) {
+        const std::string& line = script.lines[n];
+        const uint64_t k0 = kopf(line);
+        size_t gleich = SIZE_MAX;
+        for (size_t k = 0; k < zuletzt_anzahl; ++k) {
+            const Zuletzt& z = zuletzt[k];
+            if (z.kopf == k0 && z.laenge == line.size() && (z.laenge <= sizeof k0 || script.lines[z.index] == line)) {
+                gleich = z.index;
+                break;
+            }
+        }
+        if (gleich != SIZE_MAX) {
+            alle_gelesen.push_back(alle_gelesen[gleich]);
+        } else {
+            alle_gelesen.push_back(gelesen(line));
+            zuletzt[zuletzt_frei] = {line.size(), n, k0};
+            zuletzt_frei = (zuletzt_frei + 1) % ZULETZT;
+            zuletzt_anzahl = std::min(zuletzt_anzahl + 1, ZULETZT);
+        }
         const Gelesene_Zeile& g = alle_gelesen.back();
         bilder = bilder || g.fehler != Zeilen_Fehler::keiner || g.z.befehl == Befehl::dump;
     }
