@@ -56,6 +56,7 @@
 #include "platform/os/os_text.h"
 
 std::atomic<int> Os_Kopflos_Stand{-1};
+Os_Maus_Zustand Os_Maus;
 std::atomic<uint32_t> Os_Virtuelle_Ms{0};
 
 namespace {
@@ -115,10 +116,13 @@ int64_t zusammen_gedrueckt = -1;  // the key whose release was queued behind its
 uint32_t gedrueckt_um = 0;
 
 // Input state (the timer thread may read it).
-std::atomic<int> mouse_x{0}, mouse_y{0};
-std::atomic<bool> mouse_left{false}, mouse_right{false}, shift_held{false};
-// Presses of each button so far: a press released before anyone looked is still seen.
-std::atomic<uint32_t> presses_left{0}, presses_right{0};
+std::atomic<int>& mouse_x = Os_Maus.x;
+std::atomic<int>& mouse_y = Os_Maus.y;
+std::atomic<bool>& mouse_left = Os_Maus.links;
+std::atomic<bool>& mouse_right = Os_Maus.rechts;
+std::atomic<bool> shift_held{false};
+std::atomic<uint32_t>& presses_left = Os_Maus.druecke_links;
+std::atomic<uint32_t>& presses_right = Os_Maus.druecke_rechts;
 std::atomic<int> press_x{0}, press_y{0};
 std::atomic<int> cursor_count{0};
 
@@ -490,11 +494,6 @@ void Os_Input_Set_Buttons(bool left, bool right)
 
 void Os_Input_Set_Shift(bool held) { shift_held = held; }
 
-int Os_Mouse_X() { return mouse_x; }
-int Os_Mouse_Y() { return mouse_y; }
-bool Os_Mouse_Left() { return mouse_left; }
-bool Os_Mouse_Right() { return mouse_right; }
-uint32_t Os_Mouse_Presses(int button) { return button == 2 ? presses_right.load() : presses_left.load(); }
 void Os_Mouse_Press_Position(int* x, int* y)
 {
     *x = press_x;
