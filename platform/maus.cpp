@@ -8,8 +8,8 @@
 
 // The cursor position comes in screen pixels already: relative to the window's client area in
 // the windowed modes.
-int32_t Maus_Get_X() { return Win95_Get_Cursor_X(); }
-int32_t Maus_Get_Y() { return Win95_Get_Cursor_Y(); }
+int32_t Maus_Get_X() { return Os_Mouse_X(); }
+int32_t Maus_Get_Y() { return Os_Mouse_Y(); }
 
 int Maus_Get_Tasten()
 {

@@ -12,8 +12,8 @@
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeiger.h"
 #include "graphics/pixel.h"
-#include "platform/maus.h"
 #include "platform/mem.h"
+#include "platform/os/os.h"
 #include "platform/os/os_display.h"
 #include "platform/resfile.h"
 #include "platform/timer.h"
@@ -56,7 +56,7 @@ bool aktiv(const Mauszeiger_Image* img) { return img && timer_aktiv.load(); }
 void position_lesen(int32_t* x, int32_t* y)
 {
     const auto& g = Grafik_Screen_Geometrie;
-    int32_t mx = Maus_Get_X(), my = Maus_Get_Y();
+    int32_t mx = Os_Mouse_X(), my = Os_Mouse_Y();
     if (mx < 1) mx = 0;
     if (my < 1) my = 0;
     if (g.width > 0 && mx > g.width - 1) mx = g.width - 1;

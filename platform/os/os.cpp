@@ -56,6 +56,7 @@
 #include "platform/os/os_text.h"
 
 std::atomic<int> Os_Kopflos_Stand{-1};
+Os_Maus_Zustand Os_Maus;
 std::atomic<uint32_t> Os_Virtuelle_Ms{0};
 
 namespace {
@@ -115,10 +116,13 @@ int64_t zusammen_gedrueckt = -1;  // the key whose release was queued behind its
 uint32_t gedrueckt_um = 0;
 
 // Input state (the timer thread may read it).
-std::atomic<int> mouse_x{0}, mouse_y{0};
-std::atomic<bool> mouse_left{false}, mouse_right{false}, shift_held{false};
-// Presses of each button so far: a press released before anyone looked is still seen.
-std::atomic<uint32_t> presses_left{0}, presses_right{0};
+std::atomic<int>& mouse_x = Os_Maus.x;
+std::atomic<int>& mouse_y = Os_Maus.y;
+std::atomic<bool>& mouse_left = Os_Maus.links;
+std::atomic<bool>& mouse_right = Os_Maus.rechts;
+std::atomic<bool> shift_held{false};
+std::atomic<uint32_t>& presses_left = Os_Maus.druecke_links;
+std::atomic<uint32_t>& presses_right = Os_Maus.druecke_rechts;
 std::atomic<int> press_x{0}, press_y{0};
 std::atomic<int> cursor_count{0};
 
@@ -316,7 +320,10 @@ static void clock_advance_followers(uint32_t ms)
 [[gnu::noinline]] static void clock_advance_locked(uint32_t ms)
 {
     {
-        std::lock_guard<std::mutex> one(advance_mutex);
+        // In a program of one thread nobody else can be advancing: the lock is taken only once a
+        // second thread exists (a clocked pass may start one).
+        std::unique_lock<std::mutex> one(advance_mutex, std::defer_lock);
+        if (!ein_faden()) one.lock();
         const uint32_t ziel = virtual_ms.load() + ms;
         // The clocked routine's passes on the way, each at its own time, on this thread: no
         // other thread needs waking for them.
@@ -329,6 +336,7 @@ static void clock_advance_followers(uint32_t ms)
             clock_advance_followers(bis - jetzt);
             if (!pass) break;
             const uint32_t naechster = routine();
+            if (!one.owns_lock() && !ein_faden()) one.lock();
             // A routine set anew meanwhile keeps the time it was set for.
             if (takt.load() == routine && takt_faellig.load() == faellig)
                 takt_faellig.store(virtual_ms.load() + naechster);
@@ -486,11 +494,6 @@ void Os_Input_Set_Buttons(bool left, bool right)
 
 void Os_Input_Set_Shift(bool held) { shift_held = held; }
 
-int Os_Mouse_X() { return mouse_x; }
-int Os_Mouse_Y() { return mouse_y; }
-bool Os_Mouse_Left() { return mouse_left; }
-bool Os_Mouse_Right() { return mouse_right; }
-uint32_t Os_Mouse_Presses(int button) { return button == 2 ? presses_right.load() : presses_left.load(); }
 void Os_Mouse_Press_Position(int* x, int* y)
 {
     *x = press_x;
@@ -526,6 +529,11 @@ void Os_Script_Load_Text(const std::string& text)
     script = Script();
     ++script_stand;
     script.active = true;
+    // A season's script has tens of thousands of lines: room for all of them at once.
+    size_t zeilen = 1;
+    for (const char *p = text.data(), *e = p + text.size(); (p = static_cast<const char*>(std::memchr(p, '\n', size_t(e - p)))); ++p)
+        ++zeilen;
+    script.lines.reserve(zeilen);
     // Line by line as getline splits them (a last line without its newline counts), each without
     // its carriage return and its leading blanks.
     const std::string_view rest(text);
@@ -773,9 +781,42 @@ static bool skript_zeigt_bilder()
 {
     alle_gelesen.clear();
     alle_gelesen.reserve(script.lines.size());
+    // A script repeats a few lines thousands of times (its waits and clicks): a line the same as
+    // one of the last distinct lines read takes that one's reading (a reading depends on the
+    // line's text alone). Each is known by its length and first eight bytes, and compared whole
+    // only where those agree and it is longer.
+    struct Zuletzt {
+        size_t laenge, index;
+        uint64_t kopf;
+    };
+    auto kopf = [](const std::string& t) {
+        uint64_t k = 0;
+        std::memcpy(&k, t.data(), std::min<size_t>(t.size(), sizeof k));
+        return k;
+    };
+    constexpr size_t ZULETZT = 16;
+    Zuletzt zuletzt[ZULETZT];
+    size_t zuletzt_anzahl = 0, zuletzt_frei = 0;
     bool bilder = false;
-    for (const std::string& line : script.lines) {
-        alle_gelesen.push_back(gelesen(line));
+    for (size_t n = 0; n < script.lines.size(); ++n) {
+        const std::string& line = script.lines[n];
+        const uint64_t k0 = kopf(line);
+        size_t gleich = SIZE_MAX;
+        for (size_t k = 0; k < zuletzt_anzahl; ++k) {
+            const Zuletzt& z = zuletzt[k];
+            if (z.kopf == k0 && z.laenge == line.size() && (z.laenge <= sizeof k0 || script.lines[z.index] == line)) {
+                gleich = z.index;
+                break;
+            }
+        }
+        if (gleich != SIZE_MAX) {
+            alle_gelesen.push_back(alle_gelesen[gleich]);
+        } else {
+            alle_gelesen.push_back(gelesen(line));
+            zuletzt[zuletzt_frei] = {line.size(), n, k0};
+            zuletzt_frei = (zuletzt_frei + 1) % ZULETZT;
+            zuletzt_anzahl = std::min(zuletzt_anzahl + 1, ZULETZT);
+        }
         const Gelesene_Zeile& g = alle_gelesen.back();
         bilder = bilder || g.fehler != Zeilen_Fehler::keiner || g.z.befehl == Befehl::dump;
     }

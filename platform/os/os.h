@@ -107,14 +107,25 @@ Os_Window* Os_Window_Open(const char* title, int width, int height, bool fullscr
 void Os_Window_Close();
 Os_Window* Os_Window_Get();
 
-// Asynchronous input state, in frame pixels.
-int Os_Mouse_X();
-int Os_Mouse_Y();
-bool Os_Mouse_Left();
-bool Os_Mouse_Right();
+// Asynchronous input state, in frame pixels. The words are the back ends' to write (through
+// Os_Input_Set_Mouse and Os_Input_Set_Buttons); every pass of the menu reads them several times.
+struct Os_Maus_Zustand {
+    std::atomic<int> x{0}, y{0};
+    std::atomic<bool> links{false}, rechts{false};
+    // Presses of each button so far: a press released before anyone looked is still seen.
+    std::atomic<uint32_t> druecke_links{0}, druecke_rechts{0};
+};
+extern Os_Maus_Zustand Os_Maus;
+inline int Os_Mouse_X() { return Os_Maus.x.load(); }
+inline int Os_Mouse_Y() { return Os_Maus.y.load(); }
+inline bool Os_Mouse_Left() { return Os_Maus.links.load(); }
+inline bool Os_Mouse_Right() { return Os_Maus.rechts.load(); }
 // How many times the button (1 left, 2 right) has gone down so far; both back ends count every
 // press, also one released within the same poll.
-uint32_t Os_Mouse_Presses(int button);
+inline uint32_t Os_Mouse_Presses(int button)
+{
+    return button == 2 ? Os_Maus.druecke_rechts.load() : Os_Maus.druecke_links.load();
+}
 // Where the pointer stood when a button last went down (in frame pixels): the pointer may have
 // moved on before the program looks.
 void Os_Mouse_Press_Position(int* x, int* y);

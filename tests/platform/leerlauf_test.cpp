@@ -48,6 +48,26 @@ std::string ablauf_eines_skripts()
     return ablauf + testing::internal::GetCapturedStderr();
 }
 
+// The same script as the program's start reads it, whole, from its file.
+std::string ablauf_ganz_gelesen(const std::string& text)
+{
+    leeren();
+    const std::string datei = testing::TempDir() + "/leerlauf_" + std::to_string(getpid()) + ".txt";
+    if (FILE* f = std::fopen(datei.c_str(), "w")) {
+        std::fputs(text.c_str(), f);
+        std::fclose(f);
+    }
+    char prog[] = "dorvin", kopflos[] = "--headless", opt[] = "--script";
+    std::string pfad = datei;
+    char* argv[] = {prog, kopflos, opt, pfad.data(), nullptr};
+    Os_Init(4, argv);
+    const std::string ablauf = ablauf_eines_skripts();
+    std::remove(datei.c_str());
+    Os_Display_Set_Ungesehen(false);
+    leeren();
+    return ablauf;
+}
+
 }  // namespace
 
 // A headless script is read whole at its start: its lines, a click's own lines put in and lines
@@ -63,20 +83,27 @@ TEST(Leerlauf, AScriptReadWholeAtItsStartRunsAsTheSameTextReadLineByLine)
     ASSERT_NE(zeile_fuer_zeile.find("unbekannte Skriptzeile 'bogus 1'"), std::string::npos) << zeile_fuer_zeile;
     ASSERT_NE(zeile_fuer_zeile.find("(70,80,L)"), std::string::npos) << "the last click came";
 
-    leeren();
-    const std::string datei = testing::TempDir() + "/leerlauf_" + std::to_string(getpid()) + ".txt";
-    if (FILE* f = std::fopen(datei.c_str(), "w")) {
-        std::fputs(text.c_str(), f);
-        std::fclose(f);
+    EXPECT_EQ(ablauf_ganz_gelesen(text), zeile_fuer_zeile);
+}
+
+// Read whole, a line repeated takes the reading of its earlier copy: only the very same text
+// does. Lines alike in their first bytes or their length, lines that do not read, and lines
+// seen again after many others run as they do read one by one.
+TEST(Leerlauf, ARepeatedLineOfAScriptReadWholeRunsAsItsOwnText)
+{
+    std::string text;
+    for (int runde = 0; runde < 3; ++runde) {
+        text += "move 10 20\nmove 10 21\nmove 10 2\nmove 1 2\nmove 1 23\nwait 50\nwait 500\nwait 5\nleft down\nleft up\n";
+        text += "bogus 1\nbogus 2\nkey 65\nkey 66\nkey 0\nwait 50\nmove 10 20 \nwheel up\nwheel down\n";
+        // More lines than the reading keeps at hand, all different.
+        for (int i = 0; i < 20; ++i) text += "move " + std::to_string(100 + i) + " " + std::to_string(runde) + "\n";
     }
-    char prog[] = "dorvin", kopflos[] = "--headless", opt[] = "--script";
-    std::string pfad = datei;
-    char* argv[] = {prog, kopflos, opt, pfad.data(), nullptr};
-    Os_Init(4, argv);
-    EXPECT_EQ(ablauf_eines_skripts(), zeile_fuer_zeile);
-    std::remove(datei.c_str());
-    Os_Display_Set_Ungesehen(false);
+    text += "quit\n";
     leeren();
+    Os_Script_Load_Text(text);
+    const std::string zeile_fuer_zeile = ablauf_eines_skripts();
+    ASSERT_NE(zeile_fuer_zeile.find("(119,2)"), std::string::npos) << "the script ran to its end";
+    EXPECT_EQ(ablauf_ganz_gelesen(text), zeile_fuer_zeile);
 }
 
 // A line that waited is not what a new script has at the same place: the new one's line runs.
