@@ -280,6 +280,28 @@ TEST_F(Icons, FreeingAllIconsFreesASharedBitmapOnceAndForgetsItEverywhere)
     Menue_Icons.slot[5][0] = nullptr;
 }
 
+// Turn after turn the menu frees every icon's memory and builds the same icons anew: each turn's
+// freeing gives back every bitmap of that turn, so that the next turns take the same bitmaps
+// again (bitmaps of an earlier turn, at the same places, are no reason to hold one back).
+TEST_F(Icons, FreeingAllIconsTurnAfterTurnGivesBackEveryTurnsBitmaps)
+{
+    std::vector<Menue_Icon*> icons;
+    for (int16_t k = 0; k < 4; ++k) icons.push_back(flaeche(int16_t(860 + k), int16_t(10 + 40 * k), 10, uint16_t(23 + k), uint16_t(7 + k), 3));
+    std::vector<Rastport*> erste;
+    for (int32_t runde = 0; runde < 4; ++runde) {
+        std::vector<Rastport*> bitmaps;
+        for (Menue_Icon* i : icons) {
+            Menue_Screen_Icon_Hinzufuegen(i);
+            bitmaps.push_back(i->bitmap);
+        }
+        if (runde == 0) erste = bitmaps;
+        EXPECT_EQ(bitmaps, erste) << "turn " << runde;
+        Menue_Alle_Icons_Speicher_Befreien();
+        for (Menue_Icon* i : icons) EXPECT_EQ(Menue_Register(i->nummer)->bitmap, nullptr) << runde << " " << i->nummer;
+        Menue_Prioritaeten_Leeren();
+    }
+}
+
 namespace {
 
 // The blur as a person would write it from its rule: every pixel the mean of the 8-bit channels
