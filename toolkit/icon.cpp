@@ -10,6 +10,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/exit.h"
@@ -174,25 +175,31 @@ void vorrat_leeren()
     vorrat.clear();
 }
 
-// A bitmap of the size and depth; `ganz_gefuellt`: the caller fills every pixel at once.
-Rastport* bitmap_nehmen(int32_t w, int32_t h, int32_t tiefe, bool ganz_gefuellt)
+// A bitmap of the size and depth; `ganz_gefuellt`: the caller fills every pixel at once, or
+// with `vom_vorrat_wie_er_ist` leaves one from the store as it is (a new one comes cleared).
+Rastport* bitmap_nehmen(int32_t w, int32_t h, int32_t tiefe, bool ganz_gefuellt, bool vom_vorrat_wie_er_ist = false)
 {
     for (size_t i = vorrat.size(); i-- > 0;) {
         Rastport* b = vorrat[i];
         if (int64_t(b->width) != w || int64_t(b->height) != h || b->depth != tiefe) continue;
         vorrat.erase(vorrat.begin() + std::ptrdiff_t(i));
-        Grafik_Bitmap_Erneuern(b, ganz_gefuellt);
+        Grafik_Bitmap_Erneuern(b, ganz_gefuellt || vom_vorrat_wie_er_ist);
         return b;
     }
-    return ganz_gefuellt ? Grafik_Bitmap_Anlegen_Ungeloescht(w, h, tiefe, false) : Grafik_Bitmap_Anlegen(w, h, tiefe);
+    return ganz_gefuellt && !vom_vorrat_wie_er_ist ? Grafik_Bitmap_Anlegen_Ungeloescht(w, h, tiefe, false)
+                                                    : Grafik_Bitmap_Anlegen(w, h, tiefe);
 }
 
 // A new bitmap of the icon's size, prefilled by its face colour.
 Rastport* eigene_bitmap(Menue_Icon* icon)
 {
     const bool flaeche = icon->farbe != 24 && icon->farbe != 25 && icon->farbe != 41;
-    Rastport* b = bitmap_nehmen(icon->breite, icon->hoehe, tiefe(), flaeche);
-    if (!b) return nullptr;
+    // Over a screen page nobody sees (a headless run that takes no picture) a plain face is
+    // never shown: its fill is left out. While a check follows what is drawn it is made.
+    const bool ungesehen = flaeche && Grafik_Seite_Ungesehen(Grafik_Render_Ziel) && !Grafik_Text_Meldung &&
+                           !Grafik_Flaeche_Meldung;
+    Rastport* b = bitmap_nehmen(icon->breite, icon->hoehe, tiefe(), flaeche, ungesehen);
+    if (!b || ungesehen) return b;
     int32_t w = icon->breite, h = icon->hoehe;
     // A glass face over a screen page nobody sees would blur what was never drawn.
     if ((icon->farbe == 24 || icon->farbe == 41) && Grafik_Seite_Ungesehen(Grafik_Render_Ziel)) return b;

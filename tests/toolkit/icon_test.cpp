@@ -2,6 +2,7 @@
 // the byte image of a record.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -11,6 +12,9 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/os/os_display.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_meldung.h"
 #include "platform/disk.h"
 #include "platform/resfile.h"
 #include "toolkit/menue_intern.h"
@@ -300,6 +304,38 @@ TEST_F(Icons, FreeingAllIconsTurnAfterTurnGivesBackEveryTurnsBitmaps)
         for (Menue_Icon* i : icons) EXPECT_EQ(Menue_Register(i->nummer)->bitmap, nullptr) << runde << " " << i->nummer;
         Menue_Prioritaeten_Leeren();
     }
+}
+
+// Over a page nobody sees a plain face is left unfilled (a new bitmap comes cleared); while a
+// check follows what is drawn, and over a page somebody sees, the face is filled.
+TEST_F(Icons, APlainFaceOverAPageNobodySeesIsFilledOnlyWhileACheckFollows)
+{
+    struct Zurueck {
+        ~Zurueck()
+        {
+            Os_Display_Set_Ungesehen(false);
+            Grafik_Flaeche_Hook_Setzen(nullptr);
+        }
+    } zurueck;
+    Grafik_Screen_Seite_Waehlen(1);
+    const uint16_t farbe = uint16_t(UI_Farbtabelle[9].farbe);
+    ASSERT_NE(farbe, 0);
+    auto gefuellt = [&](Menue_Icon* i) {
+        Menue_Screen_Icon_Hinzufuegen(i);
+        const auto* p = static_cast<const uint16_t*>(i->bitmap->pixels);
+        const size_t n = size_t(i->breite) * i->hoehe;
+        const auto voll = std::count(p, p + n, farbe), leer = std::count(p, p + n, uint16_t(0));
+        EXPECT_TRUE(size_t(voll) == n || size_t(leer) == n) << i->nummer;
+        return size_t(voll) == n;
+    };
+    Os_Display_Set_Ungesehen(true);
+    ASSERT_TRUE(Grafik_Seite_Ungesehen(Grafik_Render_Ziel));
+    EXPECT_FALSE(gefuellt(flaeche(870, 10, 10, 37, 5, 3)));
+    Grafik_Flaeche_Hook_Setzen([](const Rastport*, int32_t, int32_t, int32_t, int32_t, const Rastport*, int32_t, int32_t, bool) {});
+    EXPECT_TRUE(gefuellt(flaeche(871, 60, 10, 38, 5, 3)));
+    Grafik_Flaeche_Hook_Setzen(nullptr);
+    Os_Display_Set_Ungesehen(false);
+    EXPECT_TRUE(gefuellt(flaeche(872, 110, 10, 39, 5, 3)));
 }
 
 namespace {
