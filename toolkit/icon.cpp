@@ -194,9 +194,9 @@ Rastport* bitmap_nehmen(int32_t w, int32_t h, int32_t tiefe, bool ganz_gefuellt,
 Rastport* eigene_bitmap(Menue_Icon* icon)
 {
     const bool flaeche = icon->farbe != 24 && icon->farbe != 25 && icon->farbe != 41;
-    // Over a screen page nobody sees (a headless run that takes no picture) a plain face is
-    // never shown: its fill is left out. While a check follows what is drawn it is made.
-    const bool ungesehen = flaeche && Grafik_Seite_Ungesehen(Grafik_Render_Ziel) && !Grafik_Text_Meldung &&
+    // Over a screen page nobody sees (a headless run that takes no picture) a plain or glass face
+    // is never shown: its fill is left out. While a check follows what is drawn it is made.
+    const bool ungesehen = icon->farbe != 25 && Grafik_Seite_Ungesehen(Grafik_Render_Ziel) && !Grafik_Text_Meldung &&
                            !Grafik_Flaeche_Meldung;
     Rastport* b = bitmap_nehmen(icon->breite, icon->hoehe, tiefe(), flaeche, ungesehen);
     if (!b || ungesehen) return b;

@@ -306,9 +306,9 @@ TEST_F(Icons, FreeingAllIconsTurnAfterTurnGivesBackEveryTurnsBitmaps)
     }
 }
 
-// Over a page nobody sees a plain face is left unfilled (a new bitmap comes cleared); while a
-// check follows what is drawn, and over a page somebody sees, the face is filled.
-TEST_F(Icons, APlainFaceOverAPageNobodySeesIsFilledOnlyWhileACheckFollows)
+// Over a page nobody sees a plain or glass face is left unfilled (a new bitmap comes cleared);
+// while a check follows what is drawn, and over a page somebody sees, the face is made.
+TEST_F(Icons, AFaceOverAPageNobodySeesIsMadeOnlyWhileACheckFollows)
 {
     struct Zurueck {
         ~Zurueck()
@@ -333,6 +333,15 @@ TEST_F(Icons, APlainFaceOverAPageNobodySeesIsFilledOnlyWhileACheckFollows)
     EXPECT_FALSE(gefuellt(flaeche(870, 10, 10, 37, 5, 3)));
     Grafik_Flaeche_Hook_Setzen([](const Rastport*, int32_t, int32_t, int32_t, int32_t, const Rastport*, int32_t, int32_t, bool) {});
     EXPECT_TRUE(gefuellt(flaeche(871, 60, 10, 38, 5, 3)));
+    // A glass face taken again while the check follows comes cleared, not as it was left.
+    Menue_Icon* glas = flaeche(873, 160, 10, 41, 6, 3, 24);
+    Menue_Screen_Icon_Hinzufuegen(glas);
+    Grafik_Rechteck_Fuellen(glas->bitmap, 0, 0, 41, 6, 0x1234);
+    Menue_Alle_Icons_Speicher_Befreien();
+    Menue_Prioritaeten_Leeren();
+    Menue_Screen_Icon_Hinzufuegen(glas);
+    const auto* g = static_cast<const uint16_t*>(glas->bitmap->pixels);
+    EXPECT_EQ(std::count(g, g + 41 * 6, uint16_t(0)), 41 * 6);
     Grafik_Flaeche_Hook_Setzen(nullptr);
     Os_Display_Set_Ungesehen(false);
     EXPECT_TRUE(gefuellt(flaeche(872, 110, 10, 39, 5, 3)));
