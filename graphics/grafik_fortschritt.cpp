@@ -123,7 +123,9 @@ int Grafik_Fortschritt_Oeffnen(const char* titel, int32_t x, int32_t y)
     }
     Grafik_Blit(schirm, box.x, box.y, box.w, FORTSCHRITT_HOEHE, box.hintergrund, 0, 0);
     Grafik_Blit(schirm, box.x, box.y, box.w, FORTSCHRITT_HOEHE, box.bild, 0, 0);
-    Grafik_Filter_Anwenden(&Filter_Kern_Weich, box.bild);
+    // The box's picture goes nowhere but onto the screen: onto one nobody sees (a headless run that
+    // takes no picture) its blur would soften what was never drawn.
+    if (!Grafik_Seite_Ungesehen(schirm)) Grafik_Filter_Anwenden(&Filter_Kern_Weich, box.bild);
     Grafik_Rand_Fuellen(box.bild, 0);
     Grafik_Printf(box.bild, font, "^c%05d^tl%04d%s", 0, int32_t(font ? font->ascent : 0) + 4,
                   int(Grafik_Farbe(15, 15, 0)), int(box.w / 2 - tw / 2), titel);

@@ -170,11 +170,12 @@ void Grafik_Bild_Verkleinern(Rastport* source, Rastport* target, int32_t w, int3
     }
     if ((src->depth != 15 && src->depth != 16) || target->depth != src->depth) return;
 
-    Rastport* ein[3] = {Grafik_Bitmap_Anlegen(sw, sh, 8), Grafik_Bitmap_Anlegen(sw, sh, 8),
-                        Grafik_Bitmap_Anlegen(sw, sh, 8)};
-    Rastport* aus[3] = {Grafik_Bitmap_Anlegen(w, h, 8), Grafik_Bitmap_Anlegen(w, h, 8),
-                        Grafik_Bitmap_Anlegen(w, h, 8)};
-    Rastport* klein = Grafik_Bitmap_Anlegen(w, h, src->depth);
+    // Every byte of the planes and of the small picture is written below before it is read (the
+    // split and the join cover them whole, the loop every target pixel): nothing to clear first.
+    auto ebene_neu = [](int32_t bw, int32_t bh) { return Grafik_Bitmap_Anlegen_Ungeloescht(bw, bh, 8, false); };
+    Rastport* ein[3] = {ebene_neu(sw, sh), ebene_neu(sw, sh), ebene_neu(sw, sh)};
+    Rastport* aus[3] = {ebene_neu(w, h), ebene_neu(w, h), ebene_neu(w, h)};
+    Rastport* klein = Grafik_Bitmap_Anlegen_Ungeloescht(w, h, src->depth, false);
     if (klein && ein[0] && ein[1] && ein[2] && aus[0] && aus[1] && aus[2] &&
         Grafik_Kanaele_Trennen(src, ein[0], ein[1], ein[2], nullptr)) {
         const int32_t fx = (sw << 7) / w, fy = (sh << 7) / h;
@@ -182,21 +183,32 @@ void Grafik_Bild_Verkleinern(Rastport* source, Rastport* target, int32_t w, int3
         for (int32_t i = 0; i <= w; ++i) spalte[i] = (i * fx) >> 7;
         for (int32_t j = 0; j <= h; ++j) zeile[j] = (j * fy) >> 7;
         const auto* quelle = static_cast<const uint16_t*>(src->pixels);
-        for (int32_t j = 0; j < h; ++j)
+        const uint8_t* e[3] = {&ebene(ein[0], 0, 0), &ebene(ein[1], 0, 0), &ebene(ein[2], 0, 0)};
+        uint8_t* a[3] = {&ebene(aus[0], 0, 0), &ebene(aus[1], 0, 0), &ebene(aus[2], 0, 0)};
+        for (int32_t j = 0; j < h; ++j) {
+            const int32_t y0 = zeile[j], y1 = zeile[j + 1];
             for (int32_t i = 0; i < w; ++i) {
-                uint32_t summe[3] = {0, 0, 0}, anzahl = 0;
+                const int32_t x0 = spalte[i], x1 = spalte[i + 1];
+                uint32_t summe[3] = {0, 0, 0};
                 bool farbig = false;
-                for (int32_t y = zeile[j]; y < zeile[j + 1]; ++y)
-                    for (int32_t x = spalte[i]; x < spalte[i + 1]; ++x) {
-                        for (int k = 0; k < 3; ++k) summe[k] += ebene(ein[k], x, y);
-                        farbig |= quelle[size_t(y) * sw + x] != 0;
-                        ++anzahl;
+                for (int32_t y = y0; y < y1; ++y) {
+                    const size_t reihe = size_t(y) * size_t(sw);
+                    const uint8_t *r0 = e[0] + reihe, *r1 = e[1] + reihe, *r2 = e[2] + reihe;
+                    const uint16_t* q = quelle + reihe;
+                    for (int32_t x = x0; x < x1; ++x) {
+                        summe[0] += r0[x];
+                        summe[1] += r1[x];
+                        summe[2] += r2[x];
+                        farbig |= q[x] != 0;
                     }
-                for (int k = 0; k < 3; ++k)
-                    ebene(aus[k], i, j) = uint8_t(anzahl ? summe[k] / anzahl : 0);
+                }
+                const uint32_t anzahl = y1 > y0 && x1 > x0 ? uint32_t(y1 - y0) * uint32_t(x1 - x0) : 0;
+                const size_t ziel = size_t(j) * size_t(w) + size_t(i);
+                for (int k = 0; k < 3; ++k) a[k][ziel] = uint8_t(anzahl ? summe[k] / anzahl : 0);
                 // a visible area must not become the transparent value 0
-                if (farbig && ebene(aus[2], i, j) < 8) ebene(aus[2], i, j) = 8;
+                if (farbig && a[2][ziel] < 8) a[2][ziel] = 8;
             }
+        }
         if (Grafik_Kanaele_Verbinden(klein, aus[0], aus[1], aus[2]))
             Grafik_Blit(klein, 0, 0, w, h, target, 0, 0);
     }

@@ -34,6 +34,9 @@ void uebertragen(Art art, Rastport* src, int32_t sx, int32_t sy, int32_t w, int3
 {
     std::lock_guard<std::mutex> lock(zeiger_laeuft);
     if (!src || !dst) return;
+    // Page 0 nobody sees (a headless run that takes no picture): what lies under the pointer
+    // there is never shown, and neither is the pointer.
+    if (Grafik_Seite_Ungesehen(src) || Grafik_Seite_Ungesehen(dst)) return;
     if (!Grafik_Zeiger_Blit(&sx, &sy, &w, &h, int32_t(src->width), int32_t(src->height), &dx, &dy,
                             int32_t(dst->width), int32_t(dst->height)))
         return;

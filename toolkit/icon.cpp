@@ -10,6 +10,7 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_farbe.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/exit.h"
@@ -174,25 +175,31 @@ void vorrat_leeren()
     vorrat.clear();
 }
 
-// A bitmap of the size and depth; `ganz_gefuellt`: the caller fills every pixel at once.
-Rastport* bitmap_nehmen(int32_t w, int32_t h, int32_t tiefe, bool ganz_gefuellt)
+// A bitmap of the size and depth; `ganz_gefuellt`: the caller fills every pixel at once, or
+// with `vom_vorrat_wie_er_ist` leaves one from the store as it is (a new one comes cleared).
+Rastport* bitmap_nehmen(int32_t w, int32_t h, int32_t tiefe, bool ganz_gefuellt, bool vom_vorrat_wie_er_ist = false)
 {
     for (size_t i = vorrat.size(); i-- > 0;) {
         Rastport* b = vorrat[i];
         if (int64_t(b->width) != w || int64_t(b->height) != h || b->depth != tiefe) continue;
         vorrat.erase(vorrat.begin() + std::ptrdiff_t(i));
-        Grafik_Bitmap_Erneuern(b, ganz_gefuellt);
+        Grafik_Bitmap_Erneuern(b, ganz_gefuellt || vom_vorrat_wie_er_ist);
         return b;
     }
-    return ganz_gefuellt ? Grafik_Bitmap_Anlegen_Ungeloescht(w, h, tiefe, false) : Grafik_Bitmap_Anlegen(w, h, tiefe);
+    return ganz_gefuellt && !vom_vorrat_wie_er_ist ? Grafik_Bitmap_Anlegen_Ungeloescht(w, h, tiefe, false)
+                                                    : Grafik_Bitmap_Anlegen(w, h, tiefe);
 }
 
 // A new bitmap of the icon's size, prefilled by its face colour.
 Rastport* eigene_bitmap(Menue_Icon* icon)
 {
     const bool flaeche = icon->farbe != 24 && icon->farbe != 25 && icon->farbe != 41;
-    Rastport* b = bitmap_nehmen(icon->breite, icon->hoehe, tiefe(), flaeche);
-    if (!b) return nullptr;
+    // Over a screen page nobody sees (a headless run that takes no picture) a plain or glass face
+    // is never shown: its fill is left out. While a check follows what is drawn it is made.
+    const bool ungesehen = icon->farbe != 25 && Grafik_Seite_Ungesehen(Grafik_Render_Ziel) && !Grafik_Text_Meldung &&
+                           !Grafik_Flaeche_Meldung;
+    Rastport* b = bitmap_nehmen(icon->breite, icon->hoehe, tiefe(), flaeche, ungesehen);
+    if (!b || ungesehen) return b;
     int32_t w = icon->breite, h = icon->hoehe;
     // A glass face over a screen page nobody sees would blur what was never drawn.
     if ((icon->farbe == 24 || icon->farbe == 41) && Grafik_Seite_Ungesehen(Grafik_Render_Ziel)) return b;
@@ -375,21 +382,58 @@ void Menue_Bitmaps_Vergessen(const std::vector<const Rastport*>& sortiert)
     bitmaps_vergessen([&sortiert](const Rastport* b) { return std::binary_search(sortiert.begin(), sortiert.end(), b); });
 }
 
+namespace {
+
+struct Befreien_Listen {
+    std::vector<Rastport*> frei;
+    std::vector<std::pair<const Rastport*, int32_t>> slaves;
+    std::vector<int16_t> belegt;
+    bool in_gebrauch = false;
+};
+
+// Marks the lists taken for one walk and empties them at its end.
+struct Listen_Halter {
+    Befreien_Listen& l;
+    explicit Listen_Halter(Befreien_Listen& listen) : l(listen)
+    {
+        l.in_gebrauch = true;
+        l.frei.clear();
+    }
+    ~Listen_Halter()
+    {
+        l.in_gebrauch = false;
+        l.frei.clear();
+        l.slaves.clear();
+        l.belegt.clear();
+    }
+    Listen_Halter(const Listen_Halter&) = delete;
+    Listen_Halter& operator=(const Listen_Halter&) = delete;
+};
+
+}  // namespace
+
 void Menue_Alle_Icons_Speicher_Befreien()
 {
     // As Menue_Einzel_Icon_Speicher_Befreien for every registered icon in turn, with one walk
     // that forgets the freed bitmaps at the end instead of one walk for each. A bitmap already
     // given up counts as forgotten where a later entry still names it.
-    std::vector<Rastport*> frei;
+    // The walk's lists live in buffers kept from call to call (one a turn at least).
+    static Befreien_Listen vorrat;
+    Befreien_Listen eigene;
+    Befreien_Listen& l = vorrat.in_gebrauch ? eigene : vorrat;
+    const Listen_Halter halter(l);
+    std::vector<Rastport*>& frei = l.frei;
     auto gegeben = [&](const Rastport* b) { return std::binary_search(frei.begin(), frei.end(), b); };
     // The slaves as they stand before the walk: one freed in it leaves no entry naming it.
-    const std::vector<std::pair<const Rastport*, int32_t>> slaves = Menue_Slave_Bitmaps();
+    const std::vector<std::pair<const Rastport*, int32_t>>& slaves = l.slaves;
+    Menue_Slave_Bitmaps(l.slaves);
     auto slave_von = [&slaves](const Rastport* b) {
         const auto i = std::lower_bound(slaves.begin(), slaves.end(), std::pair<const Rastport*, int32_t>(b, INT32_MIN));
         return i != slaves.end() && i->first == b ? i->second : -1;
     };
     // The entries as filed before the walk (an entry not filed holds no record).
-    const std::vector<int16_t> belegt = Menue_Icons.belegt;
+    l.belegt.assign(Menue_Icons.belegt.begin(), Menue_Icons.belegt.end());
+    const std::vector<int16_t>& belegt = l.belegt;
     for (const int16_t n : belegt) {
         Menue_Icon* icon = Menue_Icons.reg[n].icon;
         if (!icon || !Menue_Nummer_Gueltig(icon->nummer)) continue;

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_filter.h"
 #include "graphics/font_hilfe.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_wappen.h"
@@ -60,6 +61,48 @@ TEST(Skalieren, ShrinkCopiesSameSizeAndKeepsDarkAreasVisible)
     Grafik_Bitmap_Freigeben(k);
     Grafik_Bitmap_Freigeben(d);
     Grafik_Bitmap_Freigeben(a);
+}
+
+// Each pixel of a shrunk picture is the mean, channel by channel, of its box of source pixels
+// (boxes cut in 1/128 steps), however the sizes divide; a box with any visible pixel keeps a
+// blue of at least 8.
+TEST(Skalieren, ShrinkGivesEachPixelTheMeanOfItsBox)
+{
+    struct Fall {
+        int sw, sh, w, h;
+    };
+    for (const Fall f : {Fall{37, 29, 11, 7}, Fall{50, 20, 49, 3}, Fall{9, 40, 2, 13}}) {
+        Rastport* q = bild(f.sw, f.sh, [](int x, int y) {
+            return uint16_t(x % 5 == 2 && y % 3 == 1 ? 0 : (x * 7919 + y * 104729) & 0xFFFF);
+        });
+        Rastport* z = Grafik_Bitmap_Anlegen(f.w, f.h, 16);
+        Grafik_Bild_Verkleinern(q, z, f.w, f.h);
+        Rastport* ein[3] = {Grafik_Bitmap_Anlegen(f.sw, f.sh, 8), Grafik_Bitmap_Anlegen(f.sw, f.sh, 8),
+                            Grafik_Bitmap_Anlegen(f.sw, f.sh, 8)};
+        Rastport* aus[3] = {Grafik_Bitmap_Anlegen(f.w, f.h, 8), Grafik_Bitmap_Anlegen(f.w, f.h, 8),
+                            Grafik_Bitmap_Anlegen(f.w, f.h, 8)};
+        ASSERT_EQ(Grafik_Kanaele_Trennen(q, ein[0], ein[1], ein[2], nullptr), 1);
+        const int fx = (f.sw << 7) / f.w, fy = (f.sh << 7) / f.h;
+        for (int j = 0; j < f.h; ++j)
+            for (int i = 0; i < f.w; ++i) {
+                unsigned summe[3] = {}, n = 0;
+                bool sichtbar = false;
+                for (int y = (j * fy) >> 7; y < ((j + 1) * fy) >> 7; ++y)
+                    for (int x = (i * fx) >> 7; x < ((i + 1) * fx) >> 7; ++x) {
+                        for (int k = 0; k < 3; ++k) summe[k] += static_cast<uint8_t*>(ein[k]->pixels)[y * f.sw + x];
+                        sichtbar |= px(q, x, y) != 0;
+                        ++n;
+                    }
+                for (int k = 0; k < 3; ++k) static_cast<uint8_t*>(aus[k]->pixels)[j * f.w + i] = uint8_t(summe[k] / n);
+                uint8_t& blau = static_cast<uint8_t*>(aus[2]->pixels)[j * f.w + i];
+                if (sichtbar && blau < 8) blau = 8;
+            }
+        Rastport* soll = Grafik_Bitmap_Anlegen(f.w, f.h, 16);
+        ASSERT_EQ(Grafik_Kanaele_Verbinden(soll, aus[0], aus[1], aus[2]), 1);
+        for (int y = 0; y < f.h; ++y)
+            for (int x = 0; x < f.w; ++x) EXPECT_EQ(px(z, x, y), px(soll, x, y)) << f.sw << "x" << f.sh << " at " << x << "," << y;
+        for (Rastport* r : {q, z, soll, ein[0], ein[1], ein[2], aus[0], aus[1], aus[2]}) Grafik_Bitmap_Freigeben(r);
+    }
 }
 
 TEST(Skalieren, EnlargeByNearestPixelAndRefuseOversize)

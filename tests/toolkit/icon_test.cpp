@@ -2,6 +2,7 @@
 // the byte image of a record.
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -11,6 +12,9 @@
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/os/os_display.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_meldung.h"
 #include "platform/disk.h"
 #include "platform/resfile.h"
 #include "toolkit/menue_intern.h"
@@ -278,6 +282,69 @@ TEST_F(Icons, FreeingAllIconsFreesASharedBitmapOnceAndForgetsItEverywhere)
     for (Menue_Icon* i : {a, b, c, &kopie}) EXPECT_EQ(i->bitmap, nullptr) << i->nummer;
     EXPECT_NE(eigenes, geteilt);
     Menue_Icons.slot[5][0] = nullptr;
+}
+
+// Turn after turn the menu frees every icon's memory and builds the same icons anew: each turn's
+// freeing gives back every bitmap of that turn, so that the next turns take the same bitmaps
+// again (bitmaps of an earlier turn, at the same places, are no reason to hold one back).
+TEST_F(Icons, FreeingAllIconsTurnAfterTurnGivesBackEveryTurnsBitmaps)
+{
+    std::vector<Menue_Icon*> icons;
+    for (int16_t k = 0; k < 4; ++k) icons.push_back(flaeche(int16_t(860 + k), int16_t(10 + 40 * k), 10, uint16_t(23 + k), uint16_t(7 + k), 3));
+    std::vector<Rastport*> erste;
+    for (int32_t runde = 0; runde < 4; ++runde) {
+        std::vector<Rastport*> bitmaps;
+        for (Menue_Icon* i : icons) {
+            Menue_Screen_Icon_Hinzufuegen(i);
+            bitmaps.push_back(i->bitmap);
+        }
+        if (runde == 0) erste = bitmaps;
+        EXPECT_EQ(bitmaps, erste) << "turn " << runde;
+        Menue_Alle_Icons_Speicher_Befreien();
+        for (Menue_Icon* i : icons) EXPECT_EQ(Menue_Register(i->nummer)->bitmap, nullptr) << runde << " " << i->nummer;
+        Menue_Prioritaeten_Leeren();
+    }
+}
+
+// Over a page nobody sees a plain or glass face is left unfilled (a new bitmap comes cleared);
+// while a check follows what is drawn, and over a page somebody sees, the face is made.
+TEST_F(Icons, AFaceOverAPageNobodySeesIsMadeOnlyWhileACheckFollows)
+{
+    struct Zurueck {
+        ~Zurueck()
+        {
+            Os_Display_Set_Ungesehen(false);
+            Grafik_Flaeche_Hook_Setzen(nullptr);
+        }
+    } zurueck;
+    Grafik_Screen_Seite_Waehlen(1);
+    const uint16_t farbe = uint16_t(UI_Farbtabelle[9].farbe);
+    ASSERT_NE(farbe, 0);
+    auto gefuellt = [&](Menue_Icon* i) {
+        Menue_Screen_Icon_Hinzufuegen(i);
+        const auto* p = static_cast<const uint16_t*>(i->bitmap->pixels);
+        const size_t n = size_t(i->breite) * i->hoehe;
+        const auto voll = std::count(p, p + n, farbe), leer = std::count(p, p + n, uint16_t(0));
+        EXPECT_TRUE(size_t(voll) == n || size_t(leer) == n) << i->nummer;
+        return size_t(voll) == n;
+    };
+    Os_Display_Set_Ungesehen(true);
+    ASSERT_TRUE(Grafik_Seite_Ungesehen(Grafik_Render_Ziel));
+    EXPECT_FALSE(gefuellt(flaeche(870, 10, 10, 37, 5, 3)));
+    Grafik_Flaeche_Hook_Setzen([](const Rastport*, int32_t, int32_t, int32_t, int32_t, const Rastport*, int32_t, int32_t, bool) {});
+    EXPECT_TRUE(gefuellt(flaeche(871, 60, 10, 38, 5, 3)));
+    // A glass face taken again while the check follows comes cleared, not as it was left.
+    Menue_Icon* glas = flaeche(873, 160, 10, 41, 6, 3, 24);
+    Menue_Screen_Icon_Hinzufuegen(glas);
+    Grafik_Rechteck_Fuellen(glas->bitmap, 0, 0, 41, 6, 0x1234);
+    Menue_Alle_Icons_Speicher_Befreien();
+    Menue_Prioritaeten_Leeren();
+    Menue_Screen_Icon_Hinzufuegen(glas);
+    const auto* g = static_cast<const uint16_t*>(glas->bitmap->pixels);
+    EXPECT_EQ(std::count(g, g + 41 * 6, uint16_t(0)), 41 * 6);
+    Grafik_Flaeche_Hook_Setzen(nullptr);
+    Os_Display_Set_Ungesehen(false);
+    EXPECT_TRUE(gefuellt(flaeche(872, 110, 10, 39, 5, 3)));
 }
 
 namespace {
