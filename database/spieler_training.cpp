@@ -792,8 +792,8 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     // a move of a field type (a keeper's types past the first lie beyond them)
     const bool bewegt = (geaendert & ((1u << FELD_ARTEN) - 1)) != 0;
     // the talents are read last, for the values a type moved: asked for now, while the rest of
-    // the day draws (whether any moved is a coin toss: they are asked for in any case)
-    __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
+    // the day draws (a day without a move needs them only where the overload takes a value off)
+    if (geaendert != 0) __builtin_prefetch(Spieler_Egal_Daten[spnr].talent);
     // Without a move today the further attributes have nothing to follow: no draw for them.
     // Nothing has read them yet.
     bool folger_ueber = false;
