@@ -8,7 +8,10 @@
 #include <cstdint>
 #include <vector>
 
+#include "database/spieler.h"
+#include "gameflow/globals.h"
 #include "platform/liste.h"
+#include "platform/zufall.h"
 
 struct Disk_Datei;
 struct Tabelle_Datensatz;
@@ -443,7 +446,18 @@ int32_t Spielfeld_Speicher_Packen(const void* quelle, void* ziel, uint32_t laeng
 int32_t Spielfeld_Speicher_Entpacken(void* ziel, uint32_t kapazitaet, const void* quelle, uint32_t quell_laenge);
 
 // Strain check of a player before a match (age, match fatigue); may injure him.
-void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t alter, int32_t erschoepfung, int32_t zwingen);
+void Spielfeld_Belastung_Pruefen_Voll(int32_t team, int32_t spieler, int32_t alter, int32_t erschoepfung, int32_t zwingen);
+// The same, run for every player of every club each day: most carry no match exhaustion, and for
+// such a player read in his own record (not on a client) the check takes nothing off and only
+// steps the sequence when it is unforced, here in the caller.
+inline void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t alter, int32_t erschoepfung, int32_t zwingen)
+{
+    if (erschoepfung == 0 && Netz_Rolle != 1 && Spieler_Daten && spieler >= 0 && spieler < Spieler_Anzahl) {
+        if (!(zwingen & 0xFF)) Zufall(0, 0);
+        return;
+    }
+    Spielfeld_Belastung_Pruefen_Voll(team, spieler, alter, erschoepfung, zwingen);
+}
 // Raises a player's attribute (field id) by `um` as a match does, with the news of a new
 // attribute when it passes 75.
 void Spielfeld_Attribut_Erhoehen(int32_t team, int32_t spnr, int32_t feld, int32_t um);

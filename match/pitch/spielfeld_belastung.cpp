@@ -52,7 +52,7 @@ namespace {
 
 }  // namespace
 
-void Spielfeld_Belastung_Pruefen(int32_t team, int32_t spieler, int32_t last, int32_t v, int32_t zwingen)
+void Spielfeld_Belastung_Pruefen_Voll(int32_t team, int32_t spieler, int32_t last, int32_t v, int32_t zwingen)
 {
     (void)team;
     // every player of every club each day: a server reads the four values straight from the

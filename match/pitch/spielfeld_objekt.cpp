@@ -177,8 +177,9 @@ int32_t Spielfeld_Tempo_Stufe(const Spielfeld_Auftrag* a)
 namespace {
 
 // The order's animation for a checked object and animation: a move takes its figure's walk or
-// run by the order's speed, a stand the figure's own stand.
-inline void animation_eintragen(Spielfeld_Record* r, int32_t nr, int32_t anim, int32_t wert_40, int32_t dauer,
+// run by the order's speed, a stand the figure's own stand. Inline in both callers: placing the
+// players of every line-up passes fixed arguments, whose tests then fold away.
+[[gnu::always_inline]] inline void animation_eintragen(Spielfeld_Record* r, int32_t nr, int32_t anim, int32_t wert_40, int32_t dauer,
                                 int32_t wert_4, int32_t wert_6, int32_t wert_28, int32_t ende, int32_t relativ)
 {
     Spielfeld_Objekt& o = r->objekt[nr];

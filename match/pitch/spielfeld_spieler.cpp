@@ -123,8 +123,9 @@ struct Staerke_Rechnung : Staerke_Seite {
         seite_staerke = r->staerke[gast ? 1 : 0];
     }
 
-    // The adjusted value at place i of the skill table.
-    uint16_t wert(int32_t i) const
+    // The adjusted value at place i of the skill table. Inline: the daily line-ups of the
+    // background games ask for three fixed places of every player, whose tests then fold away.
+    [[gnu::always_inline]] uint16_t wert(int32_t i) const
     {
         const int32_t id = Spielfeld_Faehigkeit_Id[i];
         const int32_t lo = grenze[size_t(i)].first, hi = grenze[size_t(i)].second;
@@ -192,7 +193,9 @@ namespace {
 void kraft_eintragen(Spielfeld_Record* r, int32_t slot, const Staerke_Rechnung& k)
 {
     Spielfeld_Spieler& e = r->spieler[slot];
-    for (int32_t i : {int32_t(FAEHIGKEIT_KRAFT), int32_t(FAEHIGKEIT_AUSDAUER), int32_t(FAEHIGKEIT_83)}) e.faehigkeit[i] = k.wert(i);
+    e.faehigkeit[FAEHIGKEIT_KRAFT] = k.wert(FAEHIGKEIT_KRAFT);
+    e.faehigkeit[FAEHIGKEIT_AUSDAUER] = k.wert(FAEHIGKEIT_AUSDAUER);
+    e.faehigkeit[FAEHIGKEIT_83] = k.wert(FAEHIGKEIT_83);
     kraft_fitness(e, k.torwart);
 }
 

@@ -82,6 +82,23 @@ TEST_F(Belastung, AnUnforcedCheckDrawsOnceAForcedOneNever)
     }
 }
 
+// Only the low byte forces a check: bits above it leave it unforced, so it draws its number. A
+// player without match exhaustion keeps the figure the store holds for him, whatever it is.
+TEST_F(Belastung, OnlyTheLowByteForcesAndAPlayerWithoutExhaustionKeepsHisStore)
+{
+    werte(50, 50, 50, 50);
+    for (const int32_t zwingen : {0x100, 0x10000, 0x101}) {
+        Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, SP, 40, SP_SCHREIBEN);
+        Zufall_Set_Seed(777);
+        Spielfeld_Belastung_Pruefen(1, SP, 60, 0, zwingen);
+        const int32_t nach_pruefung = Zufall_Get_Seed();
+        Zufall_Set_Seed(777);
+        if (!(zwingen & 0xFF)) Zufall(0, 1);
+        EXPECT_EQ(nach_pruefung, Zufall_Get_Seed()) << zwingen;
+        EXPECT_EQ(Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, SP, 0, SP_LESEN), 40) << zwingen;
+    }
+}
+
 class Versprechen : public Spielwelt {
 protected:
     std::unique_ptr<Spielfeld_Record> r = std::make_unique<Spielfeld_Record>();
