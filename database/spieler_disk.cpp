@@ -35,14 +35,6 @@ std::vector<uint8_t> tabellen_bytes(int idx)
     return b;
 }
 
-template <typename T, typename F>
-std::vector<uint8_t> array_bytes(const T* daten, uint32_t n, uint32_t groesse, F packen)
-{
-    std::vector<uint8_t> b(size_t(n) * groesse);
-    for (uint32_t i = 0; i < n; ++i) packen(daten[i], b.data() + size_t(i) * groesse);
-    return b;
-}
-
 bool block_lesen(Disk_Datei* d, std::vector<uint8_t>& b, uint32_t laenge)
 {
     uint32_t gespeichert = 0;
@@ -74,14 +66,17 @@ bool Spieler_Write_Bin_Block(Disk_Datei* d)
     Bytes_Setze32(w, static_cast<uint32_t>(Spieler_Training.richtung));
     ok = ok && Disk_Schreibe_Block(d, w, 4);
     const uint32_t n = static_cast<uint32_t>(Spieler_Anzahl);
-    const auto fix = array_bytes(Spieler_Fix_Daten, n, SPIELER_FIX_BYTES, Spieler_Fix_Packen);
-    ok = ok && Disk_Schreibe_Block(d, fix.data(), static_cast<uint32_t>(fix.size()));
+    // Every packer sets all bytes of its record: the records go straight into their block.
+    const auto saetze = [d, n](const auto* daten, uint32_t groesse, auto packen) {
+        return Disk_Schreibe_Block_Gefuellt(d, n * groesse, [&](uint8_t* ziel) {
+            for (uint32_t i = 0; i < n; ++i) packen(daten[i], ziel + size_t(i) * groesse);
+        });
+    };
+    ok = ok && saetze(Spieler_Fix_Daten, SPIELER_FIX_BYTES, Spieler_Fix_Packen);
     ok = ok && Disk_Schreibe_Block(d, Spieler_Client_Flags, n);
     if (!ok || ist_client()) return ok;
-    const auto haupt = array_bytes(Spieler_Daten, n, SPIELER_STRUKTUR_BYTES, Spieler_Struktur_Packen);
-    const auto egal = array_bytes(Spieler_Egal_Daten, n, SPIELER_EGAL_BYTES, Spieler_Egal_Packen);
-    return Disk_Schreibe_Block(d, haupt.data(), static_cast<uint32_t>(haupt.size())) &&
-           Disk_Schreibe_Block(d, egal.data(), static_cast<uint32_t>(egal.size()));
+    return saetze(Spieler_Daten, SPIELER_STRUKTUR_BYTES, Spieler_Struktur_Packen) &&
+           saetze(Spieler_Egal_Daten, SPIELER_EGAL_BYTES, Spieler_Egal_Packen);
 }
 
 bool Spieler_Read_Bin_Block(Disk_Datei* d, const char*)

@@ -92,13 +92,15 @@ bool Team_Write_Bin_Block(Disk_Datei* d)
     }
     if (!ok || ist_client()) return ok;
     const uint32_t n = static_cast<uint32_t>(Team_Anzahl);
-    std::vector<uint8_t> own(n * TEAM_OWN_BYTES), t(n * TEAM_STRUKTUR_BYTES);
-    for (uint32_t i = 0; i < n; ++i) {
-        Team_Own_Packen(T_Own[i], own.data() + i * TEAM_OWN_BYTES);
-        Team_Struktur_Packen(T[i], t.data() + i * TEAM_STRUKTUR_BYTES);
-    }
-    return Disk_Schreibe_Block(d, own.data(), n * TEAM_OWN_BYTES) &&
-           Disk_Schreibe_Block(d, t.data(), n * TEAM_STRUKTUR_BYTES);
+    // Every packer sets all bytes of its record: the records go straight into their block.
+    return Disk_Schreibe_Block_Gefuellt(d, n * TEAM_OWN_BYTES,
+                                        [n](uint8_t* ziel) {
+                                            for (uint32_t i = 0; i < n; ++i)
+                                                Team_Own_Packen(T_Own[i], ziel + i * TEAM_OWN_BYTES);
+                                        }) &&
+           Disk_Schreibe_Block_Gefuellt(d, n * TEAM_STRUKTUR_BYTES, [n](uint8_t* ziel) {
+               for (uint32_t i = 0; i < n; ++i) Team_Struktur_Packen(T[i], ziel + i * TEAM_STRUKTUR_BYTES);
+           });
 }
 
 bool Team_Read_Bin_Block(Disk_Datei* d, const char*)

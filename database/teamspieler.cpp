@@ -1134,17 +1134,16 @@ namespace {
 
 constexpr uint32_t TRANSFER_BYTES = 16;
 
-std::vector<uint8_t> transferliste_bytes()
+// The transfer list as saved, into `b` (every byte of it).
+void transferliste_packen(uint8_t* b)
 {
-    std::vector<uint8_t> b(TEAMSP_TRANSFERLISTE_ANZAHL * TRANSFER_BYTES);
     for (int32_t i = 0; i < TEAMSP_TRANSFERLISTE_ANZAHL; ++i) {
-        uint8_t* q = b.data() + i * TRANSFER_BYTES;
+        uint8_t* q = b + i * TRANSFER_BYTES;
         const Teamspieler_Transfer& t = transferliste[i];
         const uint16_t w[6] = {t.spieler, t.verkaeufer, t.kaeufer, t.abloese, t.art, t.reserve};
         for (int k = 0; k < 6; ++k) Bytes_Setze16(q + 2 * k, w[k]);
         Bytes_Setze32(q + 12, t.tag);
     }
-    return b;
 }
 
 bool ts_pruefen(const TS& ts, std::vector<uint8_t>& vergeben)
@@ -1174,23 +1173,33 @@ bool Teamspieler_Write_Bin_Block(Disk_Datei* d)
         return false;
     }
     interessen_auffrischen();
-    std::vector<uint8_t> tabellen(TEAMSP_SYSTEME * 2 + TEAMSP_INTERESSEN * 16);
-    for (int32_t i = 0; i < TEAMSP_SYSTEME; ++i) Bytes_Setze16(tabellen.data() + 2 * i, spieler_wettbewerb_liste[i]);
-    uint8_t* q = tabellen.data() + TEAMSP_SYSTEME * 2;
-    for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i)
-        for (int k = 0; k < 4; ++k) Bytes_Setze32(q + 16 * i + 4 * k, static_cast<uint32_t>(transfer_priority_liste[i][k]));
-    const std::vector<uint8_t> transfers = transferliste_bytes();
-    std::vector<uint8_t> links;
+    // The tables and lists are packed straight into their blocks, every byte set.
+    const auto systeme_packen = [](uint8_t* z) {
+        for (int32_t i = 0; i < TEAMSP_SYSTEME; ++i) Bytes_Setze16(z + 2 * i, spieler_wettbewerb_liste[i]);
+    };
+    const auto interessen_packen = [](uint8_t* q) {
+        for (int32_t i = 0; i < TEAMSP_INTERESSEN; ++i)
+            for (int k = 0; k < 4; ++k)
+                Bytes_Setze32(q + 16 * i + 4 * k, static_cast<uint32_t>(transfer_priority_liste[i][k]));
+    };
+    // The links of every team in turn, each packed (all its bytes) straight into the block.
+    uint32_t links = 0;
     for (int32_t t = 0; t < Team_Anzahl; ++t)
-        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
-            links.resize(links.size() + TS_BYTES);
-            Teamspieler_TS_Packen(*static_cast<const TS*>(e->data), links.data() + links.size() - TS_BYTES);
-        }
+        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e))
+            ++links;
+    const auto links_packen = [](uint8_t* ziel) {
+        for (int32_t t = 0; t < Team_Anzahl; ++t)
+            for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+                Teamspieler_TS_Packen(*static_cast<const TS*>(e->data), ziel);
+                ziel += TS_BYTES;
+            }
+    };
     return Disk_Schreibe_Block(d, suchlisten, sizeof suchlisten) &&
-           Disk_Schreibe_Block(d, transfers.data(), static_cast<uint32_t>(transfers.size())) &&
-           Disk_Schreibe_Block(d, tabellen.data(), TEAMSP_SYSTEME * 2) &&
-           Disk_Schreibe_Block(d, q, TEAMSP_INTERESSEN * 16) &&
-           Disk_Schreibe_Block(d, links.data(), static_cast<uint32_t>(links.size()));
+           Disk_Schreibe_Block_Gefuellt(d, TEAMSP_TRANSFERLISTE_ANZAHL * TRANSFER_BYTES,
+                                        [](uint8_t* z) { transferliste_packen(z); }) &&
+           Disk_Schreibe_Block_Gefuellt(d, TEAMSP_SYSTEME * 2, systeme_packen) &&
+           Disk_Schreibe_Block_Gefuellt(d, TEAMSP_INTERESSEN * 16, interessen_packen) &&
+           Disk_Schreibe_Block_Gefuellt(d, links * TS_BYTES, links_packen);
 }
 
 bool Teamspieler_Read_Bin_Block(Disk_Datei* d, const char*)

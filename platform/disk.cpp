@@ -529,6 +529,34 @@ bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count)
     return schreibe_roh(datei, w, 4);
 }
 
+bool Disk_Schreibe_Block_Gefuellt(Disk_Datei* datei, uint32_t count, Disk_Fueller fuellen, void* kontext)
+{
+    if (!datei || !fuellen || (!datei->datei && !datei->speicher)) {
+        Print_Fehler("Disk_Schreibe_Block_Gefuellt: keine Datei oder nichts zu schreiben!");
+        return false;
+    }
+    Bild* m = datei->speicher;
+    if (!datei->spielstand || !m) {
+        // Not put together in memory: through a buffer of its own.
+        std::unique_ptr<uint8_t[]> puffer(new uint8_t[count ? count : 1]);
+        fuellen(puffer.get(), kontext);
+        return Disk_Schreibe_Block(datei, puffer.get(), count);
+    }
+    // The same bytes as Disk_Schreibe_Block: length, payload (scrambled in place unless it is
+    // the image of the running game), checksum.
+    if (datei->fehler) return false;
+    uint8_t w[4];
+    Disk_LE32_Setzen(w, count);
+    if (!schreibe_roh(datei, w, 4)) return false;
+    const size_t da = m->size();
+    m->resize(da + count);
+    uint8_t* p = m->data() + da;
+    fuellen(p, kontext);
+    datei->geschrieben += count;
+    Disk_LE32_Setzen(w, datei->abbild ? 0 : verwuerfeln<false>(datei->block_nummer++, p, p, count));
+    return schreibe_roh(datei, w, 4);
+}
+
 bool Disk_Lese_Block(Disk_Datei* datei, void* buffer, uint32_t count)
 {
     if (!datei || (!buffer && count)) {

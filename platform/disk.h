@@ -19,6 +19,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 // Header of a savegame file.
@@ -51,6 +52,19 @@ void Disk_Set_Schreib_Grenze(int64_t bytes);
 // Writes count bytes as one block: on a savegame stream scrambled and checksummed, on a plain
 // stream as they are. False for no stream or a short write.
 bool Disk_Schreibe_Block(Disk_Datei* datei, const void* buffer, uint32_t count);
+// As Disk_Schreibe_Block, for a block that `fuellen(ziel, kontext)` puts together itself: on a
+// savegame put together in memory straight in its place, with no buffer of its own. fuellen
+// must set every one of the count bytes and must not write to the stream.
+using Disk_Fueller = void (*)(uint8_t* ziel, void* kontext);
+bool Disk_Schreibe_Block_Gefuellt(Disk_Datei* datei, uint32_t count, Disk_Fueller fuellen, void* kontext);
+// The same with any callable taking the target bytes.
+template <class F>
+bool Disk_Schreibe_Block_Gefuellt(Disk_Datei* datei, uint32_t count, F&& fuellen)
+{
+    return Disk_Schreibe_Block_Gefuellt(
+        datei, count, [](uint8_t* ziel, void* k) { (*static_cast<std::remove_reference_t<F>*>(k))(ziel); },
+        const_cast<void*>(static_cast<const void*>(&fuellen)));
+}
 // Reads the next block of a savegame stream into buffer. The stored length must equal count;
 // a short or mismatched read sets the stream's error flag. False for no stream or an error.
 bool Disk_Lese_Block(Disk_Datei* datei, void* buffer, uint32_t count);

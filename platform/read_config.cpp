@@ -2,6 +2,7 @@
 
 #include "platform/disk.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 
@@ -28,6 +29,7 @@ constexpr long DATEI_MAX = 256L * 1024 * 1024;
 
 struct Ebene {
     uint8_t* text = nullptr;
+    bool geliehen = false;  // the text belongs to the caller: not freed with the level
     uint32_t groesse = 0;
     uint32_t pos = 0;
     uint32_t eintrag_start = 0;
@@ -117,29 +119,37 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende, c
         } else if (e.klammer == 0) {
             // The run of plain characters, as the general steps below would take them one by one
             // (in locals: the token's bytes could be any of the level's words to the compiler).
+            // It stops where the token is full, so the loop needs no check of its own.
             const bool* schlicht = tr.schlicht[e.quote ? 1 : 0];
-            const uint8_t* const text = e.text;
-            const uint32_t groesse = e.groesse;
-            uint32_t pos = e.pos, summe = e.summe, index = e.index;
-            while (pos < groesse && schlicht[text[pos]]) {
-                const uint8_t c = text[pos];
-                ziel[n++] = char(ab.z[c]);
-                if (summe) {
+            const uint8_t* const anfang = e.text + e.pos;
+            const uint8_t* const grenze = anfang + std::min<uint32_t>(e.groesse - e.pos, uint32_t(TOKEN_MAX - n));
+            const uint8_t* p = anfang;
+            char* aus = ziel + n;
+            uint32_t summe = e.summe;
+            if (summe) {
+                // The sum takes every character until it comes to zero, and none after that.
+                uint32_t index = e.index;
+                while (p < grenze && schlicht[*p]) {
+                    const uint8_t c = *p++;
+                    *aus++ = char(ab.z[c]);
                     summe += index * uint32_t(int32_t(int8_t(c)));
                     ++index;
+                    if (!summe) break;
                 }
-                if (n >= TOKEN_MAX) {
-                    // The last character starts the next token again.
-                    e.pos = pos, e.summe = summe, e.index = index;
-                    ziel[n] = 0;
-                    if (!kopf_probe)
-                        Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
-                    return true;
-                }
-                ++pos;
+                e.summe = summe, e.index = index;
             }
-            e.pos = pos, e.summe = summe, e.index = index;
-            if (pos >= groesse) break;
+            while (p < grenze && schlicht[*p]) *aus++ = char(ab.z[*p++]);
+            n = int(aus - ziel);
+            e.pos += uint32_t(p - anfang);
+            if (n >= TOKEN_MAX) {
+                // The last character starts the next token again.
+                --e.pos;
+                ziel[n] = 0;
+                if (!kopf_probe)
+                    Requester_Printf("ACHTUNG: Maximale Buffergröße für Config-Zeile überschritten!\n");
+                return true;
+            }
+            if (e.pos >= e.groesse) break;
         }
         uint8_t c = e.text[e.pos];
         bool lf = c == '\n', cr = c == '\r';
@@ -198,7 +208,9 @@ void ebene_zuruecksetzen(Ebene& e)
 
 void ebene_freigeben(Ebene& e)
 {
-    e.text = static_cast<uint8_t*>(Mem_Free(e.text, 0));
+    if (e.geliehen) e.text = nullptr;
+    else e.text = static_cast<uint8_t*>(Mem_Free(e.text, 0));
+    e.geliehen = false;
     e.groesse = 0;
     if (e.hat_alias) Liste_Delete_All(&e.alias);
     e.hat_alias = false;
@@ -341,6 +353,23 @@ bool Read_Config_Open(int32_t modus, int32_t satz, int32_t alias_satz)
     alias_status = 0;
     return true;
 }
+
+namespace {
+
+// A level that reads the caller's text where it lies; it must stay until the level is closed.
+bool text_leihen(const char* text, uint32_t laenge)
+{
+    if (!ebene_oeffnen(-1, "Achtung: Maximale Schachtelungstiefe für Config-Files überschritten\n")) return false;
+    Ebene& e = ebenen[tiefe];
+    e.text = reinterpret_cast<uint8_t*>(const_cast<char*>(text));
+    e.geliehen = true;
+    e.groesse = laenge;
+    e.summe = 1;
+    e.index = 0;
+    return true;
+}
+
+}  // namespace
 
 bool Read_Config_Open_Buffer(const char* text, uint32_t laenge, int32_t /*alias_modus*/,
                              int32_t /*ignoriert*/, int32_t alias_satz)
@@ -518,7 +547,8 @@ int32_t Read_Config_Parse_Zahlen(const char* text, int32_t* feld, int32_t kapazi
         Print_Fehler("Read_Config_Parse_Zahlen: falsche Argumente!");
         return 0;
     }
-    if (!Read_Config_Open_Buffer(text, uint32_t(std::strlen(text)), -1, 0, -1)) return 0;
+    // The numbers are read from the text where it lies: it stays as it is until they are.
+    if (!text_leihen(text, uint32_t(std::strlen(text)))) return 0;
     int32_t n = 0;
     while (*Read_Config_Read_Zeile(",", false)) {
         if (n == kapazitaet) {

@@ -33,7 +33,18 @@ Bytes muster(size_t n, uint8_t start)
     return b;
 }
 
-bool schreibe_a(Disk_Datei* d) { return Disk_Schreibe_Block(d, modul_a.data(), uint32_t(modul_a.size())); }
+bool gefuellt = false;        // modules A and B pack their blocks in place
+
+// Writes the bytes as one block, copied or packed in place.
+bool block_schreiben(Disk_Datei* d, const Bytes& b)
+{
+    if (!gefuellt) return Disk_Schreibe_Block(d, b.data(), uint32_t(b.size()));
+    return Disk_Schreibe_Block_Gefuellt(d, uint32_t(b.size()), [&b](uint8_t* ziel) {
+        if (!b.empty()) std::memcpy(ziel, b.data(), b.size());
+    });
+}
+
+bool schreibe_a(Disk_Datei* d) { return block_schreiben(d, modul_a); }
 bool lese_a(Disk_Datei* d, const char* version)
 {
     ++lesungen;
@@ -46,7 +57,7 @@ bool lese_a(Disk_Datei* d, const char* version)
 }
 bool schreibe_b(Disk_Datei* d)
 {
-    return Disk_Schreibe_Block(d, nullptr, 0) && Disk_Schreibe_Block(d, modul_b.data(), uint32_t(modul_b.size()));
+    return block_schreiben(d, {}) && block_schreiben(d, modul_b);
 }
 bool lese_b(Disk_Datei* d, const char*)
 {
@@ -117,6 +128,7 @@ protected:
         c_lehnt_ab = false;
         a_lehnt_ab_ab = 0;
         b_speichert = false;
+        gefuellt = false;
         Disk_Block_Registrieren(DISK_POS_ZUFALL, schreibe_a, lese_a);
         Disk_Block_Registrieren(DISK_POS_TEAMS, schreibe_b, lese_b);
         Disk_Block_Registrieren(DISK_POS_STATISTIK, schreibe_c, lese_c);
@@ -439,6 +451,46 @@ TEST_F(Disk, ReaderExpectingAnotherLengthFailsTheLoad)
     EXPECT_TRUE(cap.contains("konnte nicht vollständig geladen werden"));
     EXPECT_EQ(modul_a, muster(99, 5));
     EXPECT_EQ(Aktueller_Tag, 3);
+}
+
+// Blocks packed in place (a short one, an empty one, a long one) are saved, loaded and taken
+// back from the image of the running game exactly as copied ones.
+TEST_F(Disk, BlocksPackedInPlaceAreStoredAsCopiedOnes)
+{
+    ASSERT_TRUE(Disk_Spielstand_Speichern("kopiert"));
+    const Bytes abbild = Disk_Spielstand_Abbild();
+    gefuellt = true;
+    ASSERT_TRUE(Disk_Spielstand_Speichern("gefuellt"));
+    ASSERT_TRUE(Disk_Spielstand_Speichern("gefuellt"));  // the long block's keystream is kept
+    EXPECT_EQ(lies(datei("gefuellt")), lies(datei("kopiert")));
+    EXPECT_EQ(Disk_Spielstand_Abbild(), abbild);
+
+    const Bytes a = modul_a, b = modul_b;
+    aendern();
+    const Bytes a_neu = modul_a, b_neu = modul_b;
+    {
+        Fehler_Capture cap;
+        c_lehnt_ab = true;
+        EXPECT_FALSE(Disk_Spielstand_Laden("gefuellt"));
+        c_lehnt_ab = false;
+    }
+    EXPECT_EQ(modul_a, a_neu);
+    EXPECT_EQ(modul_b, b_neu);
+    ASSERT_TRUE(Disk_Spielstand_Laden("gefuellt"));
+    EXPECT_EQ(modul_a, a);
+    EXPECT_EQ(modul_b, b);
+
+    // A plain stream takes the bytes as they are.
+    const std::string pfad = ordner + "/gefuellt.txt";
+    Disk_Datei* d = Disk_Open_Schreiben(pfad.c_str());
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(Disk_Schreibe_Block_Gefuellt(d, 3, [](uint8_t* z) { std::memcpy(z, "abc", 3); }));
+    EXPECT_TRUE(Disk_Schreibe_Block_Gefuellt(d, 0, [](uint8_t*) {}));
+    EXPECT_TRUE(Disk_Close(d));
+    EXPECT_EQ(lies(pfad), (Bytes{'a', 'b', 'c'}));
+    Fehler_Capture cap;
+    EXPECT_FALSE(Disk_Schreibe_Block_Gefuellt(nullptr, 1, [](uint8_t* z) { z[0] = 0; }));
+    EXPECT_EQ(cap.texts.size(), 1u);
 }
 
 TEST_F(Disk, PlainStreamAndWholeFileRead)

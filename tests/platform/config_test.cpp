@@ -195,6 +195,39 @@ TEST(Config, AliasesAndNumberLists)
     EXPECT_EQ(Read_Config_Load_Alias_Liste(1, 5), nullptr);
 }
 
+// A number list is read from the caller's text where it lies: the text stays as it was and the
+// enclosing file goes on where it stood, its sum untouched; at the deepest level none is read.
+TEST(Config, NumberListLeavesTextAndEnclosingFileAsTheyWere)
+{
+    Config_Ordner o;
+    o.schreiben("1_team.cfg", "L 7,8,9\nM 5\n");
+    ASSERT_TRUE(Read_Config_Open(1, 0, -1));
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "L");
+    const uint32_t summe = Read_Config_Get_Summe(), pos = Read_Config_Get_Position();
+    const std::string text = Read_Config_Get_Wert_Text();
+    int32_t z[3] = {};
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_EQ(Read_Config_Parse_Zahlen(text.c_str(), z, 3), 3);
+        EXPECT_EQ(z[2], 9);
+    }
+    EXPECT_EQ(text, "7,8,9");
+    EXPECT_EQ(Read_Config_Get_Summe(), summe);
+    EXPECT_EQ(Read_Config_Get_Position(), pos);
+    ASSERT_TRUE(Read_Config_Open_Buffer("A 1", 3, -1, 0, -1));
+    ASSERT_TRUE(Read_Config_Open_Buffer("B 2", 3, -1, 0, -1));
+    {
+        Fehler_Capture fehler;
+        EXPECT_EQ(Read_Config_Parse_Zahlen(text.c_str(), z, 3), 0);
+        EXPECT_EQ(fehler.texts.size(), 1u);
+    }
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "B");
+    Read_Config_Close();
+    Read_Config_Close();
+    EXPECT_STREQ(Read_Config_Read_Zeile(nullptr, true), "M");
+    EXPECT_EQ(Read_Config_Get_Wert(), 5);
+    Read_Config_Close();
+}
+
 TEST(Config, LevelsNamesAndFailures)
 {
     Config_Ordner o;
