@@ -1,6 +1,7 @@
 #include "economy/bank.h"
 #include "economy/bank_welt.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -495,4 +496,43 @@ bool Schreibe_Überweisung(int32_t zahler, int32_t empfaenger, float betrag, uin
         buchung_protokoll(zahler, empfaenger, zahler != -1 ? int32_t(z.betrag) : 0, empfaenger != -1 ? int32_t(e.betrag) : 0,
                           kategorie);
     return true;
+}
+
+void Schreibe_Zahlungen(int32_t zahler, const Bank_Posten* posten, int32_t anzahl)
+{
+    auto einzeln = [&](int32_t i) { Schreibe_Überweisung(zahler, -1, posten[i].betrag, posten[i].kategorie, 1, -1); };
+    // the hooks, a client and the failed checks with their reports go the one-by-one way
+    if (buchung_beobachter || buchung_protokoll || Bank_Ist_Client() || !Bank.initialisiert || !Bank_Team_Gueltig(zahler)) {
+        for (int32_t i = 0; i < anzahl; ++i) einzeln(i);
+        return;
+    }
+    // The weekly wages book a squad's players one by one into the same few ring entries: the
+    // entry a category merges into is looked for once; every later booking of the run in that
+    // category finds it again, as only entries of other categories come after it.
+    constexpr int16_t UNBEKANNT = -2;
+    int16_t treffer[256];
+    std::fill(treffer, treffer + 256, UNBEKANNT);
+    Bank_Konto* const k = Bank.konto[zahler];
+    for (int32_t i = 0; i < anzahl; ++i) {
+        const uint8_t kat = posten[i].kategorie;
+        Seite z;
+        bool glatt = std::isfinite(posten[i].betrag) && (kat & 0x7F) != 0 && kat != 255;
+        if (glatt && !seite_vorbereiten(&z, zahler, posten[i].betrag, -1)) continue;
+        const int64_t delta = -z.betrag;
+        glatt = glatt && im_rahmen(int64_t(Bank.kontostand[zahler]) + delta);
+        if (glatt && k) {
+            if (Bank_Kategorie_Steuerpflichtig(kat) && !im_rahmen(int64_t(k->steuergewinn) + delta)) glatt = false;
+            if (treffer[kat] == UNBEKANNT) treffer[kat] = int16_t(ring_treffer(*k, kat, false));
+            z.treffer = treffer[kat];
+            if (!im_rahmen((z.treffer >= 0 ? k->buchung[z.treffer].betrag : 0) + z.betrag)) glatt = false;
+        }
+        if (!glatt) {
+            einzeln(i);
+            std::fill(treffer, treffer + 256, UNBEKANNT);
+            continue;
+        }
+        if (k && z.treffer < 0) treffer[kat] = int16_t(k->index % BANK_RING);
+        seite_buchen(&z, delta, kat, false);
+        Bank_Welt_Buchen(kat, 0.0, double(z.betrag));
+    }
 }
