@@ -53,12 +53,19 @@ void wochen_posten(int32_t t, F&& posten, int32_t nur = -1)
         const bool direkt = !ist_client();
         int32_t n = Teamspieler_Kader(t, kader, direkt ? records : nullptr, KADER_LISTE, 0);
         if (n > KADER_LISTE) n = KADER_LISTE;
-        for (int32_t i = 0; i < n; ++i) {
-            const int32_t p = kader[i];
-            const TS* ts = direkt ? records[i] : nullptr;
-            if (gehalt) posten(KAT_GEHALT, (ts ? ts->gehalt * 1000 : Teamspieler_Wert(301, t, p, 0, 0)) / 52, p);
-            if (praemie && (ts ? ts->versicherer : Teamspieler_Wert(307, t, p, 0, 0)) != -1)
-                posten(KAT_PRAEMIE, (ts ? ts->versicherung_kosten * 500 : Teamspieler_Wert(308, t, p, 0, 0)) / 52, p);
+        if (direkt) {
+            for (int32_t i = 0; i < n; ++i) {
+                const TS& ts = *records[i];
+                if (gehalt) posten(KAT_GEHALT, ts.gehalt * 1000 / 52, kader[i]);
+                if (praemie && ts.versicherer != -1) posten(KAT_PRAEMIE, ts.versicherung_kosten * 500 / 52, kader[i]);
+            }
+        } else {
+            for (int32_t i = 0; i < n; ++i) {
+                const int32_t p = kader[i];
+                if (gehalt) posten(KAT_GEHALT, Teamspieler_Wert(301, t, p, 0, 0) / 52, p);
+                if (praemie && Teamspieler_Wert(307, t, p, 0, 0) != -1)
+                    posten(KAT_PRAEMIE, Teamspieler_Wert(308, t, p, 0, 0) / 52, p);
+            }
         }
     }
     if (nur >= 0 && nur != KAT_ASSISTENTEN && nur != KAT_AERZTE) return;
