@@ -210,15 +210,15 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
                     continue;
                 }
             }
-            const int32_t system = Spieler_Wert(SP_HEIMATSYSTEM, p, 0, SP_LESEN);
+            const int32_t system = direkt ? Spieler_Egal_Daten[p].heimatsystem : Spieler_Wert(SP_HEIMATSYSTEM, p, 0, SP_LESEN);
             if (system < 0 || system >= SYSTEME) continue;
             std::vector<Slot>& im_system = offen[static_cast<size_t>(system)];
             // the player's figures are read only (no draw, nothing written): without a slot to
             // ask them, they are not needed
             if (im_system.empty()) continue;
-            const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+            const int32_t alter = direkt ? Spieler_Daten[p].alter : Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
             const int32_t staerke = Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN);
-            const int32_t f = Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
+            const int32_t f = direkt ? Spieler_Fix_Daten[p].lieblingspos : Spieler_Wert(SP_LIEBLINGSPOS, p, 0, SP_LESEN);
             const int32_t zeile = f / 17, spalte = f % 17;
             for (size_t x = 0; x < im_system.size();) {
                 const Slot& o = im_system[x];

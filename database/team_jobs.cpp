@@ -53,12 +53,19 @@ void wochen_posten(int32_t t, F&& posten, int32_t nur = -1)
         const bool direkt = !ist_client();
         int32_t n = Teamspieler_Kader(t, kader, direkt ? records : nullptr, KADER_LISTE, 0);
         if (n > KADER_LISTE) n = KADER_LISTE;
-        for (int32_t i = 0; i < n; ++i) {
-            const int32_t p = kader[i];
-            const TS* ts = direkt ? records[i] : nullptr;
-            if (gehalt) posten(KAT_GEHALT, (ts ? ts->gehalt * 1000 : Teamspieler_Wert(301, t, p, 0, 0)) / 52, p);
-            if (praemie && (ts ? ts->versicherer : Teamspieler_Wert(307, t, p, 0, 0)) != -1)
-                posten(KAT_PRAEMIE, (ts ? ts->versicherung_kosten * 500 : Teamspieler_Wert(308, t, p, 0, 0)) / 52, p);
+        if (direkt) {
+            for (int32_t i = 0; i < n; ++i) {
+                const TS& ts = *records[i];
+                if (gehalt) posten(KAT_GEHALT, ts.gehalt * 1000 / 52, kader[i]);
+                if (praemie && ts.versicherer != -1) posten(KAT_PRAEMIE, ts.versicherung_kosten * 500 / 52, kader[i]);
+            }
+        } else {
+            for (int32_t i = 0; i < n; ++i) {
+                const int32_t p = kader[i];
+                if (gehalt) posten(KAT_GEHALT, Teamspieler_Wert(301, t, p, 0, 0) / 52, p);
+                if (praemie && Teamspieler_Wert(307, t, p, 0, 0) != -1)
+                    posten(KAT_PRAEMIE, Teamspieler_Wert(308, t, p, 0, 0) / 52, p);
+            }
         }
     }
     if (nur >= 0 && nur != KAT_ASSISTENTEN && nur != KAT_AERZTE) return;
@@ -339,9 +346,13 @@ void Team_Jede_Woche()
         int32_t n = Teamspieler_Ins_Array(t, kader, KADER_LISTE, 0);
         if (n > KADER_LISTE) n = KADER_LISTE;
         for (int32_t i = 0; i < n; ++i) Spieler_Bewerte_Spiel_Erschoepfung(kader[i]);
-        wochen_posten(t, [t](uint8_t kategorie, int32_t betrag, int32_t) {
-            Schreibe_Überweisung(t, -1, static_cast<float>(betrag), kategorie, 1, -1);
+        // the week's outgoings gathered, then booked in their order
+        Bank_Posten posten[2 * KADER_LISTE + 2 * ASSI_SLOTS];
+        int32_t anzahl = 0;
+        wochen_posten(t, [&](uint8_t kategorie, int32_t betrag, int32_t) {
+            posten[anzahl++] = {static_cast<float>(betrag), kategorie};
         });
+        Schreibe_Zahlungen(t, posten, anzahl);
         if (Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) != -1 && t % 8 == wochen_zaehler % 8)
             Team_Wert(TEAM_FLAGS, t, 1 | 4 | 32 | 64, TEAM_SETZEN);
         if (Assistent_Mit_Aufgabe(t, 1) != -1 && t % 11 == wochen_zaehler % 11) Assis_Setze_Basis_Taktik(t);

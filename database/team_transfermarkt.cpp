@@ -75,11 +75,15 @@ void Team_Init_Transfer_Suchliste()
         if (n > TEAM_MAX_ANZAHL) n = TEAM_MAX_ANZAHL;
         for (int32_t i = 0; i < n; ++i) {
             const int32_t t = teams[i];
-            if (!team_gueltig(t) || !Team_Ist_Normal(t, 0)) continue;
-            if (Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) == -1) continue;
+            if (!team_gueltig(t) || !T_Own) continue;
+            // most clubs search for nobody on most days: their open slots are looked at first
             const Team_Transfersuche& s = T_Own[t].suche;
+            uint32_t offen = 0;
+            for (int32_t k = 0; k < 4; ++k) offen |= uint32_t(s.aktiv[k] != 0 && s.spieler[k] == -1) << k;
+            if (!offen || !Team_Ist_Normal(t, 0)) continue;
+            if (Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) == -1) continue;
             for (int32_t k = 0; k < 4; ++k)
-                if (s.aktiv[k] && s.spieler[k] == -1) alle.push_back({k, s.preis[k], t, system});
+                if (offen >> k & 1) alle.push_back({k, s.preis[k], t, system});
         }
     }
     std::stable_sort(alle.begin(), alle.end(), [](const Eintrag& a, const Eintrag& b) { return a.prioritaet > b.prioritaet; });

@@ -222,13 +222,19 @@ int32_t team_im_index(int32_t spieler)
     const uint64_t stand = Liste_Stand();
     if (x.stand != stand || x.teams != T_Fix || x.anzahl != Team_Anzahl) {
         x.team.assign(x.team.size(), -1);
-        for (int32_t t = 0; t < Team_Anzahl; ++t)
-            for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+        // each list walked along its links; a walk to the end leaves the lists' cursor at its end
+        bool gegangen = false;
+        for (int32_t t = 0; t < Team_Anzahl; ++t) {
+            Liste_Element* e = Liste_First_Element(&T_Fix[t].liste);
+            gegangen = gegangen || e;
+            for (; e; e = e->next) {
                 if (e->key > 0xFFFFu) continue;
                 if (e->key >= x.team.size()) x.team.resize(e->key + 1, -1);
                 int16_t& z = x.team[e->key];
                 z = z == -1 ? static_cast<int16_t>(t) : MEHRERE;
             }
+        }
+        if (gegangen) Liste_Set_Cursor(nullptr);
         x = {stand, T_Fix, Team_Anzahl, std::move(x.team)};
     }
     return static_cast<size_t>(spieler) < x.team.size() ? x.team[static_cast<size_t>(spieler)] : -1;

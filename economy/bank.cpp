@@ -1,6 +1,7 @@
 #include "economy/bank.h"
 #include "economy/bank_welt.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -392,20 +393,23 @@ struct Seite {
     int32_t treffer = -1;
 };
 
+// An amount in whole units, rounded half away from zero: the truncation of the positive half-up
+// value is its floor. Amounts beyond that (and a value that is no number) stand at a bound far
+// outside every account's range, where the range checks refuse them; converting them would
+// overflow.
+int64_t gerundet(double b)
+{
+    constexpr double GRENZE = 4.0e18;
+    if (std::fabs(b) < GRENZE) return b < 0 ? -int64_t(-b + 0.5) : int64_t(b + 0.5);
+    return b < 0 ? -int64_t(GRENZE) : int64_t(GRENZE);
+}
+
 bool seite_vorbereiten(Seite* s, int32_t team, double betrag, int8_t waehrung)
 {
     s->team = team;
     s->konto = Bank.konto[team];
     const int32_t ziel = s->konto ? s->konto->waehrung : Bank_Standard_Waehrung;
-    const double b = waehrung == -1 ? betrag : umrechnen(betrag, waehrung, ziel);
-    // Rounded half away from zero: the truncation of the positive half-up value is its floor.
-    // Amounts beyond that (and a value that is no number) stand at a bound far outside every
-    // account's range, where the range checks refuse them; converting them would overflow.
-    constexpr double GRENZE = 4.0e18;
-    if (std::fabs(b) < GRENZE)
-        s->betrag = b < 0 ? -int64_t(-b + 0.5) : int64_t(b + 0.5);
-    else
-        s->betrag = b < 0 ? -int64_t(GRENZE) : int64_t(GRENZE);
+    s->betrag = gerundet(waehrung == -1 ? betrag : umrechnen(betrag, waehrung, ziel));
     return s->betrag != 0;
 }
 
@@ -495,4 +499,64 @@ bool Schreibe_Überweisung(int32_t zahler, int32_t empfaenger, float betrag, uin
         buchung_protokoll(zahler, empfaenger, zahler != -1 ? int32_t(z.betrag) : 0, empfaenger != -1 ? int32_t(e.betrag) : 0,
                           kategorie);
     return true;
+}
+
+void Schreibe_Zahlungen(int32_t zahler, const Bank_Posten* posten, int32_t anzahl)
+{
+    auto einzeln = [&](int32_t i) { Schreibe_Überweisung(zahler, -1, posten[i].betrag, posten[i].kategorie, 1, -1); };
+    // the hooks, a client and the failed checks with their reports go the one-by-one way
+    if (buchung_beobachter || buchung_protokoll || Bank_Ist_Client() || !Bank.initialisiert || !Bank_Team_Gueltig(zahler)) {
+        for (int32_t i = 0; i < anzahl; ++i) einzeln(i);
+        return;
+    }
+    // The weekly wages book a squad's players one by one into the same few ring entries: the
+    // entry a category merges into is looked for once; every later booking of the run in that
+    // category finds it again, as only entries of other categories come after it. Each booking
+    // then moves the balance, the taxable profit and that entry as seite_buchen() moves them.
+    constexpr int16_t UNBEKANNT = -2;
+    int16_t treffer[256];
+    bool steuer[256];
+    std::fill(treffer, treffer + 256, UNBEKANNT);
+    Bank_Konto* const k = Bank.konto[zahler];
+    const uint32_t heute = uint32_t(Kalender_Get_Heute());
+    for (int32_t i = 0; i < anzahl; ++i) {
+        const uint8_t kat = posten[i].kategorie;
+        const float f = posten[i].betrag;
+        bool glatt = std::isfinite(f) && (kat & 0x7F) != 0 && kat != 255;
+        const int64_t betrag = glatt ? gerundet(f) : 0;
+        if (glatt && betrag == 0) continue;
+        const int64_t stand = int64_t(Bank.kontostand[zahler]) - betrag;
+        glatt = glatt && im_rahmen(stand);
+        if (glatt && k) {
+            if (treffer[kat] == UNBEKANNT) {
+                treffer[kat] = int16_t(ring_treffer(*k, kat, false));
+                steuer[kat] = Bank_Kategorie_Steuerpflichtig(kat);
+            }
+            const int32_t t = treffer[kat];
+            glatt = (!steuer[kat] || im_rahmen(int64_t(k->steuergewinn) - betrag)) &&
+                    im_rahmen((t >= 0 ? k->buchung[t].betrag : 0) + betrag);
+        }
+        if (!glatt) {
+            einzeln(i);
+            std::fill(treffer, treffer + 256, UNBEKANNT);
+            continue;
+        }
+        Bank.kontostand[zahler] = int32_t(stand);
+        if (k) {
+            if (steuer[kat]) k->steuergewinn = int32_t(k->steuergewinn - betrag);
+            Buchung* b;
+            if (treffer[kat] >= 0) {
+                b = &k->buchung[treffer[kat]];
+                b->betrag = int32_t(b->betrag + betrag);
+            } else {
+                treffer[kat] = int16_t(k->index % BANK_RING);
+                b = &k->buchung[treffer[kat]];
+                k->index = (k->index % BANK_RING + 1) % BANK_RING;
+                b->betrag = int32_t(betrag);
+            }
+            b->tag = heute;
+            b->kategorie = kat;
+        }
+        Bank_Welt_Buchen(kat, 0.0, double(betrag));
+    }
 }

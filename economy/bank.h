@@ -143,6 +143,13 @@ Bank_Anlage* Bank_Naechste_Anlage(int32_t team, void** cursor);
 // is rounded once to whole DM. True when booked.
 bool Schreibe_Überweisung(int32_t zahler, int32_t empfaenger, float betrag, uint8_t kategorie, int32_t zwingend,
                           int8_t waehrung);
+// A club's compulsory payments to nobody in its own currency, booked one after the other exactly
+// as Schreibe_Überweisung(zahler, -1, betrag, kategorie, 1, -1) books each of them.
+struct Bank_Posten {
+    float betrag;
+    uint8_t kategorie;
+};
+void Schreibe_Zahlungen(int32_t zahler, const Bank_Posten* posten, int32_t anzahl);
 bool Bank_Kategorie_Steuerpflichtig(uint8_t kategorie);
 
 // ---- Credits, deposits and shares ----

@@ -7,6 +7,7 @@
 #include "competitions/wettbewerb.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
+#include "gameflow/globals.h"
 #include "platform/print.h"
 
 static Ligen_Praemie_Bewertung bewertung = nullptr;
@@ -20,11 +21,14 @@ constexpr int32_t ANTEIL[6] = {50, 30, 10, 20, 30, 80};
 int64_t mittleres_gehalt(int32_t team)
 {
     int32_t kader[64];
-    int32_t n = Teamspieler_Ins_Array(team, kader, 64, 0);
+    // a server reads each wage from the link record the squad hands over, as field 301 reads it
+    TS* records[64];
+    const bool direkt = Netz_Rolle != 1 && team != Transfermarkt_Team && team != Jugend_Team;
+    int32_t n = Teamspieler_Kader(team, kader, direkt ? records : nullptr, 64, 0);
     if (n > 64) n = 64;
     if (n <= 0) return 0;
     int64_t summe = 0;
-    for (int32_t i = 0; i < n; ++i) summe += Teamspieler_Wert(301, team, kader[i], 0, 0);
+    for (int32_t i = 0; i < n; ++i) summe += direkt ? records[i]->gehalt * 1000 : Teamspieler_Wert(301, team, kader[i], 0, 0);
     return summe / n;
 }
 }  // namespace

@@ -201,8 +201,15 @@ TEST_F(SaisonWelt, TheInterestListHoldsEveryOpenSlotHighestPriorityFirst)
 {
     ASSERT_TRUE(Saison_Neues_Spiel(11));
     std::set<std::pair<int32_t, int32_t>> offen;
+    int32_t ohne = 0;
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
-        if (!Team_Ist_Normal(t, 0) || Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) == -1) continue;
+        if (!Team_Ist_Normal(t, 0) || Assistent_Mit_Aufgabe(t, ASSI_AUFGABE_TRANSFER) == -1) {
+            // an open slot of a club without a transfer assistant is no interest either
+            T_Own[t].suche.aktiv[0] = 1;
+            T_Own[t].suche.spieler[0] = -1;
+            ++ohne;
+            continue;
+        }
         for (int32_t k = 0; k < 4; ++k) {
             T_Own[t].suche.aktiv[k] = k != 1;
             T_Own[t].suche.spieler[k] = k == 2 ? 7 : -1;  // a slot with its player found is no interest
@@ -211,6 +218,7 @@ TEST_F(SaisonWelt, TheInterestListHoldsEveryOpenSlotHighestPriorityFirst)
         }
     }
     ASSERT_GT(offen.size(), 20u);
+    ASSERT_GT(ohne, 0);
     Team_Init_Transfer_Suchliste();
     const auto* liste = static_cast<const int32_t(*)[4]>(Teamspieler_Zeiger(TEAMSP_TRANSFER_PRIORITY_LISTE, 0));
     std::set<std::pair<int32_t, int32_t>> gelistet;

@@ -114,6 +114,14 @@ TEST_F(LinkTest, TheClubAskedForWithoutAHintFollowsEveryMove)
     ASSERT_NE(Liste_Insert_Element(&T_Fix[1].liste, nullptr, nullptr, sizeof(TS), 9), nullptr);
     EXPECT_EQ(verein(), 1);
     EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, 10, -1), -1);
+
+    // a lookup after a change walks every list to its end and leaves the lists' cursor there
+    ASSERT_TRUE(kommt(Jugend_Team, 11));
+    ASSERT_TRUE(kommt(Jugend_Team, 12));
+    ASSERT_TRUE(kommt(3, 13));
+    Liste_Set_Cursor(Liste_First_Element(&T_Fix[0].liste));
+    EXPECT_EQ(Teamspieler_Get_Team_Des_Spielers(-1, 13, -1), 3);
+    EXPECT_EQ(Liste_Next_Cursor(), nullptr);
 }
 
 // A squad is held in one row while no list changes: an arrival at the front, a departure and a

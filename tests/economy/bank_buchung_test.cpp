@@ -4,8 +4,11 @@
 #include <limits>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "bank_hilfe.h"
+#include "economy/bank_intern.h"
+#include "economy/bank_welt.h"
 #include "platform/print.h"
 
 // The texts are Windows-1252; these contain only ASCII.
@@ -184,4 +187,66 @@ TEST_F(BankTest, RingMergesPerWeekAndCategoryAndWrapsAfter500)
     Schreibe_Überweisung(-1, 2, 1000.0f, 3, 1, -1);
     Schreibe_Überweisung(2, -1, 300.0f, 26, 1, -1);
     EXPECT_EQ(Bank_Get_Steuergewinn(2), 700);
+}
+
+// A run of payments books exactly as the same payments one by one: balances, taxable profit,
+// the ring (merging, a new week, a full ring that wraps) and the world's sums; amounts that
+// round to nothing are skipped, one beyond the range is refused alone, and a protocol hears each.
+TEST_F(BankRingTest, PaymentsInOneRunBookAsOneByOne)
+{
+    const std::vector<Bank_Posten> posten = {
+        {1200.4f, 26}, {300.0f, 27}, {0.4f, 26}, {980.6f, 26}, {2.0e9f, 26}, {55.0f, 27},
+        {75.0f, 33},   {410.5f, 26}, {-20.0f, 34}, {12.0f, 0},  {33.0f, 26},
+    };
+    ASSERT_TRUE(Bank_Konto_Einrichten(4, 1000000, 0));
+    Bank_Konto* k4 = Bank_Get_Konto(4);
+    auto vergleichen = [&](const char* fall) {
+        SCOPED_TRACE(fall);
+        // club 3 one by one, club 4 in one run, from the same account
+        *k4 = *k;
+        Bank.kontostand[4] = Bank.kontostand[3];
+        int32_t fehler = 0;
+        Print_Fehler_Set_Hook([&](const std::string&) { ++fehler; });
+        const Bank_Welt_Summen vorher = Bank_Welt_Get_Summen(0);
+        for (const Bank_Posten& p : posten) Schreibe_Überweisung(3, -1, p.betrag, p.kategorie, 1, -1);
+        const Bank_Welt_Summen einzeln = Bank_Welt_Get_Summen(0);
+        const int32_t fehler_einzeln = fehler;
+        Schreibe_Zahlungen(4, posten.data(), int32_t(posten.size()));
+        const Bank_Welt_Summen gesammelt = Bank_Welt_Get_Summen(0);
+        Print_Fehler_Set_Hook({});
+        EXPECT_EQ(fehler_einzeln, 2);  // the category missing, the amount beyond the range
+        EXPECT_EQ(fehler, 2 * fehler_einzeln);
+        EXPECT_EQ(Bank.kontostand[4], Bank.kontostand[3]);
+        EXPECT_EQ(k4->steuergewinn, k->steuergewinn);
+        EXPECT_EQ(k4->index, k->index);
+        EXPECT_EQ(std::memcmp(k4->buchung, k->buchung, sizeof k->buchung), 0);
+        for (int32_t c = 0; c < BANK_KATEGORIEN; ++c) {
+            EXPECT_EQ(gesammelt.ausgaben[c] - einzeln.ausgaben[c], einzeln.ausgaben[c] - vorher.ausgaben[c]) << c;
+            EXPECT_EQ(gesammelt.einnahmen[c], vorher.einnahmen[c]) << c;
+        }
+    };
+    // an entry of this week to merge into behind others, and one of last week that must not take any
+    buchen(0, Aktueller_Tag - 7, 27, 500);
+    buchen(1, Aktueller_Tag, 26, 700);
+    buchen(2, Aktueller_Tag, 30, 90);
+    k->index = 3;
+    vergleichen("merging");
+    EXPECT_EQ(k->buchung[1].betrag, 700 + 1200 + 981 + 411 + 33);
+    EXPECT_EQ(k->buchung[3].betrag, 355);  // a new entry for this week's premiums
+
+    // a ring full of this week's entries of another kind: the new ones take the oldest places
+    for (int32_t i = 0; i < BANK_RING; ++i) buchen(i, Aktueller_Tag, 30, 1 + i);
+    k->index = BANK_RING - 1;
+    vergleichen("full ring");
+    EXPECT_EQ(k->index, 4u);
+
+    // a protocol hears every booking that is made
+    int32_t gehoert = 0;
+    static int32_t* zaehler = nullptr;
+    zaehler = &gehoert;
+    Bank_Set_Buchung_Protokoll([](int32_t, int32_t, int32_t, int32_t, uint8_t) { ++*zaehler; });
+    Print_Fehler_Set_Hook([](const std::string&) {});
+    Schreibe_Zahlungen(4, posten.data(), int32_t(posten.size()));
+    Print_Fehler_Set_Hook({});
+    EXPECT_EQ(gehoert, 9);
 }

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "database/teamspieler.h"
 #include "economy/ligen.h"
 #include "gameflow/globals.h"
 #include "../database/db_hilfe.h"
@@ -77,6 +78,29 @@ TEST_F(LigenWelt, RatingIsZeroAtHalfTheExpectedAmountAndFiftyAtIt)
         EXPECT_LT(e, 12000);
         EXPECT_GT(e, 0);
     }
+}
+
+// A bonus that pays with the wages is weighed against the squad's mean wage as it stands,
+// also right after one of them was raised.
+TEST_F(LigenWelt, WageBonusesExpectAShareOfTheSquadsMeanWage)
+{
+    Teamspieler_Init_Listen();
+    Spieler_Den_Teams_Zuordnen();
+    int32_t kader[64];
+    const int32_t n = Teamspieler_Ins_Array(oben, kader, 64, 0);
+    ASSERT_GT(n, 1);
+    auto erwartet = [&] {
+        int64_t summe = 0;
+        for (int32_t i = 0; i < n; ++i) summe += Teamspieler_Wert(301, oben, kader[i], 0, 0);
+        return summe / n * 50 / 100;
+    };
+    int32_t e = 0;
+    Ligen_Motivation_Bewerte_Praemie(oben, 0, 0, 1, &e);
+    EXPECT_GT(e, 0);
+    EXPECT_EQ(e, erwartet());
+    Teamspieler_Wert(301, oben, kader[n - 1], 2000000, 1);
+    Ligen_Motivation_Bewerte_Praemie(oben, 0, 0, 1, &e);
+    EXPECT_EQ(e, erwartet());
 }
 
 TEST_F(LigenWelt, ProposalAndTakeOverNeverLowerAnAgreedBonusAndLeavingRestoresIt)
