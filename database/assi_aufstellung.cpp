@@ -429,6 +429,44 @@ struct Gitter_Zellen {
     }
 };
 
+// The cells of a formation's first n field places (`aus` as Team_Aufstellungsarray gives it)
+// marked among the grid's rated cells (bit s of row z: cell (z, s)), and each place's cell in
+// `zellen`, -1 for one off the grid.
+void plaetze_markieren(const uint8_t* aus, int32_t n, std::array<uint32_t, 27>& gelesen,
+                       std::array<int16_t, FELDSPIELER>& zellen)
+{
+    zellen.fill(-1);
+    for (int32_t k = 0; k < n; ++k) {
+        // a place's column inside the grid's gives its row and column as they stand
+        const uint32_t z = aus[2 * k], s = aus[2 * k + 1];
+        const int32_t c = zelle(int32_t(z), int32_t(s));
+        if (c >= ZELLEN) continue;
+        zellen[size_t(k)] = int16_t(c);
+        if (s < uint32_t(SPALTEN)) gelesen[z] |= 1u << s;
+        else gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
+    }
+}
+
+// All formations' first n places' cells and the rated cells they make.
+struct Formationen_Zellen {
+    using Plaetze = std::array<std::array<int16_t, FELDSPIELER>, TEAM_FORMATIONEN>;
+    std::array<uint32_t, 27> gelesen{};
+    Plaetze plaetze;
+};
+
+// The built-in formations' (a club without a manager), worked out once for each n.
+const Formationen_Zellen& eingebaute_formationen(int32_t n)
+{
+    static std::array<std::unique_ptr<Formationen_Zellen>, FELDSPIELER + 1> tabellen;
+    auto& t = tabellen[size_t(std::clamp(n, 0, FELDSPIELER))];
+    if (!t) {
+        t = std::make_unique<Formationen_Zellen>();
+        for (int32_t f = 0; f < TEAM_FORMATIONEN; ++f)
+            plaetze_markieren(Team_Formationen[f].plaetze, n, t->gelesen, t->plaetze[size_t(f)]);
+    }
+    return *t;
+}
+
 // The last line-ups' rated cells, kept for the next with the same: the clubs without a manager
 // share their formations, so that most runs rate the same cells, and the runs that rate no cell
 // come between them every match day.
@@ -748,23 +786,22 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // its number in his row of `zellwerte`, 0 where the cell lay outside his window, and the
     // squad's sum of them in `gitter`.
     const int32_t n = std::clamp(static_cast<int32_t>(kader.size()) - 1, 0, FELDSPIELER);
-    uint8_t plaetze[TEAM_FORMATIONEN][2 * FELDSPIELER];
     std::array<uint32_t, 27> gelesen{};
+    // each formation's first n places' cells for the formation's choice
+    Formationen_Zellen::Plaetze plaetze_zellen;
     // The eleven reads the grid at its own formation's cells when no places were rated: a club
     // without a line-up assistant, lined up by force or on request, keeps its formation.
     const bool elf_aus_gitter = gitter_bewerten && !plaetze_bewerten;
-    for (int32_t f = 0; (gitter_gebraucht || elf_aus_gitter) && f < formationen; ++f) {
-        if (!gitter_gebraucht && f != formation) continue;
-        Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
-        std::copy_n(aus, 2 * FELDSPIELER, plaetze[f]);
-        for (int32_t k = 0; k < n; ++k) {
-            // a place's column inside the grid's gives its row and column as they stand
-            const uint32_t z = aus[2 * k], s = aus[2 * k + 1];
-            if (s < uint32_t(SPALTEN)) {
-                if (z < 27u) gelesen[z] |= 1u << s;
-            } else if (const int32_t c = zelle(int32_t(z), int32_t(s)); c < ZELLEN) {
-                gelesen[size_t(c / SPALTEN)] |= 1u << (c % SPALTEN);
-            }
+    if (gitter_gebraucht && T_Fix && !T_Fix[team].manager && formationen == TEAM_FORMATIONEN) {
+        // the built-in formations, the same for every club without a manager
+        const Formationen_Zellen& eingebaut = eingebaute_formationen(n);
+        gelesen = eingebaut.gelesen;
+        plaetze_zellen = eingebaut.plaetze;
+    } else {
+        for (int32_t f = 0; (gitter_gebraucht || elf_aus_gitter) && f < formationen; ++f) {
+            if (!gitter_gebraucht && f != formation) continue;
+            Team_Aufstellungsarray(team, satz, f, aus, nullptr, nullptr);
+            plaetze_markieren(aus, n, gelesen, plaetze_zellen[size_t(f)]);
         }
     }
     const Gitter_Zellen& zellen_liste = gitter_zellen(gelesen);
@@ -921,10 +958,8 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         int64_t beste = -1;
         for (int32_t f = 0; f < formationen; ++f) {
             int64_t summe = 0;
-            for (int32_t k = 0; k < n; ++k) {
-                const int32_t c = zelle(plaetze[f][2 * k], plaetze[f][2 * k + 1]);
-                if (c >= 0 && c < ZELLEN) summe += gitter[size_t(nummer[size_t(c)])];
-            }
+            for (int32_t k = 0; k < n; ++k)
+                if (const int32_t c = plaetze_zellen[size_t(f)][size_t(k)]; c >= 0) summe += gitter[size_t(nummer[size_t(c)])];
             const int32_t z = Zufall(rausch_lo, rausch_hi);
             summe = summe * z / 100;
             if (summe > beste) {

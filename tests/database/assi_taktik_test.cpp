@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <set>
 #include <vector>
 
 #include "common/capture.h"
@@ -319,6 +320,35 @@ TEST_F(AssiTaktik, OnlyTheElevenMarksAfterASmallerSquadsLineUp)
     for (const int32_t formation : {0, 3}) {
         Assi_Mannschaftsaufstellung(0, 1, 2, 0, 50, formation, true);
         EXPECT_GT(markierer_pruefen(formation, 20), 0) << formation;
+    }
+}
+
+// A manager's line-up assistant chooses by the grid among the manager's six stored formations,
+// not the built-in ones: the squad stands in rows 0-4 and only stored formation 5 has its places
+// there (the others lie in row 26, out of every player's reach), so it wins, and the eleven
+// stands on its places.
+TEST_F(AssiTaktik, AManagersAssistantChoosesAmongTheStoredFormations)
+{
+    manager_mit_assistent({0});
+    ASSERT_GE(Assistent_Mit_Aufgabe(0, 0), 0);
+    Manager_Struktur* m = T_Fix[0].manager;
+    std::set<int32_t> plaetze_5;
+    for (int32_t f = 0; f < 6; ++f)
+        for (int32_t k = 0; k < 10; ++k) {
+            const int32_t z = f == 5 ? k / 2 : 26, s = f == 5 ? 3 + 6 * (k % 2) : k;
+            m->aufstellung[0].plaetze[f][2 * k] = uint8_t(z);
+            m->aufstellung[0].plaetze[f][2 * k + 1] = uint8_t(s);
+            if (f == 5) plaetze_5.insert(z * 17 + s);
+        }
+    for (int32_t sp = 1; sp < 16; ++sp) Spieler_Fix_Daten[sp].lieblingspos = int16_t((sp % 5) * 17 + sp);
+    for (const int32_t satz : {0, 1}) {
+        if (satz) std::memcpy(&m->aufstellung[1], &m->aufstellung[0], sizeof m->aufstellung[0]);
+        Assi_Mannschaftsaufstellung(0, -1, 1, satz, 50, -1, false);
+        EXPECT_EQ(Team_Wert(170 + satz, 0, 0, TEAM_LESEN), 5) << satz;
+        std::set<int32_t> elf;
+        for (int32_t sp = 1; sp < 16; ++sp)
+            if (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) elf.insert(Teamspieler_Wert(310, 0, sp, 0, 0));
+        EXPECT_EQ(elf, plaetze_5) << satz;
     }
 }
 
