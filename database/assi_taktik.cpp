@@ -248,6 +248,8 @@ void Assi_Trainer_Alle_Teams()
             Assi_Mannschaftsaufstellung(t, gegner, f & 2 ? 2 : 1, auswaerts, gegner >= 0 ? wichtigkeit : 50, -1, false);
         }
         // The line-up request is answered now; left set, the club would be lined up anew every day.
-        Team_Wert(169, t, 1 | 2 | 4 | 32 | 64, TEAM_LOESCHEN);
+        // (a club without any of them asked for nothing above, and has nothing to clear)
+        constexpr int32_t ANFRAGEN = 1 | 2 | 4 | 32 | 64;
+        if (f & ANFRAGEN) Team_Wert(169, t, ANFRAGEN, TEAM_LOESCHEN);
     }
 }
