@@ -601,8 +601,10 @@ void Ablauf_Tastatur_Auswerten()
     // open the loop runs only the chat, and a pitch that stops is cut off by the server. A
     // stand-alone server saves on 's'.
     const int32_t taste = Win95_Eingabe.taste;
-    const bool spiel_schirm = Spielansicht_Offen || Spielfeld_Ansicht_Geladen();
-    if (taste == ABLAUF_CHAT_TASTE && Ablauf_Netz_Aktiv() && !Chat_Screen_Ist_Offen() && !spiel_schirm) {
+    // No key of the loop's and no command: the pass has nothing to look at here.
+    if (befehl == 0 && taste != ABLAUF_CHAT_TASTE && taste != ABLAUF_SPEICHERN_TASTE) return;
+    if (taste == ABLAUF_CHAT_TASTE && Ablauf_Netz_Aktiv() && !Chat_Screen_Ist_Offen() &&
+        !(Spielansicht_Offen || Spielfeld_Ansicht_Geladen())) {
         Win95_Eingabe.taste = -1;
         Chat_Screen();
     } else if (taste == ABLAUF_SPEICHERN_TASTE && Netz_Rolle == 2 && !Ablauf_Wartet_Auf_Eingabe()) {

@@ -75,7 +75,7 @@ int32_t druck_stelle[2] = {0, 0};
 struct Schritt {
     int32_t x = 0, y = 0, tasten = 0;
     uint32_t jetzt = 0;
-    uint8_t einstellung = 5;
+    int16_t einstellung = -1;          // the help setting, read when an icon first wants it
     bool oben = false;                 // a top layer (priority 24 or more) was met
     Menue_Icon* modal = nullptr;
     int32_t modal_rechteck[4] = {};    // x1, y1, x2, y2, closed
@@ -90,6 +90,14 @@ uint8_t hilfe_einstellung()
     if (Aktuelles_Team < 0) return 5;
     const auto* b = static_cast<const uint8_t*>(Team_Zeiger(309, Aktuelles_Team, nullptr, 0));
     return b ? b[0] : 5;
+}
+
+// Only the current icon's help asks for the setting: a step with the pointer beside every icon
+// (nearly every idle pass) reads no manager.
+uint8_t einstellung(Schritt& st)
+{
+    if (st.einstellung < 0) st.einstellung = hilfe_einstellung();
+    return uint8_t(st.einstellung);
 }
 
 // The walk asks these of every icon on every pass: kept inline.
@@ -365,20 +373,23 @@ void rad_kandidaten(Schritt& st)
 
 void hilfe(Schritt& st, Menue_Icon* icon)
 {
+    // Spoken already: nothing more to come until the icon changes.
+    if (Menue_Hilfe_Status != 0 && Menue_Hilfe_Status != 1) return;
+    const uint8_t e = einstellung(st);
     uint32_t zeit = st.jetzt - stoppuhr;
-    if (Menue_Hilfe_Status == 1 && icon->hilfesound >= 0 && (st.einstellung & 0x0C) &&
-        zeit > ((st.einstellung & 0x08) ? 1500u : 6000u)) {
+    if (Menue_Hilfe_Status == 1 && icon->hilfesound >= 0 && (e & 0x0C) &&
+        zeit > ((e & 0x08) ? 1500u : 6000u)) {
         Menue_Hilfe_Sprechen(icon->hilfesound);
         Menue_Hilfe_Status = 2;
     }
-    if (Menue_Hilfe_Status == 0 && (st.einstellung & 0x03) &&
-        (zeit > 1500 || (icon->flags & ICON_SOFORT) || (st.einstellung & 0x02)) &&
+    if (Menue_Hilfe_Status == 0 && (e & 0x03) &&
+        (zeit > 1500 || (icon->flags & ICON_SOFORT) || (e & 0x02)) &&
         (!(icon->status & ICON_GLUEHT) || Menue_Glow_Stufe > 7) && !Menue_Gezogenes_Icon) {
         Menue_Hilfe_Schliessen();
         if (Aktuelles_Team >= 0) {
             const char* text = icon->mausover ? icon->mausover(icon) : icon->hilfetext;
             if (text && *text)
-                Hilfe_Text_Ausgabe(text, -1, -1, 0, (icon->flags & ICON_SOFORT) || (st.einstellung & 0x02));
+                Hilfe_Text_Ausgabe(text, -1, -1, 0, (icon->flags & ICON_SOFORT) || (e & 0x02));
         }
         Menue_Hilfe_Status = 1;
     }
@@ -665,7 +676,6 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
 {
     Menue_Modal_Aktiv = 0;
     Schritt st;
-    st.einstellung = hilfe_einstellung();
     st.jetzt = Timer_Get_Time();
     if (Menue_Rad_Zeit && st.jetzt - Menue_Rad_Zeit > 500) Menue_Rad_Zeit = 0;
     st.tasten = Maus_Get_Tasten();

@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "database/manager.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "graphics/grafik_farbe.h"
@@ -688,4 +689,44 @@ TEST_F(Event, AnIconFiledWhileTheStepWalksIsWalkedInTheSameStep)
     EXPECT_TRUE(Menue_Icons.vorhanden[951]);
     EXPECT_EQ(Menue_Aktuelles_Icon, nachgereicht);
     nachgereicht = nullptr;
+}
+
+namespace {
+int32_t hilfe_gefragt = 0;
+const char* hilfe_zaehlen(Menue_Icon*)
+{
+    ++hilfe_gefragt;
+    return "";
+}
+}  // namespace
+
+// The current icon's help follows the acting manager's setting as it stands at each step: none
+// while it is off, at once when it is switched on under the resting pointer, and nothing more
+// once the help has been spoken.
+TEST_F(Event, TheHelpFollowsTheManagersSettingAtEachStep)
+{
+    Manager_Struktur* m = vereine_anlegen(2, 1);
+    Menue_Icon* i = knopf(960, 200, 200, 8);
+    i->mausover = hilfe_zaehlen;
+    hilfe_gefragt = 0;
+    m->optionen[0] = 0;
+    maus(210, 205);
+    Menue_Icons_Check(-1);
+    ASSERT_EQ(Menue_Aktuelles_Icon, i);
+    Menue_Hilfe_Status = 0;
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(hilfe_gefragt, 0);
+    EXPECT_EQ(Menue_Hilfe_Status, 0);
+    // Switched on (text at once) while the pointer rests: the next step shows it.
+    m->optionen[0] = 0x02;
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(hilfe_gefragt, 1);
+    EXPECT_EQ(Menue_Hilfe_Status, 1);
+    // Spoken: neither the text nor the speech comes again, whatever the setting.
+    Menue_Hilfe_Status = 2;
+    m->optionen[0] = 0x0F;
+    Menue_Icons_Check(-1);
+    EXPECT_EQ(hilfe_gefragt, 1);
+    EXPECT_EQ(Menue_Hilfe_Status, 2);
+    Menue_Hilfe_Status = 0;
 }
