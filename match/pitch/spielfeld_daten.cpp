@@ -126,7 +126,10 @@ struct Kader_Felder {
 void erste_aufstellung(Spielfeld_Record* r, int32_t s, bool gespiegelt)
 {
     const int32_t team = int32_t(r->team[s]);
-    Kader_Felder roh{team, Netz_Rolle != 1, {}, {}};
+    // Only the squad's first n entries are ever read: neither table is cleared beforehand.
+    Kader_Felder roh;
+    roh.team = team;
+    roh.direkt = Netz_Rolle != 1;
     int32_t n = team >= 0 && team < Team_Anzahl ? Teamspieler_Kader(team, roh.spnr, roh.direkt ? roh.ts : nullptr, 50, 0) : 0;
     n = std::clamp(n, 0, 50);
     // Sorted by line-up cell, keeper first; the keys are read once.
@@ -136,10 +139,12 @@ void erste_aufstellung(Spielfeld_Record* r, int32_t s, bool gespiegelt)
         folge[i] = {p == TORWART_POSITION ? -1 : p, i};
     }
     std::stable_sort(folge, folge + n, [](const auto& a, const auto& b) { return a.first < b.first; });
-    Kader_Felder kader{team, roh.direkt, {}, {}};
+    Kader_Felder kader;
+    kader.team = team;
+    kader.direkt = roh.direkt;
     for (int32_t i = 0; i < n; ++i) {
         kader.spnr[i] = roh.spnr[folge[i].second];
-        kader.ts[i] = roh.ts[folge[i].second];
+        if (roh.direkt) kader.ts[i] = roh.ts[folge[i].second];
     }
     const int32_t* feld = kader.spnr;
     int32_t k = 0, starter = 0, ersatz = 0, bank = 0;

@@ -58,6 +58,17 @@ int32_t Spielfeld_Heim_Faktor(uint32_t modus, bool gast, int32_t i, int32_t v, i
 
 namespace {
 
+// The range of the value at each place of the skill table.
+const std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN>& grenzen()
+{
+    static const auto tabelle = [] {
+        std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN> t{};
+        for (int32_t i = 0; i < SPIELFELD_FAEHIGKEITEN; ++i) Spieler_Wert_Min_Max(Spielfeld_Faehigkeit_Id[i], &t[size_t(i)].first, &t[size_t(i)].second);
+        return t;
+    }();
+    return tabelle;
+}
+
 // What the skill values of a side take from its game and club: alike for each of its slots.
 struct Staerke_Seite {
     int32_t temperatur = 15, bonus = 0, zuschauer = 0, s13 = 0, s14 = 0;
@@ -66,6 +77,8 @@ struct Staerke_Seite {
     // The home factor of every place but 20 where it does not hang on the value (all but the
     // away side under the amateur home right), else -1.
     int32_t faktor_fest = -1;
+    // looked up once a side, not once a slot
+    const std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN>& grenze = grenzen();
 
     Staerke_Seite(const Spielfeld_Record* r, int32_t team, bool gast)
     {
@@ -86,17 +99,6 @@ struct Staerke_Seite {
     }
 };
 
-// The range of the value at each place of the skill table.
-const std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN>& grenzen()
-{
-    static const auto tabelle = [] {
-        std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN> t{};
-        for (int32_t i = 0; i < SPIELFELD_FAEHIGKEITEN; ++i) Spieler_Wert_Min_Max(Spielfeld_Faehigkeit_Id[i], &t[size_t(i)].first, &t[size_t(i)].second);
-        return t;
-    }();
-    return tabelle;
-}
-
 // What the skill values of one slot are made of: the player, the game and the side.
 struct Staerke_Rechnung : Staerke_Seite {
     int32_t team, spnr, seite_staerke, wert_89;
@@ -105,7 +107,6 @@ struct Staerke_Rechnung : Staerke_Seite {
     // whose read may raise his allrounder value) and shared by the values after it.
     mutable Spieler_Spielfeld_Lage lage;
     mutable bool lage_da = false;
-    const std::array<std::pair<int32_t, int32_t>, SPIELFELD_FAEHIGKEITEN>& grenze = grenzen();
 
     Staerke_Rechnung(Spielfeld_Record* r, int32_t team_, int32_t slot)
         : Staerke_Rechnung(r, team_, slot, Staerke_Seite(r, team_, slot >= 16))

@@ -120,6 +120,48 @@ TEST_F(Aufstellung, KeeperFirstThenLineUpOrderWithPointsAndBench)
     EXPECT_EQ(Spielfeld_Aufstellung_Zustand[s40], SPIELFELD_ERSATZ);
 }
 
+// A client reads its squad's fields one by one instead of in the link records: both ways must
+// give the same line-up, slot by slot, for a full squad and for one far below the table's 50.
+TEST_F(Aufstellung, LineUpReadInPlaceEqualsTheOneReadFieldByField)
+{
+    kader(1);
+    // joined against the line-up order: the one further up first, the keeper last but one
+    spieler(2, 30, 200, TS_STARTELF, 120, 121);
+    spieler(2, 31, 57, TS_STARTELF, 60, 61);
+    spieler(2, 32, 459, TS_STARTELF);
+    spieler(2, 33, 300, TS_ERSATZ);
+    const uint32_t rolle = Netz_Rolle;
+    auto aufstellen = [&](uint32_t netz) {
+        auto x = std::make_unique<Spielfeld_Record>();
+        x->team[0] = 1;
+        x->team[1] = 2;
+        for (Spielfeld_Spieler& e : x->spieler) e.spnr = -1;
+        Netz_Rolle = netz;
+        Spielfeld_Team_An_Positionen(x.get(), 0, 0);
+        Spielfeld_Team_An_Positionen(x.get(), 1, 1);
+        Netz_Rolle = rolle;
+        return x;
+    };
+    const auto direkt = aufstellen(0), gelesen = aufstellen(1);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) {
+        const Spielfeld_Spieler &a = direkt->spieler[slot], &b = gelesen->spieler[slot];
+        EXPECT_EQ(a.spnr, b.spnr) << slot;
+        EXPECT_EQ(a.zustand, b.zustand) << slot;
+        EXPECT_EQ(a.bank_nummer, b.bank_nummer) << slot;
+        EXPECT_EQ(0, std::memcmp(a.taktik_punkte, b.taktik_punkte, sizeof a.taktik_punkte)) << slot;
+        EXPECT_EQ(direkt->objekt[slot].torwart, gelesen->objekt[slot].torwart) << slot;
+        EXPECT_EQ(direkt->objekt[slot].x, gelesen->objekt[slot].x) << slot;
+        EXPECT_EQ(direkt->objekt[slot].y, gelesen->objekt[slot].y) << slot;
+    }
+    // The small squad fills its first four slots in line-up order, keeper first, and leaves the rest empty.
+    const int32_t folge[4] = {32, 31, 30, 33};
+    for (int32_t k = 0; k < 4; ++k) EXPECT_EQ(direkt->spieler[16 + k].spnr, folge[k]) << k;
+    EXPECT_EQ(direkt->objekt[16].torwart, 1);
+    EXPECT_EQ(direkt->spieler[19].zustand, uint32_t(SPIELFELD_ERSATZ));
+    EXPECT_EQ(direkt->spieler[20].spnr, -1);
+    EXPECT_EQ(direkt->spieler[14].spnr, -1);
+}
+
 TEST_F(Aufstellung, MirroredSideAttacksTheOtherWay)
 {
     kader(1);
