@@ -509,8 +509,14 @@ const Folger_Tafel& folger_tafel(int32_t art)
 // type moves, whichever type it follows).
 bool folger_im_bereich(const Spieler_Struktur& s)
 {
-    const uint8_t* u = s.unsichtbar + (14 - 9);
-    return std::max({u[0], u[1], u[2], u[3], u[4], s.allrounder}) <= 99;
+    // the six values as bytes of one word (the bytes above them 0): a byte of 100..127 reaches
+    // its top bit by adding 28, one of 128 or more has it already (a carry it makes into the
+    // next byte changes nothing then)
+    static_assert(sizeof s.unsichtbar >= (14 - 9) + 8);
+    uint64_t v = 0;
+    std::memcpy(&v, s.unsichtbar + (14 - 9), sizeof v);
+    v = (v & 0xFFFFFFFFFFull) | uint64_t{s.allrounder} << 40;
+    return (((v + 0x1C1C1C1C1C1C1C1Cull) | v) & 0x8080808080808080ull) == 0;
 }
 
 template <bool frei, bool probe = false, bool mit_pflege = !frei>

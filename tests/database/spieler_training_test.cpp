@@ -89,6 +89,19 @@ struct Training : ::testing::Test {
         for (uint8_t b : stand()) h = (h ^ b) * 1099511628211ull;
         return (h ^ static_cast<uint32_t>(Zufall_Get_Seed())) * 1099511628211ull;
     }
+    // `tage` days from `seed`, from the players and links `spieler` and `anfang` hold, with the
+    // kept steps on or off: every player and link after them, and the generator.
+    static std::pair<std::vector<uint8_t>, int32_t> schritte_lauf(const std::vector<Spieler_Struktur>& spieler,
+                                                                  const std::vector<uint8_t>& anfang, bool schritte,
+                                                                  int32_t seed, int32_t tage)
+    {
+        zuruecksetzen(spieler, anfang);
+        const bool vorher = Spieler_Training_Schritte_Setzen(schritte);
+        Zufall_Set_Seed(seed);
+        for (int32_t tag = 0; tag < tage; ++tag) Spieler_Bewerte_Training(tag);
+        Spieler_Training_Schritte_Setzen(vorher);
+        return std::make_pair(stand(), Zufall_Get_Seed());
+    }
     // Every player and link as bytes.
     static std::vector<uint8_t> stand()
     {
@@ -753,14 +766,7 @@ TEST_F(Training, FurtherAttributesSteppedOverTrainAsOneByOne)
     }
     const std::vector<uint8_t> anfang = stand();
     const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
-    auto laufen = [&](bool schritte) {
-        zuruecksetzen(spieler, anfang);
-        const bool vorher = Spieler_Training_Schritte_Setzen(schritte);
-        Zufall_Set_Seed(321);
-        for (int32_t tag = 0; tag < 40; ++tag) Spieler_Bewerte_Training(tag);
-        Spieler_Training_Schritte_Setzen(vorher);
-        return std::make_pair(stand(), Zufall_Get_Seed());
-    };
+    auto laufen = [&](bool schritte) { return schritte_lauf(spieler, anfang, schritte, 321, 40); };
     const auto einzeln = laufen(false);
     // the days moved further attributes: some came back into range, some reached the threshold
     int32_t zurueck = 0, neu = 0;
@@ -773,5 +779,36 @@ TEST_F(Training, FurtherAttributesSteppedOverTrainAsOneByOne)
     }
     EXPECT_GE(zurueck, 3);
     EXPECT_GE(neu, 3);
+    EXPECT_TRUE(laufen(true) == einzeln);
+}
+
+// Further attributes just above their range (100), at the top of the bytes below 128, and at
+// 128 and beyond, the all-rounder among them: each is brought back as when every further
+// attribute is taken one by one, and none is taken for one in range.
+TEST_F(Training, FurtherAttributesAboveTheirRangeAtEveryHeightTrainAsOneByOne)
+{
+    kader();
+    const uint8_t hoehen[] = {99, 100, 101, 127, 128, 129, 200, 255};
+    for (int32_t i = 0; i < 90; ++i) {
+        Spieler_Struktur& s = Spieler_Daten[i];
+        for (int a = 0; a < 9; ++a) s.attribute[a] = static_cast<int16_t>(40 + (i * 7 + a * 11) % 50);
+        for (int32_t k = 5; k <= 9; ++k) s.unsichtbar[k] = 60;
+        // one value out of its range per player, in turn each of the six at each height
+        const uint8_t hoehe = hoehen[i % 8];
+        if (i / 8 % 6 == 5) s.allrounder = hoehe;
+        else s.unsichtbar[5 + i / 8 % 6] = hoehe;
+        s.form = static_cast<uint8_t>(30 + i % 71);
+    }
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    auto laufen = [&](bool schritte) { return schritte_lauf(spieler, anfang, schritte, 99, 30); };
+    const auto einzeln = laufen(false);
+    int32_t zurueck = 0;
+    for (int32_t i = 0; i < 90; ++i)
+        if (hoehen[i % 8] > 99) {
+            const Spieler_Struktur& s = Spieler_Daten[i];
+            zurueck += (i / 8 % 6 == 5 ? s.allrounder : s.unsichtbar[5 + i / 8 % 6]) <= 99;
+        }
+    EXPECT_GE(zurueck, 10);
     EXPECT_TRUE(laufen(true) == einzeln);
 }
