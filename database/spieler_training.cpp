@@ -1389,8 +1389,9 @@ Spieler_Spielfeld_Lage Spieler_Spielfeld_Lage_Holen(int32_t team, int32_t spnr, 
         return l;
     }
     l.gueltig = true;
-    l.torwart = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN) == 0;
-    const int32_t f = std::min(100 - Spieler_Wert(SP_FORM, spnr, 0, SP_LESEN), 60);
+    // a server's own records (checked above): read straight from them
+    l.torwart = Spieler_Fix_Daten[spnr].lieblingspos == SP_POS_TORWART;
+    const int32_t f = std::min(100 - static_cast<int32_t>(Spieler_Daten[spnr].form), 60);
     int32_t t = 30;
     if (!l.torwart) {
         const TS* ts = Teamspieler_Ist_Im_Team(team, spnr) >= 0 ? Teamspieler_Get_Record(team, spnr) : nullptr;
@@ -1401,11 +1402,26 @@ Spieler_Spielfeld_Lage Spieler_Spielfeld_Lage_Holen(int32_t team, int32_t spnr, 
             if (erstes_feld == SP_KRAFT) Spielfeld_Attribut_Erhoehen(team, spnr, SP_ALLROUNDER, 2);
             d = 10;
         }
-        t = Spieler_Wert(SP_ALLROUNDER, spnr, 0, SP_LESEN) < 99 ? 6 * d : 2 * d;
+        t = Spieler_Daten[spnr].allrounder < 99 ? 6 * d : 2 * d;
     }
     l.h = (t + f) / 2;
     return l;
 }
+
+namespace {
+
+// A value the strength at the place reads for a player whose place was taken (a server's record
+// of a valid number): the plain ones straight from his record.
+int32_t feld_wert(int32_t a, int32_t spnr)
+{
+    const Spieler_Struktur& s = Spieler_Daten[spnr];
+    if (a >= SP_KRAFT && a <= SP_TORSCHUSS) return s.attribute[a - SP_KRAFT];
+    if (a >= SP_FLANKEN && a <= SP_VEREINSTREUE) return s.unsichtbar[a - SP_FLANKEN];
+    if (a == SP_ALLROUNDER) return s.allrounder;
+    return Spieler_Wert(a, spnr, 0, SP_LESEN);
+}
+
+}  // namespace
 
 int32_t Spieler_Spielfeld_Staerke(const Spieler_Spielfeld_Lage& l, int32_t a)
 {
@@ -1416,18 +1432,18 @@ int32_t Spieler_Spielfeld_Staerke(const Spieler_Spielfeld_Lage& l, int32_t a)
     int32_t wert;
     if (!torwart && a == SP_TORWART_STAERKE) {
         a = SP_K_I_T;
-        wert = Spieler_Wert(a, spnr, 0, SP_LESEN);
+        wert = feld_wert(a, spnr);
     } else if (!torwart && a >= SP_REFLEXE && a <= SP_STRAFRAUM) {
         a = SP_ALLROUNDER;
-        wert = Spieler_Wert(a, spnr, 0, SP_LESEN) / 4;
+        wert = feld_wert(a, spnr) / 4;
     } else if (torwart && a != SP_TORWART_STAERKE && !(a >= SP_REFLEXE && a <= SP_STRAFRAUM)) {
-        wert = Spieler_Wert(SP_TORWART_STAERKE, spnr, 0, SP_LESEN);
+        wert = feld_wert(SP_TORWART_STAERKE, spnr);
         if (a >= SP_FLANKEN && a <= SP_STRAFRAUM) {
             obergrenze = 99;
             wert /= 10;
         }
     } else {
-        wert = Spieler_Wert(a, spnr, 0, SP_LESEN);
+        wert = feld_wert(a, spnr);
         if (a >= SP_FLANKEN && a <= SP_STRAFRAUM) {
             obergrenze = 99;
             if (wert >= 75) wert = 100;

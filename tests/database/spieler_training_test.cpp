@@ -199,6 +199,31 @@ TEST_F(Training, StrengthAtThePlaceWhereHeIsLinedUp)
     EXPECT_TRUE(cap.contains("Client-Zugriff: Spieler_Spielfeld_Staerke"));
 }
 
+// Each attribute a field player at home is asked for is read from its own field: the visible
+// ones at nine tenths, the invisible ones and the all-rounder with the day's 5..10 added (75 or
+// more counting as 100, held at 99).
+TEST_F(Training, StrengthAtThePlaceReadsEachAttributeFromItsOwnField)
+{
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 50, 10, 0, 24, -1, false));
+    Teamspieler_Wert(310, 0, 50, 200, 1);  // at home: nothing taken off (h = 0 at form 99)
+    Spieler_Struktur& s = Spieler_Daten[50];
+    s.form = 99;
+    for (int32_t k = 0; k < 9; ++k) s.attribute[k] = static_cast<int16_t>(100 + 50 * k);
+    for (int32_t k = 0; k < 10; ++k) s.unsichtbar[k] = static_cast<uint8_t>(11 + 7 * k);
+    s.allrounder = 47;
+    for (int32_t k = 0; k < 9; ++k)
+        EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_KRAFT + k), (100 + 50 * k) * 90 / 100) << k;
+    Zufall_Set_Seed(555);
+    const int32_t z = Zufall(5, 10);
+    for (int32_t k = 0; k < 10; ++k) {
+        Zufall_Set_Seed(555);
+        const int32_t wert = 11 + 7 * k;
+        EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_FLANKEN + k), std::min(99, (wert >= 75 ? 100 : wert) + z)) << k;
+    }
+    Zufall_Set_Seed(555);
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_ALLROUNDER), 47 + z);
+}
+
 TEST_F(Training, PlayerFarFromHomeGrowsIntoAnAllrounder)
 {
     ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 50, 10, 0, 24, -1, false));
