@@ -358,18 +358,36 @@ void markt_monat(std::vector<uint8_t>& erledigt)
 
 namespace {
 
-int32_t geburtstag(const Spieler_Fix& f)
+// A player's birthday is this product's remainder by 365.
+uint32_t geburtstags_produkt(const Spieler_Fix& f)
 {
     const int8_t c = static_cast<int8_t>(f.name[0]);
-    const uint32_t produkt = static_cast<uint32_t>(static_cast<int32_t>(c)) * f.gesicht;
-    return static_cast<int32_t>(produkt % 365u);
+    return static_cast<uint32_t>(static_cast<int32_t>(c)) * f.gesicht;
 }
 
+int32_t geburtstag(const Spieler_Fix& f) { return static_cast<int32_t>(geburtstags_produkt(f) % 365u); }
+
+// The inverse of an odd number modulo 2^64 (each Newton step doubles the bits that are right).
+constexpr uint64_t inverses(uint64_t a)
+{
+    uint64_t x = a;  // right in the lowest 3 bits
+    for (int32_t i = 0; i < 5; ++i) x *= 2 - a * x;
+    return x;
+}
+constexpr uint64_t INVERS_365 = inverses(365);
+static_assert(INVERS_365 * 365 == 1);
+
 // The first player from p on whose birthday is day d, n when there is none: the daily walk
-// over every record reads the two fields alone.
+// over every record reads the two fields alone. Whether the product lies on day d is asked
+// without its remainder: the product moved by 365 - d (never negative) is a multiple of 365
+// exactly when its multiple by the inverse of 365 lies among the multiples' images, the
+// numbers up to 2^64 / 365.
 int32_t naechstes_geburtstagskind(const Spieler_Fix* fix, int32_t p, int32_t n, int32_t d)
 {
-    while (p < n && geburtstag(fix[p]) != d) ++p;
+    if (d < 0 || d >= 365) return n;
+    const uint64_t verschiebung = static_cast<uint64_t>(365 - d);
+    for (; p < n; ++p)
+        if ((geburtstags_produkt(fix[p]) + verschiebung) * INVERS_365 <= UINT64_MAX / 365) break;
     return p;
 }
 

@@ -509,8 +509,14 @@ const Folger_Tafel& folger_tafel(int32_t art)
 // type moves, whichever type it follows).
 bool folger_im_bereich(const Spieler_Struktur& s)
 {
-    const uint8_t* u = s.unsichtbar + (14 - 9);
-    return std::max({u[0], u[1], u[2], u[3], u[4], s.allrounder}) <= 99;
+    // the six values as bytes of one word (the bytes above them 0): a byte of 100..127 reaches
+    // its top bit by adding 28, one of 128 or more has it already (a carry it makes into the
+    // next byte changes nothing then)
+    static_assert(sizeof s.unsichtbar >= (14 - 9) + 8);
+    uint64_t v = 0;
+    std::memcpy(&v, s.unsichtbar + (14 - 9), sizeof v);
+    v = (v & 0xFFFFFFFFFFull) | uint64_t{s.allrounder} << 40;
+    return (((v + 0x1C1C1C1C1C1C1C1Cull) | v) & 0x8080808080808080ull) == 0;
 }
 
 template <bool frei, bool probe = false, bool mit_pflege = !frei>
@@ -1383,8 +1389,9 @@ Spieler_Spielfeld_Lage Spieler_Spielfeld_Lage_Holen(int32_t team, int32_t spnr, 
         return l;
     }
     l.gueltig = true;
-    l.torwart = Spieler_Wert(SP_ART, spnr, 0, SP_LESEN) == 0;
-    const int32_t f = std::min(100 - Spieler_Wert(SP_FORM, spnr, 0, SP_LESEN), 60);
+    // a server's own records (checked above): read straight from them
+    l.torwart = Spieler_Fix_Daten[spnr].lieblingspos == SP_POS_TORWART;
+    const int32_t f = std::min(100 - static_cast<int32_t>(Spieler_Daten[spnr].form), 60);
     int32_t t = 30;
     if (!l.torwart) {
         const TS* ts = Teamspieler_Ist_Im_Team(team, spnr) >= 0 ? Teamspieler_Get_Record(team, spnr) : nullptr;
@@ -1395,11 +1402,26 @@ Spieler_Spielfeld_Lage Spieler_Spielfeld_Lage_Holen(int32_t team, int32_t spnr, 
             if (erstes_feld == SP_KRAFT) Spielfeld_Attribut_Erhoehen(team, spnr, SP_ALLROUNDER, 2);
             d = 10;
         }
-        t = Spieler_Wert(SP_ALLROUNDER, spnr, 0, SP_LESEN) < 99 ? 6 * d : 2 * d;
+        t = Spieler_Daten[spnr].allrounder < 99 ? 6 * d : 2 * d;
     }
     l.h = (t + f) / 2;
     return l;
 }
+
+namespace {
+
+// A value the strength at the place reads for a player whose place was taken (a server's record
+// of a valid number): the plain ones straight from his record.
+int32_t feld_wert(int32_t a, int32_t spnr)
+{
+    const Spieler_Struktur& s = Spieler_Daten[spnr];
+    if (a >= SP_KRAFT && a <= SP_TORSCHUSS) return s.attribute[a - SP_KRAFT];
+    if (a >= SP_FLANKEN && a <= SP_VEREINSTREUE) return s.unsichtbar[a - SP_FLANKEN];
+    if (a == SP_ALLROUNDER) return s.allrounder;
+    return Spieler_Wert(a, spnr, 0, SP_LESEN);
+}
+
+}  // namespace
 
 int32_t Spieler_Spielfeld_Staerke(const Spieler_Spielfeld_Lage& l, int32_t a)
 {
@@ -1410,18 +1432,18 @@ int32_t Spieler_Spielfeld_Staerke(const Spieler_Spielfeld_Lage& l, int32_t a)
     int32_t wert;
     if (!torwart && a == SP_TORWART_STAERKE) {
         a = SP_K_I_T;
-        wert = Spieler_Wert(a, spnr, 0, SP_LESEN);
+        wert = feld_wert(a, spnr);
     } else if (!torwart && a >= SP_REFLEXE && a <= SP_STRAFRAUM) {
         a = SP_ALLROUNDER;
-        wert = Spieler_Wert(a, spnr, 0, SP_LESEN) / 4;
+        wert = feld_wert(a, spnr) / 4;
     } else if (torwart && a != SP_TORWART_STAERKE && !(a >= SP_REFLEXE && a <= SP_STRAFRAUM)) {
-        wert = Spieler_Wert(SP_TORWART_STAERKE, spnr, 0, SP_LESEN);
+        wert = feld_wert(SP_TORWART_STAERKE, spnr);
         if (a >= SP_FLANKEN && a <= SP_STRAFRAUM) {
             obergrenze = 99;
             wert /= 10;
         }
     } else {
-        wert = Spieler_Wert(a, spnr, 0, SP_LESEN);
+        wert = feld_wert(a, spnr);
         if (a >= SP_FLANKEN && a <= SP_STRAFRAUM) {
             obergrenze = 99;
             if (wert >= 75) wert = 100;

@@ -89,6 +89,19 @@ struct Training : ::testing::Test {
         for (uint8_t b : stand()) h = (h ^ b) * 1099511628211ull;
         return (h ^ static_cast<uint32_t>(Zufall_Get_Seed())) * 1099511628211ull;
     }
+    // `tage` days from `seed`, from the players and links `spieler` and `anfang` hold, with the
+    // kept steps on or off: every player and link after them, and the generator.
+    static std::pair<std::vector<uint8_t>, int32_t> schritte_lauf(const std::vector<Spieler_Struktur>& spieler,
+                                                                  const std::vector<uint8_t>& anfang, bool schritte,
+                                                                  int32_t seed, int32_t tage)
+    {
+        zuruecksetzen(spieler, anfang);
+        const bool vorher = Spieler_Training_Schritte_Setzen(schritte);
+        Zufall_Set_Seed(seed);
+        for (int32_t tag = 0; tag < tage; ++tag) Spieler_Bewerte_Training(tag);
+        Spieler_Training_Schritte_Setzen(vorher);
+        return std::make_pair(stand(), Zufall_Get_Seed());
+    }
     // Every player and link as bytes.
     static std::vector<uint8_t> stand()
     {
@@ -184,6 +197,31 @@ TEST_F(Training, StrengthAtThePlaceWhereHeIsLinedUp)
     Netz_Rolle = 1;
     EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_AUSDAUER), 0);
     EXPECT_TRUE(cap.contains("Client-Zugriff: Spieler_Spielfeld_Staerke"));
+}
+
+// Each attribute a field player at home is asked for is read from its own field: the visible
+// ones at nine tenths, the invisible ones and the all-rounder with the day's 5..10 added (75 or
+// more counting as 100, held at 99).
+TEST_F(Training, StrengthAtThePlaceReadsEachAttributeFromItsOwnField)
+{
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 0, 50, 10, 0, 24, -1, false));
+    Teamspieler_Wert(310, 0, 50, 200, 1);  // at home: nothing taken off (h = 0 at form 99)
+    Spieler_Struktur& s = Spieler_Daten[50];
+    s.form = 99;
+    for (int32_t k = 0; k < 9; ++k) s.attribute[k] = static_cast<int16_t>(100 + 50 * k);
+    for (int32_t k = 0; k < 10; ++k) s.unsichtbar[k] = static_cast<uint8_t>(11 + 7 * k);
+    s.allrounder = 47;
+    for (int32_t k = 0; k < 9; ++k)
+        EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_KRAFT + k), (100 + 50 * k) * 90 / 100) << k;
+    Zufall_Set_Seed(555);
+    const int32_t z = Zufall(5, 10);
+    for (int32_t k = 0; k < 10; ++k) {
+        Zufall_Set_Seed(555);
+        const int32_t wert = 11 + 7 * k;
+        EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_FLANKEN + k), std::min(99, (wert >= 75 ? 100 : wert) + z)) << k;
+    }
+    Zufall_Set_Seed(555);
+    EXPECT_EQ(Spieler_Spielfeld_Staerke(0, 50, SP_ALLROUNDER), 47 + z);
 }
 
 TEST_F(Training, PlayerFarFromHomeGrowsIntoAnAllrounder)
@@ -753,14 +791,7 @@ TEST_F(Training, FurtherAttributesSteppedOverTrainAsOneByOne)
     }
     const std::vector<uint8_t> anfang = stand();
     const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
-    auto laufen = [&](bool schritte) {
-        zuruecksetzen(spieler, anfang);
-        const bool vorher = Spieler_Training_Schritte_Setzen(schritte);
-        Zufall_Set_Seed(321);
-        for (int32_t tag = 0; tag < 40; ++tag) Spieler_Bewerte_Training(tag);
-        Spieler_Training_Schritte_Setzen(vorher);
-        return std::make_pair(stand(), Zufall_Get_Seed());
-    };
+    auto laufen = [&](bool schritte) { return schritte_lauf(spieler, anfang, schritte, 321, 40); };
     const auto einzeln = laufen(false);
     // the days moved further attributes: some came back into range, some reached the threshold
     int32_t zurueck = 0, neu = 0;
@@ -773,5 +804,36 @@ TEST_F(Training, FurtherAttributesSteppedOverTrainAsOneByOne)
     }
     EXPECT_GE(zurueck, 3);
     EXPECT_GE(neu, 3);
+    EXPECT_TRUE(laufen(true) == einzeln);
+}
+
+// Further attributes just above their range (100), at the top of the bytes below 128, and at
+// 128 and beyond, the all-rounder among them: each is brought back as when every further
+// attribute is taken one by one, and none is taken for one in range.
+TEST_F(Training, FurtherAttributesAboveTheirRangeAtEveryHeightTrainAsOneByOne)
+{
+    kader();
+    const uint8_t hoehen[] = {99, 100, 101, 127, 128, 129, 200, 255};
+    for (int32_t i = 0; i < 90; ++i) {
+        Spieler_Struktur& s = Spieler_Daten[i];
+        for (int a = 0; a < 9; ++a) s.attribute[a] = static_cast<int16_t>(40 + (i * 7 + a * 11) % 50);
+        for (int32_t k = 5; k <= 9; ++k) s.unsichtbar[k] = 60;
+        // one value out of its range per player, in turn each of the six at each height
+        const uint8_t hoehe = hoehen[i % 8];
+        if (i / 8 % 6 == 5) s.allrounder = hoehe;
+        else s.unsichtbar[5 + i / 8 % 6] = hoehe;
+        s.form = static_cast<uint8_t>(30 + i % 71);
+    }
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    auto laufen = [&](bool schritte) { return schritte_lauf(spieler, anfang, schritte, 99, 30); };
+    const auto einzeln = laufen(false);
+    int32_t zurueck = 0;
+    for (int32_t i = 0; i < 90; ++i)
+        if (hoehen[i % 8] > 99) {
+            const Spieler_Struktur& s = Spieler_Daten[i];
+            zurueck += (i / 8 % 6 == 5 ? s.allrounder : s.unsichtbar[5 + i / 8 % 6]) <= 99;
+        }
+    EXPECT_GE(zurueck, 10);
     EXPECT_TRUE(laufen(true) == einzeln);
 }

@@ -186,6 +186,39 @@ TEST_F(WeltJobs, BirthdaysAgePlayersAndRenewOnlyOldOnesOutsideCompetitions)
     EXPECT_EQ(Spieler_Daten[12].alter, 0);
 }
 
+// Over a year every player ages once, on the day his birthday falls: names beginning with a
+// character above 127 (a negative factor), faces that take the product past 32 bits, and
+// players on the first and the last day of the year.
+TEST_F(WeltJobs, EveryPlayerAgesOnceOnTheDayOfHisBirthday)
+{
+    const char anfang[] = {'A', 'z', '\xD6', '\xFF', '\x80', '0'};
+    const uint32_t gesichter[] = {1, 365, 1000, 0x7FFFFFFFu, 0xFFFFFFFFu, 0x80000001u, 4000000000u};
+    for (int32_t p = 0; p < Spieler_Anzahl; ++p) {
+        std::strcpy(Spieler_Fix_Daten[p].name, "Xaver");
+        Spieler_Fix_Daten[p].name[0] = anfang[p % 6];
+        Spieler_Fix_Daten[p].gesicht = gesichter[p % 7] + static_cast<uint32_t>(p / 42);
+        Spieler_Egal_Daten[p].heimatsystem = 1;
+        Spieler_Daten[p].alter = 20;
+    }
+    // day 0 and day 364
+    Spieler_Fix_Daten[0].gesicht = 365 * 7;
+    std::strcpy(Spieler_Fix_Daten[1].name, "\x01");
+    Spieler_Fix_Daten[1].gesicht = 364;
+    std::vector<int32_t> gealtert(static_cast<size_t>(Spieler_Anzahl), -1);
+    for (int32_t tag = 0; tag < 365; ++tag) {
+        Aktueller_Tag = 730 + tag;  // the third year: the day of the year counts
+        Spieler_Jeden_Tag();
+        for (int32_t p = 0; p < Spieler_Anzahl; ++p) {
+            if (Spieler_Daten[p].alter == 20) continue;
+            ASSERT_EQ(Spieler_Daten[p].alter, 21) << "Spieler " << p << ", Tag " << tag;
+            if (gealtert[size_t(p)] < 0) gealtert[size_t(p)] = tag;
+        }
+    }
+    for (int32_t p = 0; p < Spieler_Anzahl; ++p) EXPECT_EQ(gealtert[size_t(p)], Spieler_Geburtstag(p)) << "Spieler " << p;
+    EXPECT_EQ(gealtert[0], 0);
+    EXPECT_EQ(gealtert[1], 364);
+}
+
 TEST_F(WeltJobs, CountdownAnnouncesTheAuctionAndMarketClockRunsByMarketSize)
 {
     dazu(0, 20);
