@@ -666,6 +666,29 @@ int32_t Spiele_Lock_Index(int32_t block, int32_t position)
     return lock_nehmen(&spiele_von(e)[position]);
 }
 
+Spiele_Tag_Locks::Spiele_Tag_Locks(int32_t block, int32_t spieltag, int32_t runde)
+    : block_(block), spieltag_(spieltag), runde_(runde)
+{
+    std::fill(std::begin(erste_), std::end(erste_), -1);
+    if (!initialisiert || Netz_Rolle == 1) return;
+    Liste_Element* e = block_element(block);
+    if (!e) return;
+    spiele_ = spiele_von(e);
+    anzahl_ = kopf_von(e)->anzahl;
+    for (uint32_t i = anzahl_; i-- > 0;) {
+        const Spiele_Spiel& s = spiele_[i];
+        if (s.spieltag == spieltag && s.runde == runde && s.slot >= 0 && s.slot < SLOTS) erste_[s.slot] = int32_t(i);
+    }
+}
+
+int32_t Spiele_Tag_Locks::lock(int32_t slot) const
+{
+    Liste_Element* e = spiele_ ? block_element(block_) : nullptr;
+    if (!e || spiele_von(e) != spiele_ || kopf_von(e)->anzahl != anzahl_ || slot < 0 || slot >= SLOTS)
+        return Spiele_Lock(block_, spieltag_, runde_, slot);
+    return erste_[slot] < 0 ? 0 : lock_nehmen(&spiele_von(e)[erste_[slot]]);
+}
+
 int32_t Spiele_Get_Hinspiel(int32_t h)
 {
     if (!Spiele_Ist_Initialisiert() || Netz_Rolle == 1) return 0;
