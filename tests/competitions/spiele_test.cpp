@@ -422,6 +422,21 @@ TEST_F(SpieleTest, ADaysLocksTakeTheRecordsOfLocksSlotBySlot)
     EXPECT_TRUE(cap.contains("Gesuchter Wettbewerb nicht eingetragen...\n"));
 }
 
+TEST_F(SpieleTest, ANewLockTakesTheLowestFreeHandle)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    for (int32_t i = 1; i <= 5; ++i) ASSERT_EQ(Spiele_Lock(b, 0, 0, 0), i);
+    Spiele_Unlock(4);
+    Spiele_Unlock(2);
+    EXPECT_EQ(Spiele_Lock(b, 0, 0, 1), 2);
+    EXPECT_EQ(Spiele_Lock_Index(b, 3), 4);
+    EXPECT_EQ(Spiele_Lock(b, 1, 0, 0), 6);
+    Spiele_Spiel_Clear(3);
+    EXPECT_EQ(Spiele_Tag_Locks(b, 0, 0).lock(0), 3);
+    Spiele_Unlock(-1);
+    EXPECT_EQ(Spiele_Lock(b, 2, 0, 0), 1);
+}
+
 TEST_F(SpieleTest, RefusesWorkBeforeInit)
 {
     Spiele_Freigeben();
