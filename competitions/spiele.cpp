@@ -49,7 +49,22 @@ bool initialisiert = false;
 Liste bloecke;
 int32_t block_zaehler = 0;
 Spiele_Spiel* locks[SPIELE_LOCKS];
+// Every lock below this index is held: a new one is looked for from here (the day's games hold
+// the first hundred or so while a match day runs).
+int32_t locks_frei_ab = 0;
 Spiele_Spiel scratch;
+
+void locks_leeren()
+{
+    std::fill(std::begin(locks), std::end(locks), nullptr);
+    locks_frei_ab = 0;
+}
+
+void lock_freigeben(int32_t h)
+{
+    locks[h - 1] = nullptr;
+    locks_frei_ab = std::min(locks_frei_ab, h - 1);
+}
 
 Spiele_Ereignis* ereignisse = nullptr;
 int32_t ereignis_kap = 0;
@@ -107,9 +122,10 @@ Spiele_Spiel* gelockt(int32_t h)
 
 int32_t spiele_lock_nehmen(Spiele_Spiel* s)
 {
-    for (int32_t i = 0; i < SPIELE_LOCKS; ++i)
+    for (int32_t i = locks_frei_ab; i < SPIELE_LOCKS; ++i)
         if (!locks[i]) {
             locks[i] = s;
+            locks_frei_ab = i + 1;
             return i + 1;
         }
     Print_Fehler("Spiele_Lock: Kein Lock mehr frei!\n");
@@ -392,7 +408,7 @@ void Spiele_Init()
         }
     }
     Liste_Init(&bloecke);
-    std::fill(std::begin(locks), std::end(locks), nullptr);
+    locks_leeren();
     spiele_client_zuruecksetzen();
     ereignis_benutzt = 1;
     block_zaehler = 0;
@@ -417,7 +433,7 @@ void Spiele_Freigeben()
         a.anzahl = a.kapazitaet = 0;
     }
     cursor_loeschen();
-    std::fill(std::begin(locks), std::end(locks), nullptr);
+    locks_leeren();
     spiele_client_zuruecksetzen();
     initialisiert = false;
     ++spiele_aenderungen;
@@ -566,7 +582,7 @@ void Spiele_Wettbewerb_Loeschen(int32_t block)
         return;
     }
     int32_t wettbewerb = spiele_block_wettbewerb(block);
-    std::fill(std::begin(locks), std::end(locks), nullptr);
+    locks_leeren();
     Liste_Delete_Element(&bloecke, e);
     cursor_loeschen();
     ++spiele_aenderungen;
@@ -666,6 +682,29 @@ int32_t Spiele_Lock_Index(int32_t block, int32_t position)
     return lock_nehmen(&spiele_von(e)[position]);
 }
 
+Spiele_Tag_Locks::Spiele_Tag_Locks(int32_t block, int32_t spieltag, int32_t runde)
+    : block_(block), spieltag_(spieltag), runde_(runde)
+{
+    std::fill(std::begin(erste_), std::end(erste_), -1);
+    if (!initialisiert || Netz_Rolle == 1) return;
+    Liste_Element* e = block_element(block);
+    if (!e) return;
+    spiele_ = spiele_von(e);
+    anzahl_ = kopf_von(e)->anzahl;
+    for (uint32_t i = anzahl_; i-- > 0;) {
+        const Spiele_Spiel& s = spiele_[i];
+        if (s.spieltag == spieltag && s.runde == runde && s.slot >= 0 && s.slot < SLOTS) erste_[s.slot] = int32_t(i);
+    }
+}
+
+int32_t Spiele_Tag_Locks::lock(int32_t slot) const
+{
+    Liste_Element* e = spiele_ ? block_element(block_) : nullptr;
+    if (!e || spiele_von(e) != spiele_ || kopf_von(e)->anzahl != anzahl_ || slot < 0 || slot >= SLOTS)
+        return Spiele_Lock(block_, spieltag_, runde_, slot);
+    return erste_[slot] < 0 ? 0 : lock_nehmen(&spiele_von(e)[erste_[slot]]);
+}
+
 int32_t Spiele_Get_Hinspiel(int32_t h)
 {
     if (!Spiele_Ist_Initialisiert() || Netz_Rolle == 1) return 0;
@@ -686,7 +725,7 @@ void Spiele_Unlock(int32_t h)
     if (!Spiele_Ist_Initialisiert()) return;
     cursor_loeschen();
     if (h == -1) {
-        std::fill(std::begin(locks), std::end(locks), nullptr);
+        locks_leeren();
         return;
     }
     if (h == 0) {
@@ -697,7 +736,7 @@ void Spiele_Unlock(int32_t h)
         Print_Fehler("Versuchtes Unlock eines nicht gelocken Datensatzes.\n");
         return;
     }
-    locks[h - 1] = nullptr;
+    lock_freigeben(h);
 }
 
 Spiele_Spiel* Spiele_Get_Spiel(int32_t h, int32_t direkt)
@@ -722,7 +761,7 @@ void Spiele_Spiel_Clear(int32_t h)
     if (!s) return;
     std::memset(s, 0, sizeof *s);
     s->heim = SPIELE_KEIN_TEAM;
-    locks[h - 1] = nullptr;
+    lock_freigeben(h);
     cursor_loeschen();
     ++spiele_aenderungen;
 }
@@ -1204,6 +1243,7 @@ bool Spiele_Laden(Disk_Datei* d, const char*)
     // Everything is checked: take it over. Nothing below allocates or fails.
     Liste_Tauschen(&bloecke, &neu_liste);
     std::copy(std::begin(neue_locks), std::end(neue_locks), std::begin(locks));
+    locks_frei_ab = 0;
     Mem_Free(ereignisse, 0);
     ereignisse = reinterpret_cast<Spiele_Ereignis*>(ev.p);
     ev.p = nullptr;

@@ -127,6 +127,21 @@ int32_t Spiele_Lock(int32_t block, int32_t spieltag, int32_t runde, int32_t slot
 // The store's own record, on a client too: the fixtures it rebuilds from the server's pairings.
 int32_t Spiele_Lock_Lokal(int32_t block, int32_t spieltag, int32_t runde, int32_t slot);
 int32_t Spiele_Lock_Index(int32_t block, int32_t position);
+// Spiele_Lock(block, spieltag, runde, slot) for the slots of one day and leg in turn: each slot's
+// record is the one Spiele_Lock finds, looked up in one walk over the block for all of them
+// rather than one walk per slot. A client, or a block changed in between, locks as Spiele_Lock.
+class Spiele_Tag_Locks {
+public:
+    Spiele_Tag_Locks(int32_t block, int32_t spieltag, int32_t runde);
+    int32_t lock(int32_t slot) const;
+
+private:
+    static constexpr int32_t SLOTS = 128;
+    int32_t block_, spieltag_, runde_;
+    const Spiele_Spiel* spiele_ = nullptr;  // the block's records at the walk, null: no walk
+    uint32_t anzahl_ = 0;
+    int32_t erste_[SLOTS];  // per slot the first record's position, -1 none
+};
 int32_t Spiele_Get_Hinspiel(int32_t h);
 // -1 releases every slot.
 void Spiele_Unlock(int32_t h);

@@ -34,6 +34,28 @@ int32_t anzahl = 0;
 int32_t kapazitaet = 0;
 Liste archiv;
 
+// Records created since the array was last put in order, by player number: a match day creates
+// players all over the array, and one merge of a batch moves its tail once rather than once per
+// player. `anzahl` counts the array alone; the capacity is checked against both, record by record,
+// as if each had gone straight into the array.
+constexpr size_t NEUE_MAX = 64;
+std::vector<Statistik_Spieler> neue;
+
+bool nach_nummer(const Statistik_Spieler& s, int32_t nr) { return s.spieler < nr; }
+
+// The new records into the array, each at its place by player number.
+void einordnen()
+{
+    if (neue.empty()) return;
+    int32_t alt = anzahl - 1, ziel = anzahl + int32_t(neue.size()) - 1;
+    for (size_t k = neue.size(); k-- > 0;) {
+        while (alt >= 0 && daten[alt].spieler > neue[k].spieler) daten[ziel--] = daten[alt--];
+        daten[ziel--] = neue[k];
+    }
+    anzahl += int32_t(neue.size());
+    neue.clear();
+}
+
 Statistik_Spieler neuer_datensatz(int32_t spieler)
 {
     Statistik_Spieler s;
@@ -95,6 +117,7 @@ void Statistik_Init()
 {
     if (initialisiert) Statistik_Deinit();
     initialisiert = true;
+    neue.clear();
     Liste_Init(&archiv);
     daten = static_cast<Statistik_Spieler*>(Mem_Alloc_Clear(STATISTIK_START_KAPAZITAET * 68u, 0, 0));
     if (!daten) {
@@ -116,6 +139,7 @@ void Statistik_Deinit()
     initialisiert = false;
     daten = static_cast<Statistik_Spieler*>(Mem_Free(daten, 0));
     anzahl = 0;
+    neue.clear();
 }
 
 bool Statistik_Ist_Initialisiert()
@@ -132,11 +156,25 @@ Statistik_Spieler Statistik_Leeres_Update(int32_t spieler)
     return u;
 }
 
+namespace {
+
+// The record of a player, in the array or among the new ones; null when he has none.
+Statistik_Spieler* datensatz(int32_t spieler)
+{
+    Statistik_Spieler* e = std::lower_bound(daten, daten + anzahl, spieler, nach_nummer);
+    if (e != daten + anzahl && e->spieler == spieler) return e;
+    const auto n = std::lower_bound(neue.begin(), neue.end(), spieler, nach_nummer);
+    return n != neue.end() && n->spieler == spieler ? &*n : nullptr;
+}
+
+}  // namespace
+
 int32_t Statistik_Spieler_Suchen(int32_t spieler)
 {
-    if (!Statistik_Ist_Initialisiert() || anzahl == 0) return -1;
-    const Statistik_Spieler* e = std::lower_bound(
-        daten, daten + anzahl, spieler, [](const Statistik_Spieler& s, int32_t nr) { return s.spieler < nr; });
+    if (!Statistik_Ist_Initialisiert()) return -1;
+    einordnen();
+    if (anzahl == 0) return -1;
+    const Statistik_Spieler* e = std::lower_bound(daten, daten + anzahl, spieler, nach_nummer);
     return e != daten + anzahl && e->spieler == spieler ? int32_t(e - daten) : -1;
 }
 
@@ -144,34 +182,33 @@ void Spiele_Set_Statistik_Spieler(int32_t spieler, const Statistik_Spieler* upda
 {
     if (!Statistik_Ist_Initialisiert() || !update || spieler < 0) return;
     if (Netz_Rolle == 1 && !Spiele_Client_Am_Spiel()) Print_Fehler("Cl: Spiele Set_Statistik_Spieler");
-    int32_t i = Statistik_Spieler_Suchen(spieler);
-    if (i < 0) {
+    Statistik_Spieler* s = datensatz(spieler);
+    if (!s) {
         if (!anlegen) return;
         // The array always keeps one spare record.
-        if (anzahl + 1 >= kapazitaet && !vergroessern()) return;
-        i = int32_t(std::lower_bound(daten, daten + anzahl, spieler,
-                                     [](const Statistik_Spieler& s, int32_t nr) { return s.spieler < nr; }) -
-                    daten);
-        std::memmove(daten + i + 1, daten + i, size_t(anzahl - i) * 68u);
-        daten[i] = neuer_datensatz(spieler);
-        ++anzahl;
+        if (anzahl + int32_t(neue.size()) + 1 >= kapazitaet && !vergroessern()) return;
+        s = &*neue.insert(std::lower_bound(neue.begin(), neue.end(), spieler, nach_nummer), neuer_datensatz(spieler));
+        if (neue.size() >= NEUE_MAX) {
+            einordnen();
+            s = datensatz(spieler);
+        }
     }
-    anwenden(daten[i], *update);
+    anwenden(*s, *update);
 }
 
 bool Spiele_Get_Statistik_Spieler(int32_t spieler, Statistik_Spieler* aus)
 {
     if (!Statistik_Ist_Initialisiert() || !aus) return false;
     if (Netz_Rolle == 1) Print_Fehler("Cl: Spiele Get_Statistik_Spieler");
-    const int32_t i = Statistik_Spieler_Suchen(spieler);
-    if (i < 0) return false;
-    *aus = daten[i];
+    const Statistik_Spieler* s = datensatz(spieler);
+    if (!s) return false;
+    *aus = *s;
     return true;
 }
 
 void Statistik_Get_Anzahl(int32_t* n, int32_t* kap)
 {
-    if (n) *n = initialisiert ? anzahl : 0;
+    if (n) *n = initialisiert ? anzahl + int32_t(neue.size()) : 0;
     if (kap) *kap = initialisiert ? kapazitaet : 0;
 }
 
@@ -180,6 +217,7 @@ Liste* Statistik_Tabellen_Archiv() { return initialisiert ? &archiv : nullptr; }
 bool Statistik_Speichern(Disk_Datei* d)
 {
     if (!initialisiert) return true;
+    einordnen();
     if (!Liste_Write_File(d, &archiv)) return false;
     uint8_t w[8];
     Disk_LE32_Setzen(w, uint32_t(anzahl));
@@ -229,6 +267,7 @@ bool Statistik_Laden(Disk_Datei* d, const char*)
 
     // Everything is checked: take it over.
     Liste_Tauschen(&archiv, &neu_archiv);
+    neue.clear();
     Mem_Free(daten, 0);
     daten = neu;
     aufraeumen.p = nullptr;

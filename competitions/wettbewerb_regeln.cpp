@@ -147,8 +147,9 @@ bool Wettbewerb_Spieltag_Hinzufuegen(Liste_Element* liste, Wettbewerb_Id id, int
     }
     if (runde < 0) runde = w->runde;
     std::vector<uint32_t> spiele;
+    const Spiele_Tag_Locks tag(w->spiele_block, w->spieltag, runde);
     for (int32_t slot = 0; slot < 128; ++slot) {
-        const int32_t h = Spiele_Lock(w->spiele_block, w->spieltag, runde, slot);
+        const int32_t h = tag.lock(slot);
         if (!h) break;
         const Spiele_Spiel* s = Spiele_Get_Spiel(h, 1);
         if (s->heim == SPIELE_KEIN_TEAM || s->gast == SPIELE_KEIN_TEAM) Spiele_Unlock(h);

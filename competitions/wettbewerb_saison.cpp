@@ -264,8 +264,9 @@ void Wettbewerb_Spiele_Beendet(Wettbewerb_Id id)
 {
     Wettbewerb_Datensatz* w = Wettbewerb_Bereit() ? wb_per_id(id) : nullptr;
     if (!w || w->spiele_block < 0 || w->spieltag >= w->spieltage) return;
+    const Spiele_Tag_Locks tag(w->spiele_block, w->spieltag, w->runde);
     for (int32_t slot = 0; slot < 128; ++slot) {
-        const int32_t h = Spiele_Lock(w->spiele_block, w->spieltag, w->runde, slot);
+        const int32_t h = tag.lock(slot);
         if (!h) break;
         const Spiele_Spiel s = *Spiele_Get_Spiel(h, 1);
         Spiele_Unlock(h);

@@ -382,6 +382,43 @@ TEST_F(SpieleTest, DeletingABlockKeepsOtherCompetitionsCounters)
     EXPECT_EQ(Spiele_Get_Anzahl_Spiele(liga), 12);
 }
 
+// A day's locks take what locks of single slots take: with a slot held twice, and after the block
+// grew behind the walk's back.
+TEST_F(SpieleTest, ADaysLocksTakeWhatSingleLocksTake)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 6, 4, 2, LIGA, -1);
+    auto spiel = [](int32_t h) {
+        const Spiele_Spiel* s = h ? Spiele_Get_Spiel(h, 1) : nullptr;
+        if (h) Spiele_Unlock(h);
+        return s;
+    };
+    const int32_t h = Spiele_Lock(b, 1, 1, 2);
+    Spiele_Get_Spiel(h, 1)->slot = 0;
+    Spiele_Unlock(h);
+    for (int32_t tag = 0; tag < 4; ++tag) {
+        const Spiele_Tag_Locks locks(b, tag, 1);
+        if (tag == 3) {
+            ASSERT_EQ(Spiele_Spiel_Einfuegen(1, b, LIGA, 3, 3, 4, 5), b);
+        }
+        for (int32_t slot = -1; slot <= 130; ++slot)
+            EXPECT_EQ(spiel(locks.lock(slot)), spiel(Spiele_Lock(b, tag, 1, slot))) << tag << "/" << slot;
+    }
+}
+
+TEST_F(SpieleTest, ANewLockTakesTheLowestFreeHandle)
+{
+    const int32_t b = Spiele_Init_Neue_Spiele(1, 4, 6, 1, LIGA, -1);
+    for (int32_t i = 1; i <= 5; ++i) ASSERT_EQ(Spiele_Lock(b, 0, 0, 0), i);
+    Spiele_Unlock(4);
+    Spiele_Unlock(2);
+    EXPECT_EQ(Spiele_Lock(b, 0, 0, 1), 2);
+    EXPECT_EQ(Spiele_Lock(b, 1, 0, 0), 4);
+    Spiele_Spiel_Clear(3);
+    EXPECT_EQ(Spiele_Lock(b, 1, 0, 0), 3);
+    Spiele_Unlock(-1);
+    EXPECT_EQ(Spiele_Lock(b, 2, 0, 0), 1);
+}
+
 TEST_F(SpieleTest, RefusesWorkBeforeInit)
 {
     Spiele_Freigeben();

@@ -1,6 +1,8 @@
 // Player statistics store: creation, growth, update rules and the history of match marks.
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "common/capture.h"
 #include "competitions/statistik.h"
 
@@ -61,6 +63,28 @@ TEST_F(StatistikTest, CreatesInOrderAndGrowsByAFifth)
     EXPECT_EQ(s.tore, 2);
     ASSERT_TRUE(Spiele_Get_Statistik_Spieler(2000, &s));
     EXPECT_EQ(Statistik_Spieler_Suchen(2000), 3);
+}
+
+TEST_F(StatistikTest, PlayersCreatedAllOverTheArrayEndUpInOrderWithTheirOwnCounts)
+{
+    std::map<int32_t, int32_t> tore;
+    int32_t kap_erwartet = 1500, n = 0, kap = 0;
+    for (uint32_t x = 12345, runde = 0; runde < 4000; ++runde) {
+        x = x * 1103515245u + 12345u;
+        const int32_t sp = int32_t((x >> 8) % 20000u);
+        if (!tore.count(sp) && int32_t(tore.size()) + 1 >= kap_erwartet) kap_erwartet = kap_erwartet * 120 / 100;
+        for (int32_t k = 0; k <= sp % 3; ++k, ++tore[sp]) tor(sp);
+        Statistik_Get_Anzahl(&n, &kap);
+        ASSERT_EQ(n, int32_t(tore.size()));
+        ASSERT_EQ(kap, kap_erwartet) << runde;
+    }
+    int32_t platz = 0;
+    for (const auto& [sp, anzahl] : tore) {
+        Statistik_Spieler s{};
+        ASSERT_TRUE(Spiele_Get_Statistik_Spieler(sp, &s)) << sp;
+        EXPECT_EQ(s.tore, anzahl) << sp;
+        EXPECT_EQ(Statistik_Spieler_Suchen(sp), platz++) << sp;
+    }
 }
 
 TEST_F(StatistikTest, MarksOfOneMatchMergeIntoOneEntry)
