@@ -988,12 +988,13 @@ bool Spieler(int32_t datei)
     for (;;) {
         const char* wort = Read_Config_Read_Zeile(nullptr, true);
         if (!*wort) break;
-        if (Spieler_Anzahl != 0) Grafik_Fortschritt_Setzen(int32_t(int64_t(box.gelesen) * 100 / Spieler_Anzahl), nullptr);
         int k = keyword_index(wort);
         switch (k) {
         case 0: case 38: break;
         case 1: {
+            // The count moves only here: the bar is told once per player, not per line.
             ++box.gelesen;
+            if (Spieler_Anzahl != 0) Grafik_Fortschritt_Setzen(int32_t(int64_t(box.gelesen) * 100 / Spieler_Anzahl), nullptr);
             int32_t n = Read_Config_Get_Wert();
             if (n < 0 || n >= Spieler_Anzahl) {
                 Read_Config_Close();
