@@ -1010,8 +1010,12 @@ bool Spieler(int32_t datei)
         case 2: Spieler_String(SP_NAME, spnr, Read_Config_Get_Wert_Text(), 1); break;
         case 3: Spieler_String(SP_VORNAME, spnr, Read_Config_Get_Wert_Text(), 1); break;
         case 4: {
+            // the name as far as it fits
             char land[51];
-            std::snprintf(land, sizeof land, "%s", Read_Config_Get_Wert_Text());
+            const char* text = Read_Config_Get_Wert_Text();
+            const size_t laenge = strnlen(text, sizeof land - 1);
+            std::memcpy(land, text, laenge);
+            land[laenge] = 0;
             Spieler_Wert(SP_NATION, spnr, nationen_merker.land(land), 1);
             break;
         }
