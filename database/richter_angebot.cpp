@@ -8,6 +8,8 @@
 #include "database/datenbank_fern.h"
 #include "database/richter.h"
 #include "graphics/grafik_fortschritt.h"
+#include "graphics/grafik_meldung.h"
+#include "graphics/grafik_screen.h"
 #include "database/spieler.h"
 #include "database/team.h"
 #include "database/teamspieler.h"
@@ -749,8 +751,11 @@ void Richter_Check_Spieler_Angebote(int32_t spnr)
                 !(Spieler_Wert(SP_STATUS, s, 0, SP_LESEN) & SP_STATUS_WECHSEL))
                 ++faellig;
         if (faellig > 20) Print_Log(0, "%d Spieler werden versteigert\n", faellig);
-        // a long auction day shows its count in the progress box while the decisions run
-        if (faellig > 20) box = Grafik_Fortschritt_Oeffnen(Temp_Sprintf("%d Spieler werden versteigert", faellig), -1, -1);
+        // a long auction day shows its count in the progress box while the decisions run; over a
+        // page nobody sees, with nobody told what is drawn, the box would only be built and torn down
+        const bool gesehen_wird = !Grafik_Seite_Ungesehen(Grafik_Seite_0) || Grafik_Text_Meldung || Grafik_Flaeche_Meldung;
+        if (faellig > 20 && gesehen_wird)
+            box = Grafik_Fortschritt_Oeffnen(Temp_Sprintf("%d Spieler werden versteigert", faellig), -1, -1);
     }
     // the arbiter reads no line-up: the moving clubs get theirs once, after the last decision
     Teamspieler_Folgen_Sammeln();

@@ -988,12 +988,13 @@ bool Spieler(int32_t datei)
     for (;;) {
         const char* wort = Read_Config_Read_Zeile(nullptr, true);
         if (!*wort) break;
-        if (Spieler_Anzahl != 0) Grafik_Fortschritt_Setzen(int32_t(int64_t(box.gelesen) * 100 / Spieler_Anzahl), nullptr);
         int k = keyword_index(wort);
         switch (k) {
         case 0: case 38: break;
         case 1: {
+            // The count moves only here: the bar is told once per player, not per line.
             ++box.gelesen;
+            if (Spieler_Anzahl != 0) Grafik_Fortschritt_Setzen(int32_t(int64_t(box.gelesen) * 100 / Spieler_Anzahl), nullptr);
             int32_t n = Read_Config_Get_Wert();
             if (n < 0 || n >= Spieler_Anzahl) {
                 Read_Config_Close();
@@ -1009,8 +1010,12 @@ bool Spieler(int32_t datei)
         case 2: Spieler_String(SP_NAME, spnr, Read_Config_Get_Wert_Text(), 1); break;
         case 3: Spieler_String(SP_VORNAME, spnr, Read_Config_Get_Wert_Text(), 1); break;
         case 4: {
+            // the name as far as it fits
             char land[51];
-            std::snprintf(land, sizeof land, "%s", Read_Config_Get_Wert_Text());
+            const char* text = Read_Config_Get_Wert_Text();
+            const size_t laenge = strnlen(text, sizeof land - 1);
+            std::memcpy(land, text, laenge);
+            land[laenge] = 0;
             Spieler_Wert(SP_NATION, spnr, nationen_merker.land(land), 1);
             break;
         }

@@ -547,6 +547,25 @@ int32_t Read_Config_Parse_Zahlen(const char* text, int32_t* feld, int32_t kapazi
         Print_Fehler("Read_Config_Parse_Zahlen: falsche Argumente!");
         return 0;
     }
+    // A plain list (digits, signs and commas, shorter than a token, with a level free to read it)
+    // reads the same without the level: empty items are passed over, each other one is its number.
+    bool schlicht = tiefe + 1 < READ_CONFIG_EBENEN;
+    size_t laenge = 0;
+    for (; schlicht && text[laenge]; ++laenge) {
+        const char c = text[laenge];
+        schlicht = (c >= '0' && c <= '9') || c == ',' || c == '-' || c == '+';
+    }
+    if (schlicht && laenge < size_t(TOKEN_MAX)) {
+        int32_t n = 0;
+        for (const char* p = text; *p && n <= kapazitaet; ++p) {
+            if (*p == ',') continue;
+            if (n < kapazitaet) feld[n] = zahl(p);
+            ++n;
+            while (p[1] && p[1] != ',') ++p;
+        }
+        // one too many: the level's reading reports it
+        if (n <= kapazitaet) return n;
+    }
     // The numbers are read from the text where it lies: it stays as it is until they are.
     if (!text_leihen(text, uint32_t(std::strlen(text)))) return 0;
     int32_t n = 0;

@@ -5,6 +5,8 @@
 #include "graphics/grafik_screen.h"
 
 #include "graphics/grafik_fortschritt.h"
+#include "graphics/grafik_meldung.h"
+#include "platform/os/os_display.h"
 
 #include <algorithm>
 #include <string>
@@ -568,6 +570,40 @@ TEST_F(Angebote, ALongAuctionDayShowsItsCountInTheProgressBox)
         EXPECT_EQ(offen_bei_buchung, anzahl > 20) << anzahl;
         EXPECT_FALSE(Grafik_Fortschritt_Lage(nullptr, nullptr, nullptr));
     }
+    Grafik_Screen_DeInit();
+}
+
+// Over a page nobody sees the box is left out, but the day's decisions all run; someone told what
+// is drawn still gets it.
+TEST_F(Angebote, ALongAuctionDayOverAnUnseenPageOpensTheBoxOnlyForSomeoneTold)
+{
+    ASSERT_EQ(Grafik_Screen_Init(640, 480, 16), 1);
+    static bool offen_bei_buchung;
+    static int32_t buchungen_am_tag;
+    Bank_Set_Buchung_Beobachter([](int32_t, int32_t, float, uint8_t) {
+        offen_bei_buchung = offen_bei_buchung || Grafik_Fortschritt_Lage(nullptr, nullptr, nullptr);
+        ++buchungen_am_tag;
+        return true;
+    });
+    Os_Display_Set_Ungesehen(true);
+    for (const bool erzaehlt : {false, true}) {
+        Richter_Init();
+        // fresh players each round: the first round's have moved
+        for (int32_t n = 0; n < 24; ++n) {
+            const int32_t t = n / 4, p = spieler(t, (erzaehlt ? STU : MIT) + n % 4);
+            Richter_Spieler_Angebot_Struktur_Erzeugen((t + 1) % 6, t, p, 2 * abloese(t, p), 0, 3 * gehalt(p), 24, 50);
+            faellig(p);
+        }
+        Grafik_Text_Hook_Setzen(erzaehlt ? [](const Grafik_Text_Lauf&) {} : Grafik_Text_Hook(nullptr));
+        offen_bei_buchung = false;
+        buchungen_am_tag = 0;
+        Richter_Jeden_Tag();
+        Grafik_Text_Hook_Setzen(nullptr);
+        EXPECT_EQ(offen_bei_buchung, erzaehlt);
+        EXPECT_GT(buchungen_am_tag, 0) << erzaehlt;
+        EXPECT_FALSE(Grafik_Fortschritt_Lage(nullptr, nullptr, nullptr));
+    }
+    Os_Display_Set_Ungesehen(false);
     Grafik_Screen_DeInit();
 }
 

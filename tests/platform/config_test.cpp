@@ -197,6 +197,27 @@ TEST(Config, AliasesAndNumberLists)
 
 // A number list is read from the caller's text where it lies: the text stays as it was and the
 // enclosing file goes on where it stood, its sum untouched; at the deepest level none is read.
+// Plain lists of digits, signs and commas: empty items passed over, a lone or doubled sign read as
+// atoi reads it, a long number wrapping, and one number too many reported; a blank changes nothing.
+TEST(Config, PlainNumberListsReadAsThroughALevel)
+{
+    struct Fall {
+        const char* text;
+        std::vector<int32_t> soll;
+        bool zu_viele;
+    };
+    for (const Fall& f : std::vector<Fall>{{",,7,,-8,", {7, -8}, false}, {"-,+,-+5,5-3", {0, 0, 0, 5}, false},
+                                          {"4294967297,-0", {1, 0}, false}, {"1,2,3,4,5", {1, 2, 3, 4}, true},
+                                          {"", {}, false}, {"9, 10", {9, 10}, false}}) {
+        Fehler_Capture fehler;
+        int32_t z[5] = {-1, -1, -1, -1, -1};
+        ASSERT_EQ(Read_Config_Parse_Zahlen(f.text, z, 4), int32_t(f.soll.size())) << f.text;
+        EXPECT_EQ(std::vector<int32_t>(z, z + f.soll.size()), f.soll) << f.text;
+        EXPECT_EQ(z[4], -1);
+        EXPECT_EQ(fehler.texts.size(), f.zu_viele ? 1u : 0u) << f.text;
+    }
+}
+
 TEST(Config, NumberListLeavesTextAndEnclosingFileAsTheyWere)
 {
     Config_Ordner o;
