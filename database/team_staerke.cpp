@@ -1,6 +1,8 @@
 // Strength measures of a team over its players.
 #include "database/team_staerke.h"
 
+#include <emmintrin.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -136,67 +138,63 @@ auto liste_von(int32_t team)
     };
 }
 
-// A player's part in the all-lines matrix: his line, his three group values and their mean. It
-// follows from his favourite place and his nine attributes alone, so it is kept beside the very
-// values it was worked out from and holds while they stand: most players come through a day's
-// training unchanged, and the daily averages, the tactics and the match days ask for the same
-// squads over and over. A fixed table by the player's number, so that an ended game leaves no
-// memory behind; players that share a row take turns, and what a row holds is right for the
-// values it holds whoever put it there.
+// A player's part in the all-lines matrix: his line and his three group values with their mean,
+// which follow from his favourite place and his nine attributes alone. Worked out from the record
+// each time it is asked for: the work is less than a look into a store of earlier answers.
 struct Anteil {
-    int16_t attribute[9];
-    int16_t pos;
     int32_t wert[4];  // the three group values and their mean
-    int8_t art;       // the line 0..3
-    bool gesetzt;     // false while the row holds nothing
+    int32_t art;      // the line 0..3
 };
-constexpr size_t ANTEILE = size_t{1} << 15;
-Anteil anteile[ANTEILE];
 
-bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
+// The group values of a field player whose visible attributes all lie in 0..1023, eight 16-bit
+// lanes at once (no sum leaves the lanes, and the division by 3 is exact as a multiply for them);
+// false, and nothing done, for any other record.
+[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur& s, int32_t w[3])
 {
-    static_assert(sizeof s.attribute == 18 && sizeof a.attribute == 18);
-    uint64_t x[2], y[2];
-    uint16_t x8, y8;
-    std::memcpy(x, a.attribute, 16);
-    std::memcpy(y, s.attribute, 16);
-    std::memcpy(&x8, a.attribute + 8, 2);
-    std::memcpy(&y8, s.attribute + 8, 2);
-    return a.gesetzt && a.pos == pos && ((x[0] ^ y[0]) | (x[1] ^ y[1]) | uint64_t(x8 ^ y8)) == 0;
+    static_assert(sizeof s.attribute == 18);
+    // attributes 0..7 and 1..8: lane i of their sum with the second shifted down a lane is the
+    // sum of attributes i, i + 1 and i + 2
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.attribute));
+    const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.attribute + 1));
+    const __m128i oder = _mm_or_si128(x, y);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(oder, _mm_set1_epi16(static_cast<int16_t>(0xFC00))),
+                                          _mm_setzero_si128())) != 0xFFFF)
+        return false;
+    const __m128i summe = _mm_add_epi16(_mm_add_epi16(x, y), _mm_srli_si128(y, 2));
+    __m128i g = _mm_mulhi_epi16(summe, _mm_set1_epi16(21846));
+    g = _mm_min_epi16(_mm_max_epi16(g, _mm_set1_epi16(1)), _mm_set1_epi16(999));
+    w[0] = _mm_extract_epi16(g, 0);
+    w[1] = _mm_extract_epi16(g, 3);
+    w[2] = _mm_extract_epi16(g, 6);
+    return true;
 }
 
-// The part of player p (a number within the records) worked out anew into his row, for values
-// that moved; null for a favourite place beyond the four lines.
-[[gnu::noinline]] const Anteil* anteil_neu(int32_t p, Anteil& a)
+// The part of player p (a number within the records); false for a favourite place beyond the
+// four lines.
+[[gnu::always_inline]] inline bool anteil_von(int32_t p, Anteil& a)
 {
     const Spieler_Struktur& s = Spieler_Daten[p];
     const int16_t pos = Spieler_Fix_Daten[p].lieblingspos;
-    const int32_t art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
-    if (art < 0 || art > 3) return nullptr;
-    int32_t w0, w1, w2;
+    // the field's places 0..458 by a multiply (exact for them), the rest as the general rule has it
+    int32_t art;
+    if (static_cast<uint16_t>(pos) < SP_POS_TORWART) art = static_cast<int32_t>((uint32_t(pos) * 857u) >> 17) + 1;
+    else art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+    if (art < 0 || art > 3) return false;
+    int32_t* w = a.wert;
     if (art == 0) {
-        w0 = w1 = w2 = s.attribute[0];
+        // a keeper's value as it stands, whatever it is, in every column
+        w[0] = w[1] = w[2] = w[3] = s.attribute[0];
     } else {
-        w0 = Spieler_Gruppen_Wert(s, 0);
-        w1 = Spieler_Gruppen_Wert(s, 3);
-        w2 = Spieler_Gruppen_Wert(s, 6);
+        if (!gruppen_schnell(s, w)) {
+            w[0] = Spieler_Gruppen_Wert(s, 0);
+            w[1] = Spieler_Gruppen_Wert(s, 3);
+            w[2] = Spieler_Gruppen_Wert(s, 6);
+        }
+        // group values lie in 1..999
+        w[3] = static_cast<int32_t>(static_cast<uint32_t>(w[0] + w[1] + w[2]) / 3u);
     }
-    std::memcpy(a.attribute, s.attribute, sizeof a.attribute);
-    a.pos = pos;
-    a.wert[0] = w0;
-    a.wert[1] = w1;
-    a.wert[2] = w2;
-    a.wert[3] = (w0 + w1 + w2) / 3;
-    a.art = static_cast<int8_t>(art);
-    a.gesetzt = true;
-    return &a;
-}
-
-[[gnu::always_inline]] inline const Anteil* anteil_von(int32_t p)
-{
-    Anteil& a = anteile[static_cast<size_t>(p) % ANTEILE];
-    if (anteil_steht(a, Spieler_Daten[p], Spieler_Fix_Daten[p].lieblingspos)) return &a;
-    return anteil_neu(p, a);
+    a.art = art;
+    return true;
 }
 
 // The matrix from the four lines' sums (columns 0-2 and 4) and counts, as abschliessen(255, 0)
@@ -269,12 +267,12 @@ template <bool NUR_STARTELF, typename Glieder>
     glieder([&](int32_t p, const TS* ts) {
         if (NUR_STARTELF && !(ts->flags & TS_STARTELF)) return true;
         if (p < 0 || p >= spieler_anzahl) return gewoehnlich = false;
-        const Anteil* a = anteil_von(p);
-        if (!a) return gewoehnlich = false;
+        Anteil a;
+        if (!anteil_von(p, a)) return gewoehnlich = false;
         Vier w;
-        std::memcpy(&w, a->wert, sizeof w);
-        zeilen[a->art] += w;
-        ++anzahl[a->art];
+        std::memcpy(&w, a.wert, sizeof w);
+        zeilen[a.art] += w;
+        ++anzahl[a.art];
         return true;
     });
     if (!gewoehnlich) return false;
