@@ -1,6 +1,8 @@
 // Strength measures of a team over its players.
 #include "database/team_staerke.h"
 
+#include <emmintrin.h>
+
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -136,116 +138,119 @@ auto liste_von(int32_t team)
     };
 }
 
-// A player's part in the all-lines matrix: his line, his three group values and their mean. It
-// follows from his favourite place and his nine attributes alone, so it is kept beside the very
-// values it was worked out from and holds while they stand: most players come through a day's
-// training unchanged, and the daily averages, the tactics and the match days ask for the same
-// squads over and over. A fixed table by the player's number, so that an ended game leaves no
-// memory behind; players that share a row take turns, and what a row holds is right for the
-// values it holds whoever put it there.
+// A player's part in the all-lines matrix: his line and, as four 32-bit lanes, his three group
+// values and their mean, which follow from his favourite place and his nine attributes alone.
+// Worked out from the record each time it is asked for: the work is less than a look into a
+// store of earlier answers.
 struct Anteil {
-    int16_t attribute[9];
-    int16_t pos;
-    int32_t wert[4];  // the three group values and their mean
-    int8_t art;       // the line 0..3
-    bool gesetzt;     // false while the row holds nothing
+    __m128i wert;  // the three group values and their mean
+    int32_t art;   // the line 0..3
 };
-constexpr size_t ANTEILE = size_t{1} << 15;
-Anteil anteile[ANTEILE];
 
-bool anteil_steht(const Anteil& a, const Spieler_Struktur& s, int16_t pos)
+// The part of a field player whose visible attributes all lie in 0..1023, eight 16-bit lanes at
+// once (no sum leaves the lanes, and each division by 3 is exact as a multiply for them); false,
+// and nothing done, for any other record.
+[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur& s, __m128i& w)
 {
-    static_assert(sizeof s.attribute == 18 && sizeof a.attribute == 18);
-    uint64_t x[2], y[2];
-    uint16_t x8, y8;
-    std::memcpy(x, a.attribute, 16);
-    std::memcpy(y, s.attribute, 16);
-    std::memcpy(&x8, a.attribute + 8, 2);
-    std::memcpy(&y8, s.attribute + 8, 2);
-    return a.gesetzt && a.pos == pos && ((x[0] ^ y[0]) | (x[1] ^ y[1]) | uint64_t(x8 ^ y8)) == 0;
+    static_assert(sizeof s.attribute == 18);
+    // attributes 0..7 and 1..8: lane i of their sum with the second shifted down a lane is the
+    // sum of attributes i, i + 1 and i + 2
+    const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.attribute));
+    const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.attribute + 1));
+    const __m128i oder = _mm_or_si128(x, y);
+    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(oder, _mm_set1_epi16(static_cast<int16_t>(0xFC00))),
+                                          _mm_setzero_si128())) != 0xFFFF)
+        return false;
+    const __m128i drittel = _mm_set1_epi16(21846);
+    const __m128i summe = _mm_add_epi16(_mm_add_epi16(x, y), _mm_srli_si128(y, 2));
+    // the groups in lanes 0, 3 and 6, each held at 1..999
+    __m128i g = _mm_mulhi_epi16(summe, drittel);
+    g = _mm_min_epi16(_mm_max_epi16(g, _mm_set1_epi16(1)), _mm_set1_epi16(999));
+    // their mean in lane 6, lanes 0 and 3 moved up onto it
+    const __m128i mittel = _mm_mulhi_epi16(_mm_add_epi16(_mm_add_epi16(g, _mm_slli_si128(g, 12)), _mm_slli_si128(g, 6)),
+                                           drittel);
+    // the groups into lanes 0, 2 and 4, the mean's lane 6 beside them: each the low half of a
+    // 32-bit lane whose high half is cleared (every value is positive)
+    const __m128i gruppen = _mm_shufflehi_epi16(_mm_shufflelo_epi16(g, _MM_SHUFFLE(1, 3, 1, 0)), _MM_SHUFFLE(1, 1, 1, 2));
+    w = _mm_or_si128(_mm_and_si128(gruppen, _mm_set_epi32(0, 0xFFFF, 0xFFFF, 0xFFFF)),
+                     _mm_and_si128(mittel, _mm_set_epi32(0xFFFF, 0, 0, 0)));
+    return true;
 }
 
-// The part of player p (a number within the records) worked out anew into his row, for values
-// that moved; null for a favourite place beyond the four lines.
-[[gnu::noinline]] const Anteil* anteil_neu(int32_t p, Anteil& a)
+// The part of player p (a number within the records); false for a favourite place beyond the
+// four lines.
+[[gnu::always_inline]] inline bool anteil_von(int32_t p, Anteil& a)
 {
     const Spieler_Struktur& s = Spieler_Daten[p];
     const int16_t pos = Spieler_Fix_Daten[p].lieblingspos;
-    const int32_t art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
-    if (art < 0 || art > 3) return nullptr;
-    int32_t w0, w1, w2;
+    // the field's places 0..458 by a multiply (exact for them), the rest as the general rule has it
+    int32_t art;
+    if (static_cast<uint16_t>(pos) < SP_POS_TORWART) art = static_cast<int32_t>((uint32_t(pos) * 857u) >> 17) + 1;
+    else art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+    if (art < 0 || art > 3) return false;
     if (art == 0) {
-        w0 = w1 = w2 = s.attribute[0];
-    } else {
-        w0 = Spieler_Gruppen_Wert(s, 0);
-        w1 = Spieler_Gruppen_Wert(s, 3);
-        w2 = Spieler_Gruppen_Wert(s, 6);
+        // a keeper's value as it stands, whatever it is, in every column
+        a.wert = _mm_set1_epi32(s.attribute[0]);
+    } else if (!gruppen_schnell(s, a.wert)) {
+        const int32_t w0 = Spieler_Gruppen_Wert(s, 0), w1 = Spieler_Gruppen_Wert(s, 3), w2 = Spieler_Gruppen_Wert(s, 6);
+        a.wert = _mm_setr_epi32(w0, w1, w2, (w0 + w1 + w2) / 3);
     }
-    std::memcpy(a.attribute, s.attribute, sizeof a.attribute);
-    a.pos = pos;
-    a.wert[0] = w0;
-    a.wert[1] = w1;
-    a.wert[2] = w2;
-    a.wert[3] = (w0 + w1 + w2) / 3;
-    a.art = static_cast<int8_t>(art);
-    a.gesetzt = true;
-    return &a;
+    a.art = art;
+    return true;
 }
 
-[[gnu::always_inline]] inline const Anteil* anteil_von(int32_t p)
+// Four unsigned 32-bit lanes below 2^25 times k (below 2^32), shifted down by 31.
+[[gnu::always_inline]] inline __m128i mal_k(__m128i v, __m128i k)
 {
-    Anteil& a = anteile[static_cast<size_t>(p) % ANTEILE];
-    if (anteil_steht(a, Spieler_Daten[p], Spieler_Fix_Daten[p].lieblingspos)) return &a;
-    return anteil_neu(p, a);
+    const __m128i gerade = _mm_srli_epi64(_mm_mul_epu32(v, k), 31);
+    const __m128i ungerade = _mm_srli_epi64(_mm_mul_epu32(_mm_srli_epi64(v, 32), k), 31);
+    return _mm_or_si128(gerade, _mm_slli_epi64(ungerade, 32));
+}
+
+// Lanes 0-2 of v into columns 0-2 of a row, column 3 cleared, lane 3 into column 4, n into 5.
+[[gnu::always_inline]] inline void zeile_schreiben(int32_t* zeile, __m128i v, int32_t n)
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(zeile), _mm_and_si128(v, _mm_set_epi32(0, -1, -1, -1)));
+    zeile[4] = _mm_cvtsi128_si32(_mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3)));
+    zeile[5] = n;
 }
 
 // The matrix from the four lines' sums (columns 0-2 and 4) and counts, as abschliessen(255, 0)
 // makes it: each line's means, and the whole team's row from the means weighted by the counts.
 // The form column stays empty, and a line without players all zeros.
-void reihen_abschliessen(const int32_t summe[4][4], const int32_t anzahl[4], int32_t m[5][6])
+void reihen_abschliessen(const __m128i summe[4], const int32_t anzahl[4], int32_t m[5][6])
 {
     // A squad's sums lie well below 2^23 and it counts at most 64 players: then each mean is the
     // sum times 2^31 / count rounded up, shifted down by 31 (exact for values below 2^25, the
     // rounding adding less than 1 / count), the whole team's sums stay below 2^25 too, and an
     // empty line's factor 0 gives its zeros. Every factor fits in 32 bits.
-    uint32_t alle = 0;
-    for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c) alle |= static_cast<uint32_t>(summe[r][c]);
+    const __m128i alle = _mm_or_si128(_mm_or_si128(summe[0], summe[1]), _mm_or_si128(summe[2], summe[3]));
+    const bool klein = _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(alle, _mm_set1_epi32(-(1 << 23))),
+                                                         _mm_setzero_si128())) == 0xFFFF;
     const int32_t gesamt = anzahl[0] + anzahl[1] + anzahl[2] + anzahl[3];
-    if (alle < (1u << 23) && (anzahl[0] | anzahl[1] | anzahl[2] | anzahl[3]) >= 0 && gesamt <= 64) {
-        uint32_t ganz[4] = {};
+    if (klein && (anzahl[0] | anzahl[1] | anzahl[2] | anzahl[3]) >= 0 && gesamt <= 64) {
+        // the whole team's sums as 64-bit lanes: columns 0 and 2, then 1 and 3
+        __m128i ganz_gerade = _mm_setzero_si128(), ganz_ungerade = _mm_setzero_si128();
         for (int r = 0; r < 4; ++r) {
-            const uint32_t n = static_cast<uint32_t>(anzahl[r]), k = KEHRWERTE.k31[n];
-            uint32_t mittel[4];
-            for (int c = 0; c < 4; ++c) {
-                mittel[c] = static_cast<uint32_t>((uint64_t{static_cast<uint32_t>(summe[r][c])} * k) >> 31);
-                ganz[c] += mittel[c] * n;
-            }
-            int32_t* zeile = m[r];
-            zeile[0] = static_cast<int32_t>(mittel[0]);
-            zeile[1] = static_cast<int32_t>(mittel[1]);
-            zeile[2] = static_cast<int32_t>(mittel[2]);
-            zeile[3] = 0;
-            zeile[4] = static_cast<int32_t>(mittel[3]);
-            zeile[5] = anzahl[r];
+            const __m128i n = _mm_set1_epi32(anzahl[r]);
+            const __m128i mittel = mal_k(summe[r], _mm_set1_epi32(static_cast<int32_t>(KEHRWERTE.k31[anzahl[r]])));
+            ganz_gerade = _mm_add_epi64(ganz_gerade, _mm_mul_epu32(mittel, n));
+            ganz_ungerade = _mm_add_epi64(ganz_ungerade, _mm_mul_epu32(_mm_srli_epi64(mittel, 32), n));
+            zeile_schreiben(m[r], mittel, anzahl[r]);
         }
-        const uint32_t k = KEHRWERTE.k31[gesamt];
-        int32_t* team = m[4];
-        team[0] = static_cast<int32_t>((uint64_t{ganz[0]} * k) >> 31);
-        team[1] = static_cast<int32_t>((uint64_t{ganz[1]} * k) >> 31);
-        team[2] = static_cast<int32_t>((uint64_t{ganz[2]} * k) >> 31);
-        team[3] = 0;
-        team[4] = static_cast<int32_t>((uint64_t{ganz[3]} * k) >> 31);
-        team[5] = gesamt;
+        const __m128i ganz = _mm_or_si128(ganz_gerade, _mm_slli_epi64(ganz_ungerade, 32));
+        zeile_schreiben(m[4], mal_k(ganz, _mm_set1_epi32(static_cast<int32_t>(KEHRWERTE.k31[gesamt]))), gesamt);
         return;
     }
     // anything else (values far off the range, a long list) the plain way
     std::memset(m, 0, sizeof(int32_t) * 30);
     for (int r = 0; r < 4; ++r) {
-        m[r][0] = summe[r][0];
-        m[r][1] = summe[r][1];
-        m[r][2] = summe[r][2];
-        m[r][4] = summe[r][3];
+        int32_t z[4];
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(z), summe[r]);
+        m[r][0] = z[0];
+        m[r][1] = z[1];
+        m[r][2] = z[2];
+        m[r][4] = z[3];
         m[r][5] = anzahl[r];
     }
     abschliessen(255, 0, m);
@@ -261,26 +266,21 @@ template <bool NUR_STARTELF, typename Glieder>
 {
     if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
     // a line's four sums added as one (they stay far below the wrap, see reihen_abschliessen)
-    using Vier = int32_t __attribute__((vector_size(16)));
-    Vier zeilen[4] = {};
+    __m128i zeilen[4] = {_mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128()};
     int32_t anzahl[4] = {};
     bool gewoehnlich = true;
     const int32_t spieler_anzahl = Spieler_Anzahl;
     glieder([&](int32_t p, const TS* ts) {
         if (NUR_STARTELF && !(ts->flags & TS_STARTELF)) return true;
         if (p < 0 || p >= spieler_anzahl) return gewoehnlich = false;
-        const Anteil* a = anteil_von(p);
-        if (!a) return gewoehnlich = false;
-        Vier w;
-        std::memcpy(&w, a->wert, sizeof w);
-        zeilen[a->art] += w;
-        ++anzahl[a->art];
+        Anteil a;
+        if (!anteil_von(p, a)) return gewoehnlich = false;
+        zeilen[a.art] = _mm_add_epi32(zeilen[a.art], a.wert);
+        ++anzahl[a.art];
         return true;
     });
     if (!gewoehnlich) return false;
-    int32_t summe[4][4];
-    std::memcpy(summe, zeilen, sizeof summe);
-    reihen_abschliessen(summe, anzahl, m);
+    reihen_abschliessen(zeilen, anzahl, m);
     return true;
 }
 

@@ -40,6 +40,24 @@ struct Staerke : ::testing::Test {
         Spieler_Daten[spnr].form = static_cast<uint8_t>(form);
         ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, spnr, 10, 0, 24, -1, false));
     }
+    // The whole squad's matrix from the list and from the squad at hand, each as the general route
+    // (a mask bit no line or column uses takes it) gives it.
+    static void wie_allgemein(int32_t team, const std::string& fall)
+    {
+        int32_t kader[50];
+        TS* records[50];
+        const int32_t n = Teamspieler_Kader(team, kader, records, 50, 0);
+        int32_t allgemein[5][6], m[5][6], kader_m[5][6];
+        Team_Staerke(255 | 1024, 0, team, allgemein);
+        Team_Staerke(255, 0, team, m);
+        Team_Staerke_Kader(kader, records, n, kader_m);
+        for (int r = 0; r < 5; ++r) {
+            EXPECT_EQ(std::vector<int32_t>(m[r], m[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6))
+                << fall << ", Zeile " << r;
+            EXPECT_EQ(std::vector<int32_t>(kader_m[r], kader_m[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6))
+                << fall << ", Zeile " << r;
+        }
+    }
     // Keeper 700, defenders 400 and 600, a midfielder 500, an attacker 800.
     static void mannschaft(int32_t team, int32_t erster)
     {
@@ -152,6 +170,32 @@ TEST_F(Staerke, RowMeansAreTheSumsByTheCountForEverySquadSize)
     }
 }
 
+// A player's line and group values as the general route has them, for every favourite place
+// from below the field to the end of the fifth line and for attributes on both sides of the
+// range the quick reckoning takes (0..1023): each of the nine in turn set apart from the others,
+// so that a group mixed up with its neighbour, or a value let through that should not be, shows.
+TEST_F(Staerke, EveryPlaceAndAttributeEdgeGivesTheGeneralMatrix)
+{
+    auto pruefen = [](const std::string& fall) { wie_allgemein(2, fall); };
+    spieler(2, 20, 0, 500, 50);
+    int16_t* a = Spieler_Daten[20].attribute;
+    for (int32_t pos = -305; pos <= 611; ++pos) {
+        Spieler_Fix_Daten[20].lieblingspos = static_cast<int16_t>(pos);
+        for (int i = 0; i < 9; ++i) a[i] = static_cast<int16_t>(300 + 61 * i + pos % 7);
+        pruefen("Platz " + std::to_string(pos));
+    }
+    spieler(2, 21, 300, 400, 50);  // a second player keeps the rows from being empty
+    Spieler_Fix_Daten[20].lieblingspos = 200;
+    for (int32_t rand : {-32768, -1024, -1, 0, 1, 2, 998, 999, 1000, 1022, 1023, 1024, 1025, 3000, 10923, 32767})
+        for (int i = 0; i < 9; ++i) {
+            for (int j = 0; j < 9; ++j) a[j] = static_cast<int16_t>(10 + 111 * j);
+            a[i] = static_cast<int16_t>(rand);
+            pruefen("Attribut " + std::to_string(i) + " = " + std::to_string(rand));
+            for (int j = 0; j < 9; ++j) a[j] = static_cast<int16_t>(rand);
+            pruefen("alle = " + std::to_string(rand));
+        }
+}
+
 // Each player's part of the matrix is kept from one question to the next: a change of any one of
 // his nine attributes or of his favourite place (a keeper who becomes a field player, a move
 // between lines) shows in the next matrix, from the list and from the squad at hand, and a
@@ -160,21 +204,7 @@ TEST_F(Staerke, EveryChangeOfAPlayerShowsInTheNextMatrix)
 {
     mannschaft(6, 30);
     spieler(6, 35, 350, 450, 40);
-    auto pruefen = [](const char* fall) {
-        int32_t kader[50];
-        TS* records[50];
-        const int32_t n = Teamspieler_Kader(6, kader, records, 50, 0);
-        int32_t allgemein[5][6], m[5][6], kader_m[5][6];
-        Team_Staerke(255 | 1024, 0, 6, allgemein);
-        Team_Staerke(255, 0, 6, m);
-        Team_Staerke_Kader(kader, records, n, kader_m);
-        for (int r = 0; r < 5; ++r) {
-            EXPECT_EQ(std::vector<int32_t>(m[r], m[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6))
-                << fall << ", Zeile " << r;
-            EXPECT_EQ(std::vector<int32_t>(kader_m[r], kader_m[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6))
-                << fall << ", Zeile " << r;
-        }
-    };
+    auto pruefen = [](const char* fall) { wie_allgemein(6, fall); };
     pruefen("Anfang");
     for (int i = 0; i < 9; ++i) {
         Spieler_Daten[33].attribute[i] = static_cast<int16_t>(Spieler_Daten[33].attribute[i] + 90 + 3 * i);
