@@ -74,7 +74,9 @@ template <typename Glieder>
         else if (!Spieler_Staerke_Werte(spnr, &art, werte, &form)) return;
         int32_t zeile = art;
         if (flags & 4) zeile = ts->position == SP_POS_TORWART ? 0 : begrenzt(ts->position / 153 + 1, 1, 3);
-        if (!(maske & (1 << zeile))) return;
+        // a favourite place beyond the four lines (a damaged record) counts in none: its row
+        // would lie outside the matrix, and its bit among the columns'
+        if (zeile < 0 || zeile > 4 || !(maske & (1 << zeile))) return;
         int32_t s = 0, n = 0;
         for (int c = 0; c < 3; ++c)
             if (maske & (32 << c)) {

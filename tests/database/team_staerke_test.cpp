@@ -196,6 +196,24 @@ TEST_F(Staerke, EveryPlaceAndAttributeEdgeGivesTheGeneralMatrix)
         }
 }
 
+// A favourite place beyond the lines (a damaged record) puts its player in no row, whichever
+// way the matrix is asked for, and nothing is written beside it.
+TEST_F(Staerke, APlayerBeyondTheLinesCountsInNoRow)
+{
+    mannschaft(4, 10);
+    int32_t ohne[5][6];
+    Team_Staerke(255, 0, 4, ohne);
+    spieler(4, 20, 0, 900, 50);
+    for (int32_t pos : {612, 700, 1000, 32767, -306, -1000, -32768}) {
+        Spieler_Fix_Daten[20].lieblingspos = static_cast<int16_t>(pos);
+        wie_allgemein(4, "Platz " + std::to_string(pos));
+        int32_t m[5][6];
+        Team_Staerke(255, 0, 4, m);
+        for (int r = 0; r < 5; ++r)
+            EXPECT_EQ(std::vector<int32_t>(m[r], m[r] + 6), std::vector<int32_t>(ohne[r], ohne[r] + 6)) << pos << ", Zeile " << r;
+    }
+}
+
 // Each player's part of the matrix is kept from one question to the next: a change of any one of
 // his nine attributes or of his favourite place (a keeper who becomes a field player, a move
 // between lines) shows in the next matrix, from the list and from the squad at hand, and a
