@@ -327,18 +327,35 @@ struct Bit_Schreiber {
             Cmp_Write_Bits(s, value, count);
             return;
         }
+        // Whole 32-bit words leave at once; fewer than 32 bits stay behind.
         acc = (acc << count) | value;
         n += count;
-        while (n >= 8) {
-            n -= 8;
-            if (int64_t(pos) < frei_bis) buf[pos++] = uint8_t(acc >> n);
-            else fehler = true;
-            geschrieben++;
+        if (n >= 32) {
+            n -= 32;
+            uint32_t wort = uint32_t(acc >> n);
+            if (int64_t(pos) + 4 <= frei_bis) {
+                wort = __builtin_bswap32(wort);
+                std::memcpy(buf + pos, &wort, 4);
+                pos += 4;
+                geschrieben += 4;
+            } else {
+                for (int k = 24; k >= 0; k -= 8) byte(uint8_t(wort >> k));
+            }
         }
+    }
+    inline void byte(uint8_t c)
+    {
+        if (int64_t(pos) < frei_bis) buf[pos++] = c;
+        else fehler = true;
+        geschrieben++;
     }
     void finish()
     {
         if constexpr (!SPEICHER) return;
+        while (n >= 8) {
+            n -= 8;
+            byte(uint8_t(acc >> n));
+        }
         s->position = pos;
         s->bytes_out += geschrieben;
         s->byte_count += geschrieben;

@@ -313,6 +313,29 @@ TEST(CompressMethods, LzssOutputIsFixed)
     }
 }
 
+// An output too small for the packed bytes: the packer fills it up to its spare last byte with
+// the packed stream's head, writes nothing beyond, counts every byte it made, and fails.
+TEST(CompressMethods, LzssFullOutputKeepsTheHead)
+{
+    Fehler_Capture fehler;
+    Bytes in = sample(3000, 5, 2), voll = pack(in, COMPRESS_LZSS);
+    for (uint32_t platz = 1; platz <= voll.size() + 1; ++platz) {
+        Bytes buf(platz + 8, 0xEE);
+        Compress_Stream* i = OpenInPutData(CMP_IO_MODE_MEMORY, nullptr, in.data(), int32_t(in.size()));
+        Compress_Stream* o = OpenOutPutData(CMP_IO_MODE_MEMORY, nullptr, buf.data(), int32_t(platz));
+        int ok = Compress_Data(i, o, COMPRESS_LZSS);
+        const uint32_t ganz = voll.size() - (o->mask != 0x80); // a partial last byte waits in the rack
+        EXPECT_EQ(ok, ganz < platz) << platz;
+        EXPECT_EQ(o->position, std::min(platz - 1, ganz)) << platz;
+        EXPECT_EQ(o->bytes_out, ganz) << platz;
+        EXPECT_TRUE(std::equal(buf.begin(), buf.begin() + o->position, voll.begin())) << platz;
+        EXPECT_EQ(std::count(buf.begin() + o->position, buf.end(), 0xEE), buf.size() - o->position) << platz;
+        o->mask = 0x80;
+        CloseOutPutData(o, 1);
+        CloseInPutData(i, 1);
+    }
+}
+
 namespace {
 
 // Savegame-like records (counters, ids, names, random fields, zero padding) followed by text,
