@@ -1,7 +1,9 @@
 // Strength measures of a team over its players.
 #include "database/team_staerke.h"
 
+#if defined(__x86_64__) && !defined(DORVIN_STAERKE_OHNE_SIMD)
 #include <emmintrin.h>
+#endif
 
 #include <cstdint>
 #include <cstdlib>
@@ -140,15 +142,50 @@ auto liste_von(int32_t team)
     };
 }
 
+// Four 32-bit lanes added as one: an SSE2 register where there is one, four ints elsewhere
+// (their sums wrapping as the register's do).
+#if defined(__x86_64__) && !defined(DORVIN_STAERKE_OHNE_SIMD)
+using Spuren = __m128i;
+[[gnu::always_inline]] inline Spuren spuren_null() { return _mm_setzero_si128(); }
+[[gnu::always_inline]] inline Spuren spuren_gleich(int32_t v) { return _mm_set1_epi32(v); }
+[[gnu::always_inline]] inline Spuren spuren_von(int32_t a, int32_t b, int32_t c, int32_t d)
+{
+    return _mm_setr_epi32(a, b, c, d);
+}
+[[gnu::always_inline]] inline Spuren spuren_plus(Spuren a, Spuren b) { return _mm_add_epi32(a, b); }
+[[gnu::always_inline]] inline void spuren_lesen(Spuren v, int32_t z[4])
+{
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(z), v);
+}
+#else
+struct Spuren {
+    int32_t v[4];
+};
+[[gnu::always_inline]] inline Spuren spuren_null() { return Spuren{}; }
+[[gnu::always_inline]] inline Spuren spuren_gleich(int32_t v) { return Spuren{{v, v, v, v}}; }
+[[gnu::always_inline]] inline Spuren spuren_von(int32_t a, int32_t b, int32_t c, int32_t d)
+{
+    return Spuren{{a, b, c, d}};
+}
+[[gnu::always_inline]] inline Spuren spuren_plus(Spuren a, Spuren b)
+{
+    for (int i = 0; i < 4; ++i)
+        a.v[i] = static_cast<int32_t>(static_cast<uint32_t>(a.v[i]) + static_cast<uint32_t>(b.v[i]));
+    return a;
+}
+[[gnu::always_inline]] inline void spuren_lesen(Spuren v, int32_t z[4]) { std::memcpy(z, v.v, sizeof v.v); }
+#endif
+
 // A player's part in the all-lines matrix: his line and, as four 32-bit lanes, his three group
 // values and their mean, which follow from his favourite place and his nine attributes alone.
 // Worked out from the record each time it is asked for: the work is less than a look into a
 // store of earlier answers.
 struct Anteil {
-    __m128i wert;  // the three group values and their mean
+    Spuren wert;   // the three group values and their mean
     int32_t art;   // the line 0..3
 };
 
+#if defined(__x86_64__) && !defined(DORVIN_STAERKE_OHNE_SIMD)
 // The part of a field player whose visible attributes all lie in 0..1023, eight 16-bit lanes at
 // once (no sum leaves the lanes, and each division by 3 is exact as a multiply for them); false,
 // and nothing done, for any other record.
@@ -179,28 +216,6 @@ struct Anteil {
     return true;
 }
 
-// The part of player p (a number within the records); false for a favourite place beyond the
-// four lines.
-[[gnu::always_inline]] inline bool anteil_von(int32_t p, Anteil& a)
-{
-    const Spieler_Struktur& s = Spieler_Daten[p];
-    const int16_t pos = Spieler_Fix_Daten[p].lieblingspos;
-    // the field's places 0..458 by a multiply (exact for them), the rest as the general rule has it
-    int32_t art;
-    if (static_cast<uint16_t>(pos) < SP_POS_TORWART) art = static_cast<int32_t>((uint32_t(pos) * 857u) >> 17) + 1;
-    else art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
-    if (art < 0 || art > 3) return false;
-    if (art == 0) {
-        // a keeper's value as it stands, whatever it is, in every column
-        a.wert = _mm_set1_epi32(s.attribute[0]);
-    } else if (!gruppen_schnell(s, a.wert)) {
-        const int32_t w0 = Spieler_Gruppen_Wert(s, 0), w1 = Spieler_Gruppen_Wert(s, 3), w2 = Spieler_Gruppen_Wert(s, 6);
-        a.wert = _mm_setr_epi32(w0, w1, w2, (w0 + w1 + w2) / 3);
-    }
-    a.art = art;
-    return true;
-}
-
 // Four unsigned 32-bit lanes below 2^25 times k (below 2^32), shifted down by 31.
 [[gnu::always_inline]] inline __m128i mal_k(__m128i v, __m128i k)
 {
@@ -216,12 +231,39 @@ struct Anteil {
     zeile[4] = _mm_cvtsi128_si32(_mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3)));
     zeile[5] = n;
 }
+#else
+// Without the lanes every field player's groups come from Spieler_Gruppen_Wert.
+[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur&, Spuren&) { return false; }
+#endif
+
+// The part of player p (a number within the records); false for a favourite place beyond the
+// four lines.
+[[gnu::always_inline]] inline bool anteil_von(int32_t p, Anteil& a)
+{
+    const Spieler_Struktur& s = Spieler_Daten[p];
+    const int16_t pos = Spieler_Fix_Daten[p].lieblingspos;
+    // the field's places 0..458 by a multiply (exact for them), the rest as the general rule has it
+    int32_t art;
+    if (static_cast<uint16_t>(pos) < SP_POS_TORWART) art = static_cast<int32_t>((uint32_t(pos) * 857u) >> 17) + 1;
+    else art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+    if (art < 0 || art > 3) return false;
+    if (art == 0) {
+        // a keeper's value as it stands, whatever it is, in every column
+        a.wert = spuren_gleich(s.attribute[0]);
+    } else if (!gruppen_schnell(s, a.wert)) {
+        const int32_t w0 = Spieler_Gruppen_Wert(s, 0), w1 = Spieler_Gruppen_Wert(s, 3), w2 = Spieler_Gruppen_Wert(s, 6);
+        a.wert = spuren_von(w0, w1, w2, (w0 + w1 + w2) / 3);
+    }
+    a.art = art;
+    return true;
+}
 
 // The matrix from the four lines' sums (columns 0-2 and 4) and counts, as abschliessen(255, 0)
 // makes it: each line's means, and the whole team's row from the means weighted by the counts.
 // The form column stays empty, and a line without players all zeros.
-void reihen_abschliessen(const __m128i summe[4], const int32_t anzahl[4], int32_t m[5][6])
+void reihen_abschliessen(const Spuren summe[4], const int32_t anzahl[4], int32_t m[5][6])
 {
+#if defined(__x86_64__) && !defined(DORVIN_STAERKE_OHNE_SIMD)
     // A squad's sums lie well below 2^23 and it counts at most 64 players: then each mean is the
     // sum times 2^31 / count rounded up, shifted down by 31 (exact for values below 2^25, the
     // rounding adding less than 1 / count), the whole team's sums stay below 2^25 too, and an
@@ -244,11 +286,12 @@ void reihen_abschliessen(const __m128i summe[4], const int32_t anzahl[4], int32_
         zeile_schreiben(m[4], mal_k(ganz, _mm_set1_epi32(static_cast<int32_t>(KEHRWERTE.k31[gesamt]))), gesamt);
         return;
     }
-    // anything else (values far off the range, a long list) the plain way
+#endif
+    // anything else (values far off the range, a long list, no lanes to multiply in) the plain way
     std::memset(m, 0, sizeof(int32_t) * 30);
     for (int r = 0; r < 4; ++r) {
         int32_t z[4];
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(z), summe[r]);
+        spuren_lesen(summe[r], z);
         m[r][0] = z[0];
         m[r][1] = z[1];
         m[r][2] = z[2];
@@ -268,7 +311,7 @@ template <bool NUR_STARTELF, typename Glieder>
 {
     if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
     // a line's four sums added as one (they stay far below the wrap, see reihen_abschliessen)
-    __m128i zeilen[4] = {_mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128(), _mm_setzero_si128()};
+    Spuren zeilen[4] = {spuren_null(), spuren_null(), spuren_null(), spuren_null()};
     int32_t anzahl[4] = {};
     bool gewoehnlich = true;
     const int32_t spieler_anzahl = Spieler_Anzahl;
@@ -277,7 +320,7 @@ template <bool NUR_STARTELF, typename Glieder>
         if (p < 0 || p >= spieler_anzahl) return gewoehnlich = false;
         Anteil a;
         if (!anteil_von(p, a)) return gewoehnlich = false;
-        zeilen[a.art] = _mm_add_epi32(zeilen[a.art], a.wert);
+        zeilen[a.art] = spuren_plus(zeilen[a.art], a.wert);
         ++anzahl[a.art];
         return true;
     });
