@@ -214,7 +214,7 @@ TEST_F(Staerke, APlayerBeyondTheLinesCountsInNoRow)
     }
 }
 
-// Each player's part of the matrix is kept from one question to the next: a change of any one of
+// Each player's part of the matrix follows his record at every question: a change of any one of
 // his nine attributes or of his favourite place (a keeper who becomes a field player, a move
 // between lines) shows in the next matrix, from the list and from the squad at hand, and a
 // player number first met in a larger world is counted too.
@@ -236,8 +236,8 @@ TEST_F(Staerke, EveryChangeOfAPlayerShowsInTheNextMatrix)
     Spieler_Fix_Daten[35].lieblingspos = 160;  // defence to midfield, values unchanged
     pruefen("Abwehr ins Mittelfeld");
 
-    // A world with many players: numbers far apart may share what is kept for them, and each is
-    // still counted with his own values, asked for again and again.
+    // A world with many players: numbers far apart (32768 and 65536 on), each counted with his
+    // own values, asked for again and again.
     Test_Aufraeumen();
     Test_Teams_Anlegen(8);
     Test_Spieler_Anlegen(70000);
