@@ -980,7 +980,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     if (slot >= 0) Team_Wert(170 + satz, team, formation, TEAM_SCHREIBEN);
     // (a run of a scope after one of the same club that planned nothing would plan nothing again)
     if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0 && !(reihen_offen > 0 && ruhige_planung == team))
-        ruhige_planung = Assi_Suche_Grobes_Spielfeld_Auswerten(team) ? -1 : team;
+        ruhige_planung = Assi_Suche_Analysiere_Grobes_Spielfeld(team) ? -1 : team;
     // A manager may have fixed the players of a stored line-up, and their instructions, per set.
     int16_t fest_spieler[11];
     uint16_t fest_wort[11] = {};

@@ -1,13 +1,6 @@
 // The line-up assistant's pieces that its callers in the match day share with it.
 #pragma once
 
-#include <cstdint>
-
-// Assi_Suche_Analysiere_Grobes_Spielfeld, answering whether it acted: true when it switched a
-// search slot on or went to the transfer list (and so may have drawn), false when it left the
-// club as it was and drew nothing, so that the same state plans the same nothing again.
-bool Assi_Suche_Grobes_Spielfeld_Auswerten(int32_t team);
-
 // Line-up runs of one club made one right after the other, nothing but the runs in between (the
 // two sets' line-ups after a match). While one stands, a run whose squad planning left the club
 // as it was spares the next run of that club the planning: nothing it reads has changed.

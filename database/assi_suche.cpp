@@ -14,7 +14,6 @@
 #include <optional>
 #include <utility>
 
-#include "database/assi_aufstellung.h"
 #include "database/assistent.h"
 #include "database/spieler.h"
 #include "database/team.h"
@@ -248,9 +247,7 @@ void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t 
     }
 }
 
-void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team) { Assi_Suche_Grobes_Spielfeld_Auswerten(team); }
-
-bool Assi_Suche_Grobes_Spielfeld_Auswerten(int32_t team)
+bool Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team)
 {
     if (!team_gueltig(team) || !Team_Ist_Normal(team, 0)) return false;
     if (Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) == -1) return false;

@@ -78,8 +78,10 @@ void Assi_Suche_Slot_Setzen(int32_t team, int32_t zeile, int32_t band, int32_t s
 // above the selling limit; `bedarf` holds the value of each coarse cell for the pick.
 void Assi_Spieler_Auf_Transferliste(int32_t team, const int8_t* bedarf, int32_t zeile, int32_t band);
 // Compares the squad with the club's formation and plans: a search slot for the most needed
-// coarse area, a listing from the most crowded one.
-void Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team);
+// coarse area, a listing from the most crowded one. True when it acted (switched a search slot on
+// or went to the transfer list, and so may have drawn), false when it left the club as it was and
+// drew nothing, so that the same state plans the same nothing again.
+bool Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team);
 
 // --- the line-up assistant's single steps ---
 

@@ -753,8 +753,7 @@ void Richter_Check_Spieler_Angebote(int32_t spnr)
         if (faellig > 20) Print_Log(0, "%d Spieler werden versteigert\n", faellig);
         // a long auction day shows its count in the progress box while the decisions run; over a
         // page nobody sees, with nobody told what is drawn, the box would only be built and torn down
-        const bool gesehen_wird = !Grafik_Seite_Ungesehen(Grafik_Seite_0) || Grafik_Text_Meldung || Grafik_Flaeche_Meldung;
-        if (faellig > 20 && gesehen_wird)
+        if (faellig > 20 && !Grafik_Niemand_Sieht(Grafik_Seite_0))
             box = Grafik_Fortschritt_Oeffnen(Temp_Sprintf("%d Spieler werden versteigert", faellig), -1, -1);
     }
     // the arbiter reads no line-up: the moving clubs get theirs once, after the last decision

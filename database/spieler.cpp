@@ -120,12 +120,7 @@ bool ist_client() { return Netz_Rolle == 1; }
 
 bool ist_torwart(int32_t spnr) { return Spieler_Fix_Daten[spnr].lieblingspos == SP_POS_TORWART; }
 
-int32_t art_von(int32_t spnr)
-{
-    int32_t pos = Spieler_Fix_Daten[spnr].lieblingspos;
-    if (pos == SP_POS_TORWART) return 0;
-    return pos / 153 + 1;
-}
+int32_t art_von(int32_t spnr) { return Spieler_Art_Von_Platz(Spieler_Fix_Daten[spnr].lieblingspos); }
 
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 

@@ -106,6 +106,9 @@ void Spieler_Attribute(int32_t spnr, int32_t* vektor, uint8_t modus);
 void Spieler_Wert_Min_Max(int32_t id, int32_t* min, int32_t* max);
 int32_t Spieler_Teilstaerke(int32_t spnr, int32_t art, const int32_t* vektor, int32_t maske);
 uint8_t Spieler_Attribut_Vorhanden(int32_t spnr, int32_t index, int32_t art);
+// A player's kind by his favourite place: 0 the keeper, 1-3 the lines (a damaged place beyond them
+// gives what its division gives).
+inline int32_t Spieler_Art_Von_Platz(int32_t pos) { return pos == SP_POS_TORWART ? 0 : pos / 153 + 1; }
 // What the team strength reads of a player in one call: his kind, three strength values (a
 // keeper's strength thrice, else fitness, intelligence, technique) and his form.
 bool Spieler_Staerke_Werte(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form);
@@ -352,8 +355,7 @@ inline int32_t Spieler_Gruppen_Wert(const Spieler_Struktur& s, int erster)
 
 inline void Spieler_Staerke_Werte_Lesen(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form)
 {
-    const int32_t pos = Spieler_Fix_Daten[spnr].lieblingspos;
-    const int32_t a = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+    const int32_t a = Spieler_Art_Von_Platz(Spieler_Fix_Daten[spnr].lieblingspos);
     const Spieler_Struktur& s = Spieler_Daten[spnr];
     if (art) *art = a;
     if (werte) {

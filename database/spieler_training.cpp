@@ -1390,7 +1390,7 @@ Spieler_Spielfeld_Lage Spieler_Spielfeld_Lage_Holen(int32_t team, int32_t spnr, 
     }
     l.gueltig = true;
     // a server's own records (checked above): read straight from them
-    l.torwart = Spieler_Fix_Daten[spnr].lieblingspos == SP_POS_TORWART;
+    l.torwart = Spieler_Art_Von_Platz(Spieler_Fix_Daten[spnr].lieblingspos) == 0;
     const int32_t f = std::min(100 - static_cast<int32_t>(Spieler_Daten[spnr].form), 60);
     int32_t t = 30;
     if (!l.torwart) {

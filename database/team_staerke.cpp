@@ -142,54 +142,23 @@ auto liste_von(int32_t team)
     };
 }
 
-// Four 32-bit lanes added as one: an SSE2 register where there is one, four ints elsewhere
-// (their sums wrapping as the register's do).
-#if defined(__x86_64__) && !defined(DORVIN_STAERKE_OHNE_SIMD)
-using Spuren = __m128i;
-[[gnu::always_inline]] inline Spuren spuren_null() { return _mm_setzero_si128(); }
-[[gnu::always_inline]] inline Spuren spuren_gleich(int32_t v) { return _mm_set1_epi32(v); }
-[[gnu::always_inline]] inline Spuren spuren_von(int32_t a, int32_t b, int32_t c, int32_t d)
-{
-    return _mm_setr_epi32(a, b, c, d);
-}
-[[gnu::always_inline]] inline Spuren spuren_plus(Spuren a, Spuren b) { return _mm_add_epi32(a, b); }
-[[gnu::always_inline]] inline void spuren_lesen(Spuren v, int32_t z[4])
-{
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(z), v);
-}
-#else
-struct Spuren {
-    int32_t v[4];
-};
-[[gnu::always_inline]] inline Spuren spuren_null() { return Spuren{}; }
-[[gnu::always_inline]] inline Spuren spuren_gleich(int32_t v) { return Spuren{{v, v, v, v}}; }
-[[gnu::always_inline]] inline Spuren spuren_von(int32_t a, int32_t b, int32_t c, int32_t d)
-{
-    return Spuren{{a, b, c, d}};
-}
-[[gnu::always_inline]] inline Spuren spuren_plus(Spuren a, Spuren b)
-{
-    for (int i = 0; i < 4; ++i)
-        a.v[i] = static_cast<int32_t>(static_cast<uint32_t>(a.v[i]) + static_cast<uint32_t>(b.v[i]));
-    return a;
-}
-[[gnu::always_inline]] inline void spuren_lesen(Spuren v, int32_t z[4]) { std::memcpy(z, v.v, sizeof v.v); }
-#endif
+// Four 32-bit lanes added as one (GCC's vector type: one register where the machine has them).
+using Vier = int32_t __attribute__((vector_size(16)));
 
-// A player's part in the all-lines matrix: his line and, as four 32-bit lanes, his three group
-// values and their mean, which follow from his favourite place and his nine attributes alone.
-// Worked out from the record each time it is asked for: the work is less than a look into a
-// store of earlier answers.
+// A player's part in the all-lines matrix: his line and, as four lanes, his three group values
+// and their mean, which follow from his favourite place and his nine attributes alone. Worked out
+// from the record each time it is asked for: the work is less than a look into a store of earlier
+// answers.
 struct Anteil {
-    Spuren wert;   // the three group values and their mean
-    int32_t art;   // the line 0..3
+    Vier wert;    // the three group values and their mean
+    int32_t art;  // the line 0..3
 };
 
 #if defined(__x86_64__) && !defined(DORVIN_STAERKE_OHNE_SIMD)
 // The part of a field player whose visible attributes all lie in 0..1023, eight 16-bit lanes at
 // once (no sum leaves the lanes, and each division by 3 is exact as a multiply for them); false,
 // and nothing done, for any other record.
-[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur& s, __m128i& w)
+[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur& s, Vier& w)
 {
     static_assert(sizeof s.attribute == 18);
     // attributes 0..7 and 1..8: lane i of their sum with the second shifted down a lane is the
@@ -211,29 +180,13 @@ struct Anteil {
     // the groups into lanes 0, 2 and 4, the mean's lane 6 beside them: each the low half of a
     // 32-bit lane whose high half is cleared (every value is positive)
     const __m128i gruppen = _mm_shufflehi_epi16(_mm_shufflelo_epi16(g, _MM_SHUFFLE(1, 3, 1, 0)), _MM_SHUFFLE(1, 1, 1, 2));
-    w = _mm_or_si128(_mm_and_si128(gruppen, _mm_set_epi32(0, 0xFFFF, 0xFFFF, 0xFFFF)),
-                     _mm_and_si128(mittel, _mm_set_epi32(0xFFFF, 0, 0, 0)));
+    w = reinterpret_cast<Vier>(_mm_or_si128(_mm_and_si128(gruppen, _mm_set_epi32(0, 0xFFFF, 0xFFFF, 0xFFFF)),
+                                            _mm_and_si128(mittel, _mm_set_epi32(0xFFFF, 0, 0, 0))));
     return true;
 }
-
-// Four unsigned 32-bit lanes below 2^25 times k (below 2^32), shifted down by 31.
-[[gnu::always_inline]] inline __m128i mal_k(__m128i v, __m128i k)
-{
-    const __m128i gerade = _mm_srli_epi64(_mm_mul_epu32(v, k), 31);
-    const __m128i ungerade = _mm_srli_epi64(_mm_mul_epu32(_mm_srli_epi64(v, 32), k), 31);
-    return _mm_or_si128(gerade, _mm_slli_epi64(ungerade, 32));
-}
-
-// Lanes 0-2 of v into columns 0-2 of a row, column 3 cleared, lane 3 into column 4, n into 5.
-[[gnu::always_inline]] inline void zeile_schreiben(int32_t* zeile, __m128i v, int32_t n)
-{
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(zeile), _mm_and_si128(v, _mm_set_epi32(0, -1, -1, -1)));
-    zeile[4] = _mm_cvtsi128_si32(_mm_shuffle_epi32(v, _MM_SHUFFLE(3, 3, 3, 3)));
-    zeile[5] = n;
-}
 #else
-// Without the lanes every field player's groups come from Spieler_Gruppen_Wert.
-[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur&, Spuren&) { return false; }
+// Without SSE2 every field player's groups come from Spieler_Gruppen_Wert.
+[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur&, Vier&) { return false; }
 #endif
 
 // The part of player p (a number within the records); false for a favourite place beyond the
@@ -243,16 +196,16 @@ struct Anteil {
     const Spieler_Struktur& s = Spieler_Daten[p];
     const int16_t pos = Spieler_Fix_Daten[p].lieblingspos;
     // the field's places 0..458 by a multiply (exact for them), the rest as the general rule has it
-    int32_t art;
-    if (static_cast<uint16_t>(pos) < SP_POS_TORWART) art = static_cast<int32_t>((uint32_t(pos) * 857u) >> 17) + 1;
-    else art = pos == SP_POS_TORWART ? 0 : pos / 153 + 1;
+    const int32_t art = static_cast<uint16_t>(pos) < SP_POS_TORWART ? static_cast<int32_t>((uint32_t(pos) * 857u) >> 17) + 1
+                                                                     : Spieler_Art_Von_Platz(pos);
     if (art < 0 || art > 3) return false;
     if (art == 0) {
         // a keeper's value as it stands, whatever it is, in every column
-        a.wert = spuren_gleich(s.attribute[0]);
+        const int32_t w = s.attribute[0];
+        a.wert = Vier{w, w, w, w};
     } else if (!gruppen_schnell(s, a.wert)) {
         const int32_t w0 = Spieler_Gruppen_Wert(s, 0), w1 = Spieler_Gruppen_Wert(s, 3), w2 = Spieler_Gruppen_Wert(s, 6);
-        a.wert = spuren_von(w0, w1, w2, (w0 + w1 + w2) / 3);
+        a.wert = Vier{w0, w1, w2, (w0 + w1 + w2) / 3};
     }
     a.art = art;
     return true;
@@ -261,41 +214,50 @@ struct Anteil {
 // The matrix from the four lines' sums (columns 0-2 and 4) and counts, as abschliessen(255, 0)
 // makes it: each line's means, and the whole team's row from the means weighted by the counts.
 // The form column stays empty, and a line without players all zeros.
-void reihen_abschliessen(const Spuren summe[4], const int32_t anzahl[4], int32_t m[5][6])
+void reihen_abschliessen(const int32_t summe[4][4], const int32_t anzahl[4], int32_t m[5][6])
 {
-#if defined(__x86_64__) && !defined(DORVIN_STAERKE_OHNE_SIMD)
     // A squad's sums lie well below 2^23 and it counts at most 64 players: then each mean is the
     // sum times 2^31 / count rounded up, shifted down by 31 (exact for values below 2^25, the
     // rounding adding less than 1 / count), the whole team's sums stay below 2^25 too, and an
     // empty line's factor 0 gives its zeros. Every factor fits in 32 bits.
-    const __m128i alle = _mm_or_si128(_mm_or_si128(summe[0], summe[1]), _mm_or_si128(summe[2], summe[3]));
-    const bool klein = _mm_movemask_epi8(_mm_cmpeq_epi32(_mm_and_si128(alle, _mm_set1_epi32(-(1 << 23))),
-                                                         _mm_setzero_si128())) == 0xFFFF;
+    uint32_t alle = 0;
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c) alle |= static_cast<uint32_t>(summe[r][c]);
     const int32_t gesamt = anzahl[0] + anzahl[1] + anzahl[2] + anzahl[3];
-    if (klein && (anzahl[0] | anzahl[1] | anzahl[2] | anzahl[3]) >= 0 && gesamt <= 64) {
-        // the whole team's sums as 64-bit lanes: columns 0 and 2, then 1 and 3
-        __m128i ganz_gerade = _mm_setzero_si128(), ganz_ungerade = _mm_setzero_si128();
+    if (alle < (1u << 23) && (anzahl[0] | anzahl[1] | anzahl[2] | anzahl[3]) >= 0 && gesamt <= 64) {
+        uint32_t ganz[4] = {};
         for (int r = 0; r < 4; ++r) {
-            const __m128i n = _mm_set1_epi32(anzahl[r]);
-            const __m128i mittel = mal_k(summe[r], _mm_set1_epi32(static_cast<int32_t>(KEHRWERTE.k31[anzahl[r]])));
-            ganz_gerade = _mm_add_epi64(ganz_gerade, _mm_mul_epu32(mittel, n));
-            ganz_ungerade = _mm_add_epi64(ganz_ungerade, _mm_mul_epu32(_mm_srli_epi64(mittel, 32), n));
-            zeile_schreiben(m[r], mittel, anzahl[r]);
+            const uint32_t n = static_cast<uint32_t>(anzahl[r]), k = KEHRWERTE.k31[n];
+            uint32_t mittel[4];
+            for (int c = 0; c < 4; ++c) {
+                mittel[c] = static_cast<uint32_t>((uint64_t{static_cast<uint32_t>(summe[r][c])} * k) >> 31);
+                ganz[c] += mittel[c] * n;
+            }
+            int32_t* zeile = m[r];
+            zeile[0] = static_cast<int32_t>(mittel[0]);
+            zeile[1] = static_cast<int32_t>(mittel[1]);
+            zeile[2] = static_cast<int32_t>(mittel[2]);
+            zeile[3] = 0;
+            zeile[4] = static_cast<int32_t>(mittel[3]);
+            zeile[5] = anzahl[r];
         }
-        const __m128i ganz = _mm_or_si128(ganz_gerade, _mm_slli_epi64(ganz_ungerade, 32));
-        zeile_schreiben(m[4], mal_k(ganz, _mm_set1_epi32(static_cast<int32_t>(KEHRWERTE.k31[gesamt]))), gesamt);
+        const uint32_t k = KEHRWERTE.k31[gesamt];
+        int32_t* team = m[4];
+        team[0] = static_cast<int32_t>((uint64_t{ganz[0]} * k) >> 31);
+        team[1] = static_cast<int32_t>((uint64_t{ganz[1]} * k) >> 31);
+        team[2] = static_cast<int32_t>((uint64_t{ganz[2]} * k) >> 31);
+        team[3] = 0;
+        team[4] = static_cast<int32_t>((uint64_t{ganz[3]} * k) >> 31);
+        team[5] = gesamt;
         return;
     }
-#endif
-    // anything else (values far off the range, a long list, no lanes to multiply in) the plain way
+    // anything else (values far off the range, a long list) the plain way
     std::memset(m, 0, sizeof(int32_t) * 30);
     for (int r = 0; r < 4; ++r) {
-        int32_t z[4];
-        spuren_lesen(summe[r], z);
-        m[r][0] = z[0];
-        m[r][1] = z[1];
-        m[r][2] = z[2];
-        m[r][4] = z[3];
+        m[r][0] = summe[r][0];
+        m[r][1] = summe[r][1];
+        m[r][2] = summe[r][2];
+        m[r][4] = summe[r][3];
         m[r][5] = anzahl[r];
     }
     abschliessen(255, 0, m);
@@ -311,7 +273,7 @@ template <bool NUR_STARTELF, typename Glieder>
 {
     if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
     // a line's four sums added as one (they stay far below the wrap, see reihen_abschliessen)
-    Spuren zeilen[4] = {spuren_null(), spuren_null(), spuren_null(), spuren_null()};
+    Vier zeilen[4] = {};
     int32_t anzahl[4] = {};
     bool gewoehnlich = true;
     const int32_t spieler_anzahl = Spieler_Anzahl;
@@ -320,12 +282,14 @@ template <bool NUR_STARTELF, typename Glieder>
         if (p < 0 || p >= spieler_anzahl) return gewoehnlich = false;
         Anteil a;
         if (!anteil_von(p, a)) return gewoehnlich = false;
-        zeilen[a.art] = spuren_plus(zeilen[a.art], a.wert);
+        zeilen[a.art] += a.wert;
         ++anzahl[a.art];
         return true;
     });
     if (!gewoehnlich) return false;
-    reihen_abschliessen(zeilen, anzahl, m);
+    int32_t summe[4][4];
+    std::memcpy(summe, zeilen, sizeof summe);
+    reihen_abschliessen(summe, anzahl, m);
     return true;
 }
 

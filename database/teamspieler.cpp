@@ -595,7 +595,7 @@ int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kap
             if (filter & 0xF) {
                 int32_t art;
                 if (!lesbar) art = Spieler_Wert(SP_ART, sp, 0, 0);
-                else art = Spieler_Fix_Daten[sp].lieblingspos == SP_POS_TORWART ? 0 : Spieler_Fix_Daten[sp].lieblingspos / 153 + 1;
+                else art = Spieler_Art_Von_Platz(Spieler_Fix_Daten[sp].lieblingspos);
                 if (!(filter & (1 << art))) continue;
             }
             if ((filter & 0xFFFF0) && !(ts->flags & static_cast<uint32_t>(filter & ~0xF))) continue;

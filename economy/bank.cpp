@@ -518,7 +518,6 @@ void Schreibe_Zahlungen(int32_t zahler, const Bank_Posten* posten, int32_t anzah
     bool steuer[256];
     std::fill(treffer, treffer + 256, UNBEKANNT);
     Bank_Konto* const k = Bank.konto[zahler];
-    const uint32_t heute = uint32_t(Kalender_Get_Heute());
     for (int32_t i = 0; i < anzahl; ++i) {
         const uint8_t kat = posten[i].kategorie;
         const float f = posten[i].betrag;
@@ -541,22 +540,15 @@ void Schreibe_Zahlungen(int32_t zahler, const Bank_Posten* posten, int32_t anzah
             std::fill(treffer, treffer + 256, UNBEKANNT);
             continue;
         }
-        Bank.kontostand[zahler] = int32_t(stand);
-        if (k) {
-            if (steuer[kat]) k->steuergewinn = int32_t(k->steuergewinn - betrag);
-            Buchung* b;
-            if (treffer[kat] >= 0) {
-                b = &k->buchung[treffer[kat]];
-                b->betrag = int32_t(b->betrag + betrag);
-            } else {
-                treffer[kat] = int16_t(k->index % BANK_RING);
-                b = &k->buchung[treffer[kat]];
-                k->index = (k->index % BANK_RING + 1) % BANK_RING;
-                b->betrag = int32_t(betrag);
-            }
-            b->tag = heute;
-            b->kategorie = kat;
-        }
+        // booked as the single booking books it, into the entry found (or the ring's next one,
+        // which the category's later bookings of the run then find)
+        Seite seite;
+        seite.team = zahler;
+        seite.konto = k;
+        seite.treffer = k ? treffer[kat] : -1;
+        const int16_t naechster = k ? int16_t(k->index % BANK_RING) : -1;
+        seite_buchen(&seite, -betrag, kat, false);
+        if (k && treffer[kat] < 0) treffer[kat] = naechster;
         Bank_Welt_Buchen(kat, 0.0, double(betrag));
     }
 }

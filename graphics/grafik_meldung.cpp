@@ -1,5 +1,7 @@
 #include "graphics/grafik_meldung.h"
 
+#include "graphics/grafik_screen.h"
+
 Grafik_Text_Hook Grafik_Text_Meldung = nullptr;
 Grafik_Flaeche_Hook Grafik_Flaeche_Meldung = nullptr;
 
@@ -9,6 +11,11 @@ Grafik_Kasten aktuell{nullptr, 0, 0, 0, 0, nullptr, -1};
 
 void Grafik_Text_Hook_Setzen(Grafik_Text_Hook hook) { Grafik_Text_Meldung = hook; }
 void Grafik_Flaeche_Hook_Setzen(Grafik_Flaeche_Hook hook) { Grafik_Flaeche_Meldung = hook; }
+
+bool Grafik_Niemand_Sieht(const Rastport* seite)
+{
+    return !Grafik_Text_Meldung && !Grafik_Flaeche_Meldung && Grafik_Seite_Ungesehen(seite);
+}
 
 Grafik_Kasten_Bereich::Grafik_Kasten_Bereich(const Rastport* ziel, int32_t x1, int32_t y1, int32_t x2,
                                              int32_t y2, const char* name, int32_t nummer)

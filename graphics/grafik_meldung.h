@@ -46,6 +46,9 @@ void Grafik_Text_Hook_Setzen(Grafik_Text_Hook hook);
 void Grafik_Flaeche_Hook_Setzen(Grafik_Flaeche_Hook hook);
 extern Grafik_Text_Hook Grafik_Text_Meldung;
 extern Grafik_Flaeche_Hook Grafik_Flaeche_Meldung;
+// A page nobody sees (a headless run that takes no picture) while no check follows what is
+// drawn: whatever is drawn there is never looked at.
+bool Grafik_Niemand_Sieht(const Rastport* seite);
 
 inline void Grafik_Flaeche_Melden(const Rastport* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
                                   const Rastport* dst, int32_t dx, int32_t dy, bool deckend)

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <vector>
@@ -93,17 +92,13 @@ public:
     // Draws by `malen` into b unless a drawing of the same key is kept. `ganz`: the drawing
     // covers the bitmap whole, what stood there before does not count.
     template <class Malen>
-    void malen(Rastport* b, const std::string& teil, std::initializer_list<Font_Record*> schriften, bool ganz,
+    void malen(Rastport* b, std::string schluessel, const std::vector<Font_Record*>& schriften, bool ganz,
                Malen&& malen)
     {
         if (!merkbar(b)) {
             malen();
             return;
         }
-        // The whole key is put together in a buffer kept from call to call: a drawing shown
-        // again allocates nothing.
-        std::string& schluessel = schluessel_;
-        schluessel.assign(teil);
         schluessel_anhaengen(schluessel, b->width);
         schluessel_anhaengen(schluessel, b->height);
         schluessel_anhaengen(schluessel, b->depth);
@@ -124,12 +119,11 @@ public:
         }
         Bild neu;
         const auto* px = static_cast<const uint8_t*>(b->pixels);
-        // (taken before the drawing, which may key a drawing of its own)
-        neu.schluessel = schluessel;
         neu.ganz = ganz;
         neu.groesse = groesse;
         if (!ganz) neu.vorher = kopie(px, groesse);
         malen();
+        neu.schluessel = std::move(schluessel);
         neu.pixel = kopie(px, groesse);
         for (Font_Record* f : schriften) neu.danach.push_back({f, f->colour, f->bold, f->fixed_advance});
         neu.zuletzt = ++uhr_;
@@ -156,7 +150,6 @@ private:
         uint64_t zuletzt = 0;  // when it was drawn or shown last
     };
     std::vector<Bild> bilder_;
-    std::string schluessel_;
     uint64_t uhr_ = 0;
 
     static std::unique_ptr<uint8_t[]> kopie(const uint8_t* px, size_t groesse)
@@ -247,7 +240,7 @@ int32_t Menue_Gruppe_Zeichnen(Menue_Icon* icon, uint32_t)
     schluessel_anhaengen(schluessel, offen);
     schluessel_anhaengen(schluessel, farbe);
     schluessel_anhaengen(schluessel, Grafik_Farbe(f[0] / 3, f[1] / 3, f[2] / 3 + 2));
-    gemalte_bilder.malen(b, schluessel, {font}, true, [&] {
+    gemalte_bilder.malen(b, std::move(schluessel), {font}, true, [&] {
         // Closed: the colour as a frame around a dark face; open: the face in the colour.
         Grafik_Rechteck_Fuellen(b, 0, 0, w, h, farbe);
         if (!offen) Grafik_Rechteck_Fuellen(b, 1, 1, w - 2, h - 2, Grafik_Farbe(f[0] / 3, f[1] / 3, f[2] / 3 + 2));
@@ -368,7 +361,7 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         schluessel_anhaengen(schluessel, z.y);
         schluessel_anhaengen(schluessel, z.farbe);
         schluessel_anhaengen(schluessel, z.font);
-        gemalte_bilder.malen(b, schluessel, {Font(z.font)}, false,
+        gemalte_bilder.malen(b, std::move(schluessel), {Font(z.font)}, false,
                              [&] { zeile(b, z.y, z.farbe, z.text.c_str(), z.font); });
     }
     return 1;

@@ -196,8 +196,7 @@ Rastport* eigene_bitmap(Menue_Icon* icon)
     const bool flaeche = icon->farbe != 24 && icon->farbe != 25 && icon->farbe != 41;
     // Over a screen page nobody sees (a headless run that takes no picture) a plain or glass face
     // is never shown: its fill is left out. While a check follows what is drawn it is made.
-    const bool ungesehen = icon->farbe != 25 && Grafik_Seite_Ungesehen(Grafik_Render_Ziel) && !Grafik_Text_Meldung &&
-                           !Grafik_Flaeche_Meldung;
+    const bool ungesehen = icon->farbe != 25 && Grafik_Niemand_Sieht(Grafik_Render_Ziel);
     Rastport* b = bitmap_nehmen(icon->breite, icon->hoehe, tiefe(), flaeche, ungesehen);
     if (!b || ungesehen) return b;
     int32_t w = icon->breite, h = icon->hoehe;
@@ -382,58 +381,21 @@ void Menue_Bitmaps_Vergessen(const std::vector<const Rastport*>& sortiert)
     bitmaps_vergessen([&sortiert](const Rastport* b) { return std::binary_search(sortiert.begin(), sortiert.end(), b); });
 }
 
-namespace {
-
-struct Befreien_Listen {
-    std::vector<Rastport*> frei;
-    std::vector<std::pair<const Rastport*, int32_t>> slaves;
-    std::vector<int16_t> belegt;
-    bool in_gebrauch = false;
-};
-
-// Marks the lists taken for one walk and empties them at its end.
-struct Listen_Halter {
-    Befreien_Listen& l;
-    explicit Listen_Halter(Befreien_Listen& listen) : l(listen)
-    {
-        l.in_gebrauch = true;
-        l.frei.clear();
-    }
-    ~Listen_Halter()
-    {
-        l.in_gebrauch = false;
-        l.frei.clear();
-        l.slaves.clear();
-        l.belegt.clear();
-    }
-    Listen_Halter(const Listen_Halter&) = delete;
-    Listen_Halter& operator=(const Listen_Halter&) = delete;
-};
-
-}  // namespace
-
 void Menue_Alle_Icons_Speicher_Befreien()
 {
     // As Menue_Einzel_Icon_Speicher_Befreien for every registered icon in turn, with one walk
     // that forgets the freed bitmaps at the end instead of one walk for each. A bitmap already
     // given up counts as forgotten where a later entry still names it.
-    // The walk's lists live in buffers kept from call to call (one a turn at least).
-    static Befreien_Listen vorrat;
-    Befreien_Listen eigene;
-    Befreien_Listen& l = vorrat.in_gebrauch ? eigene : vorrat;
-    const Listen_Halter halter(l);
-    std::vector<Rastport*>& frei = l.frei;
+    std::vector<Rastport*> frei;
     auto gegeben = [&](const Rastport* b) { return std::binary_search(frei.begin(), frei.end(), b); };
     // The slaves as they stand before the walk: one freed in it leaves no entry naming it.
-    const std::vector<std::pair<const Rastport*, int32_t>>& slaves = l.slaves;
-    Menue_Slave_Bitmaps(l.slaves);
+    const std::vector<std::pair<const Rastport*, int32_t>> slaves = Menue_Slave_Bitmaps();
     auto slave_von = [&slaves](const Rastport* b) {
         const auto i = std::lower_bound(slaves.begin(), slaves.end(), std::pair<const Rastport*, int32_t>(b, INT32_MIN));
         return i != slaves.end() && i->first == b ? i->second : -1;
     };
     // The entries as filed before the walk (an entry not filed holds no record).
-    l.belegt.assign(Menue_Icons.belegt.begin(), Menue_Icons.belegt.end());
-    const std::vector<int16_t>& belegt = l.belegt;
+    const std::vector<int16_t> belegt = Menue_Icons.belegt;
     for (const int16_t n : belegt) {
         Menue_Icon* icon = Menue_Icons.reg[n].icon;
         if (!icon || !Menue_Nummer_Gueltig(icon->nummer)) continue;

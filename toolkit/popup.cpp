@@ -149,7 +149,7 @@ struct Lauf {
     // its rows are laid out only.
     static bool unsichtbar()
     {
-        return Grafik_Seite_Ungesehen(schirm()) && !Grafik_Text_Meldung && !Grafik_Flaeche_Meldung;
+        return Grafik_Niemand_Sieht(schirm());
     }
 
     void neu_zeichnen(int32_t h_item)

@@ -263,10 +263,8 @@ void Menue_Slaves_Init()
 
 void Menue_Slaves_Freigeben(bool alle)
 {
-    // As Menue_Free_Slave_Rastport for each, with one walk of the registry for all of them. The
-    // list is kept from call to call (one a turn at least); nothing below frees slaves again.
-    static std::vector<const Rastport*> frei;
-    frei.clear();
+    // As Menue_Free_Slave_Rastport for each, with one walk of the registry for all of them.
+    std::vector<const Rastport*> frei;
     belegte_slots([&](int32_t n) {
         if (alle || beschreibung(n).behalten >= 0) frei.push_back(slots[n]);
     });
@@ -281,16 +279,10 @@ void Menue_Slaves_Freigeben(bool alle)
     });
 }
 
-void Menue_Slave_Bitmaps(std::vector<std::pair<const Rastport*, int32_t>>& v)
-{
-    v.clear();
-    belegte_slots([&](int32_t n) { v.emplace_back(slots[n], n); });
-    std::sort(v.begin(), v.end());
-}
-
 std::vector<std::pair<const Rastport*, int32_t>> Menue_Slave_Bitmaps()
 {
     std::vector<std::pair<const Rastport*, int32_t>> v;
-    Menue_Slave_Bitmaps(v);
+    belegte_slots([&](int32_t n) { v.emplace_back(slots[n], n); });
+    std::sort(v.begin(), v.end());
     return v;
 }

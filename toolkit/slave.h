@@ -39,8 +39,6 @@ void Menue_Free_Slave_Rastport(int32_t n);
 int32_t Menue_Slave_Von_Bitmap(const Rastport* bitmap);
 // The slaves' bitmaps with their numbers, sorted by bitmap: for a walk that looks up many.
 std::vector<std::pair<const Rastport*, int32_t>> Menue_Slave_Bitmaps();
-// The same into `v` (emptied first), for a caller that keeps its list.
-void Menue_Slave_Bitmaps(std::vector<std::pair<const Rastport*, int32_t>>& v);
 // Start-up: frees what was made and restores the authored descriptors.
 void Menue_Slaves_Init();
 // Frees every slave, or with alle 0 those whose keep byte is not negative.
