@@ -43,19 +43,40 @@ constexpr int32_t MITTE_ZELLE = 229;
 // off the pitch.
 int32_t zelle(int32_t p) { return p < 0 || p >= TORWART_POSITION ? MITTE_ZELLE : p; }
 
-// Tactical point of a grid cell (27 columns along, 17 rows across).
-void taktik_punkt(int32_t p, int32_t* x, int32_t* y)
+// Per grid cell (27 columns along, 17 rows across) its tactical point and its kick-off place,
+// worked out once for the pitch's size: a line-up asks for some five cells of each player.
+struct Zellen_Tabelle {
+    int32_t laenge = -1, breite = -1;
+    int32_t taktik_x[TORWART_POSITION], taktik_y[TORWART_POSITION];
+    int32_t start_x[TORWART_POSITION], start_y[TORWART_POSITION];
+};
+
+const Zellen_Tabelle& zellen_tabelle()
 {
-    p = zelle(p);
-    *x = (laenge() - 1200) * (p / 17) / 26 + 600;
-    *y = (breite() - 60) * (p % 17) / 16 + 30;
+    static Zellen_Tabelle t;
+    if (t.laenge != laenge() || t.breite != breite()) {
+        t.laenge = laenge();
+        t.breite = breite();
+        for (int32_t p = 0; p < TORWART_POSITION; ++p) {
+            t.taktik_x[p] = (t.laenge - 1200) * (p / 17) / 26 + 600;
+            t.taktik_y[p] = (t.breite - 60) * (p % 17) / 16 + 30;
+            t.start_x[p] = t.laenge * (p / 17) / 27;
+            t.start_y[p] = t.breite * (p % 17) / 17;
+        }
+    }
+    return t;
 }
 
 // The points of a slot from its link's four cells 311..314 (x1 x2 y1 y2 x3 x4 y3 y4).
 void punkte_aus_zellen(const int32_t (&zellen)[4], int32_t* pt)
 {
+    const Zellen_Tabelle& t = zellen_tabelle();
     int32_t x[4], y[4];
-    for (int32_t k = 0; k < 4; ++k) taktik_punkt(zellen[k], &x[k], &y[k]);
+    for (int32_t k = 0; k < 4; ++k) {
+        const int32_t p = zelle(zellen[k]);
+        x[k] = t.taktik_x[p];
+        y[k] = t.taktik_y[p];
+    }
     const int32_t werte[8] = {x[0], x[1], y[0], y[1], x[2], x[3], y[2], y[3]};
     std::memcpy(pt, werte, sizeof werte);
 }
@@ -179,7 +200,8 @@ void erste_aufstellung(Spielfeld_Record* r, int32_t s, bool gespiegelt)
         }
         if (gespiegelt) spiegeln(e.taktik_punkte);
         const int32_t p = torwart ? 25 : zelle(pos);
-        int32_t x = laenge() * (p / 17) / 27, y = breite() * (p % 17) / 17;
+        const Zellen_Tabelle& platz = zellen_tabelle();
+        int32_t x = platz.start_x[p], y = platz.start_y[p];
         if (gespiegelt) {
             x = laenge() - x;
             y = breite() - y;

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "common/capture.h"
@@ -20,6 +21,7 @@
 #include "match/pitch/spielfeld_spieler.h"
 #include "match/pitch/spielfeld_wechsel.h"
 #include "match/spielfeld.h"
+#include "matchview/live/spielszenen_kamera.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -172,6 +174,39 @@ TEST_F(Aufstellung, MirroredSideAttacksTheOtherWay)
     for (int32_t i = 0; i < 8; ++i) EXPECT_EQ(r->spieler[0].taktik_punkte[i], tw[i]) << i;
     EXPECT_EQ(r->spieler[1].taktik_punkte[0], L - 5769);
     EXPECT_EQ(r->spieler[1].taktik_punkte[1], L - 5400);
+}
+
+// The grid's corner cells give the pitch's outermost points, and a pitch of another size moves
+// every point and kick-off place with it (and back again).
+TEST_F(Aufstellung, CellPointsReachTheGridsCornersAndFollowThePitchSize)
+{
+    // starter 11: cells 441 / 458 (last row, last column but one and last) and 0 / 1, placed at cell 458
+    spieler(1, 10, 459, TS_STARTELF);
+    spieler(1, 11, 458, TS_STARTELF, 441, 0);
+    const int32_t masse[2] = {Spielfeld_Masse[0], Spielfeld_Masse[1]};
+    auto aufstellen = [&](int32_t l, int32_t w) {
+        Spielfeld_Masse[0] = l;
+        Spielfeld_Masse[1] = w;
+        auto x = std::make_unique<Spielfeld_Record>();
+        x->team[0] = 1;
+        x->team[1] = 2;
+        for (Spielfeld_Spieler& e : x->spieler) e.spnr = -1;
+        Spielfeld_Team_An_Positionen(x.get(), 0, 0);
+        Spielfeld_Masse[0] = masse[0];
+        Spielfeld_Masse[1] = masse[1];
+        return x;
+    };
+    for (const auto& [l, w] : {std::pair{L, W}, std::pair{9000, 6000}, std::pair{L, W}}) {
+        const auto x = aufstellen(l, w);
+        ASSERT_EQ(x->spieler[1].spnr, 11);
+        const int32_t erwartet[8] = {(l - 1200) * 25 / 26 + 600, l - 600, w - 30, w - 30, 600, 600, 30, 30 + (w - 60) / 16};
+        for (int32_t i = 0; i < 8; ++i) EXPECT_EQ(x->spieler[1].taktik_punkte[i], erwartet[i]) << l << " " << i;
+        EXPECT_EQ(x->objekt[1].x, float(l * 26 / 27)) << l;
+        EXPECT_EQ(x->objekt[1].y, float(w * 16 / 17)) << l;
+        // the keeper's kick-off place is cell 25's
+        EXPECT_EQ(x->objekt[0].x, float(l / 27)) << l;
+        EXPECT_EQ(x->objekt[0].y, float(w * 8 / 17)) << l;
+    }
 }
 
 TEST_F(Aufstellung, TwelfthStarterIsReportedOnceAndLeftOut)
