@@ -81,11 +81,34 @@ static Liste_Element* suche(Liste* liste, Liste_Element* element)
     return nullptr;
 }
 
+// The last element of one list, as an insert at its end or a walk to its end left it: it holds
+// while that list's count stands (a count of 0, a head cleared, is never taken as known). A list
+// grown at its end one element after the other (the match day's records) then neither walks to
+// its end nor through itself to find the element it grows behind.
+static struct {
+    const Liste* liste = nullptr;
+    uint64_t stand = 0;
+    Liste_Element* letztes = nullptr;
+} ende;
+
+static Liste_Element* ende_bekannt(const Liste* liste)
+{
+    const uint64_t s = Liste_Stand_Von(liste);
+    return s != 0 && ende.liste == liste && ende.stand == s ? ende.letztes : nullptr;
+}
+
+static void ende_merken(const Liste* liste, Liste_Element* letztes)
+{
+    ende.liste = liste;
+    ende.stand = Liste_Stand_Von(liste);
+    ende.letztes = letztes;
+}
+
 Liste_Element* Liste_Insert_Element(Liste* liste, Liste_Element* nach, const void* quelle,
                                     uint32_t size, uint32_t key)
 {
     if (!registriert(liste)) return nullptr;
-    Liste_Element* vor = nach ? suche(liste, nach) : liste;
+    Liste_Element* vor = !nach ? liste : nach == ende_bekannt(liste) ? nach : suche(liste, nach);
     if (!vor) return nullptr;
     if (size == 0) {
         size = 1;
@@ -106,6 +129,7 @@ Liste_Element* Liste_Insert_Element(Liste* liste, Liste_Element* nach, const voi
     e->next = vor->next;
     if (e->next) e->next->prev = e;
     vor->next = e;
+    if (!e->next) ende_merken(liste, e);
     return e;
 }
 
@@ -189,8 +213,10 @@ int32_t Liste_Count(Liste* liste)
 
 Liste_Element* Liste_Get_Last(Liste* liste)
 {
+    if (Liste_Element* letztes = liste ? ende_bekannt(liste) : nullptr) return letztes;
     Liste_Element* e = start(liste);
     while (e && e->next) e = e->next;
+    if (liste && e != liste && registriert(liste)) ende_merken(liste, e);
     return e;
 }
 
