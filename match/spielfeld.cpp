@@ -435,13 +435,6 @@ Spielfeld_Record* record_von(Liste_Element* e) { return static_cast<Spielfeld_Re
 // The match day walks its own lists with the shared list cursor: these walks leave it alone.
 Liste_Element* erstes() { return initialisiert ? Spielfeld_Liste.next : nullptr; }
 
-int32_t anzahl_records()
-{
-    int32_t n = 0;
-    for (Liste_Element* e = erstes(); e; e = e->next) ++n;
-    return n;
-}
-
 // The records in the list's order with their games, from one walk of the list while the record
 // list has not changed since (its own count: the match store's lists change all through a day and
 // need not cost a new walk): the match day asks for every game's record several times a minute and
@@ -523,11 +516,64 @@ struct Record_Folge {
     }
 };
 
-Liste_Element* letztes()
+// What a new record asks of the list: how many records it holds, its last one and whether a
+// game has one already. Taken from one walk while the record list's count stands and carried
+// along by the inserts at its end: a day's records come one after the other, and each would
+// walk the whole list three times.
+struct Listen_Bestand {
+    uint64_t stand = 0;
+    bool init = false;
+    int32_t anzahl = 0;
+    Liste_Element* letztes = nullptr;
+    std::vector<bool> hat_record;  // by game number below NUMMERN_TABELLE
+    bool nummer_darueber = false;  // a game number beyond it: such a game is looked for in the list
+
+    void merken(const Liste_Element* e)
+    {
+        if (e->key < NUMMERN_TABELLE) hat_record[e->key] = true;
+        else nummer_darueber = true;
+    }
+};
+
+Listen_Bestand bestand;
+
+const Listen_Bestand& bestand_aktuell()
 {
-    Liste_Element* l = nullptr;
-    for (Liste_Element* e = erstes(); e; e = e->next) l = e;
-    return l;
+    const uint64_t jetzt = Liste_Stand_Von(&Spielfeld_Liste);
+    if (jetzt != 0 && bestand.stand == jetzt && bestand.init == initialisiert) return bestand;
+    bestand.stand = jetzt;
+    bestand.init = initialisiert;
+    bestand.anzahl = 0;
+    bestand.letztes = nullptr;
+    bestand.hat_record.assign(NUMMERN_TABELLE, false);
+    bestand.nummer_darueber = false;
+    for (Liste_Element* e = erstes(); e; e = e->next) {
+        ++bestand.anzahl;
+        bestand.letztes = e;
+        bestand.merken(e);
+    }
+    return bestand;
+}
+
+int32_t anzahl_records() { return bestand_aktuell().anzahl; }
+
+bool hat_record(uint32_t spiel)
+{
+    const Listen_Bestand& b = bestand_aktuell();
+    if (spiel < NUMMERN_TABELLE) return b.hat_record[spiel];
+    return b.nummer_darueber && Liste_Find_Key(&Spielfeld_Liste, spiel);
+}
+
+// A record (zeros for null) as the list's last element.
+Liste_Element* record_anhaengen(const Spielfeld_Record* quelle, uint32_t spiel)
+{
+    Liste_Element* e = Liste_Insert_Element(&Spielfeld_Liste, bestand_aktuell().letztes, quelle, sizeof(Spielfeld_Record), spiel);
+    if (!e) return nullptr;
+    ++bestand.anzahl;
+    bestand.letztes = e;
+    bestand.merken(e);
+    bestand.stand = Liste_Stand_Von(&Spielfeld_Liste);
+    return e;
 }
 
 bool hat_manager(const Spielfeld_Record& r)
@@ -669,7 +715,7 @@ const Spiele_Spiel* neuer_record_erlaubt(const char* wer, int32_t spiel)
         Print_Fehler("%s: mehr als %d Spiele an einem Tag!", wer, SPIELFELD_MAX_SPIELE);
         return nullptr;
     }
-    if (Liste_Find_Key(&Spielfeld_Liste, uint32_t(spiel))) {
+    if (hat_record(uint32_t(spiel))) {
         Print_Fehler("%s: Spiel %d hat schon einen Record!", wer, spiel);
         return nullptr;
     }
@@ -694,7 +740,7 @@ bool Spielfeld_Record_Uebernehmen(int32_t spiel, const uint8_t* bild)
         return true;
     }
     if (!neuer_record_erlaubt("Spielfeld_Record_Uebernehmen", spiel)) return false;
-    if (!Liste_Insert_Element(&Spielfeld_Liste, letztes(), &neu, sizeof neu, uint32_t(spiel))) {
+    if (!record_anhaengen(&neu, uint32_t(spiel))) {
         Print_Fehler("Spielfeld_Record_Uebernehmen: kein Speicher!");
         return false;
     }
@@ -711,7 +757,7 @@ bool Spielfeld_Record_Anlegen(int32_t spiel, int32_t modus, int32_t, const int32
             Print_Fehler("Spielfeld_Record_Anlegen: Spiel %d ohne Mannschaft (%d)!", spiel, t);
             return false;
         }
-    Liste_Element* e = Liste_Insert_Element(&Spielfeld_Liste, letztes(), nullptr, sizeof(Spielfeld_Record), uint32_t(spiel));
+    Liste_Element* e = record_anhaengen(nullptr, uint32_t(spiel));
     if (!e) {
         Print_Fehler("Spielfeld_Record_Anlegen: kein Speicher!");
         return false;

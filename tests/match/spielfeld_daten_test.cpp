@@ -469,6 +469,55 @@ TEST_F(Aufstellung, EachGameFindsItsRecordWhileTheDayGrows)
     EXPECT_EQ(Spielfeld_Get_Spiel(h[1])->spiel, uint32_t(h[1]));
 }
 
+// A game takes one record a day however the list changed since its last insert: a record taken
+// out of the list (or the list laid anew) lets its game have one again, at the list's end.
+TEST_F(Aufstellung, OneRecordAGameWhileTheListChangesBetweenInserts)
+{
+    const int32_t h[3] = {spiel(1, 2), Spiele_Lock(block, 0, 0, 1), Spiele_Lock(block, 1, 0, 0)};
+    Spiele_Set_Teams(h[1], 3, 4);
+    Spiele_Set_Teams(h[2], 2, 3);
+    auto folge = [] {
+        std::vector<uint32_t> v;
+        for (const Liste_Element* e = Spielfeld_Liste.next; e; e = e->next) v.push_back(e->key);
+        return v;
+    };
+    for (int32_t g : h) ASSERT_TRUE(Spielfeld_Record_Anlegen(g, 0, 0, nullptr, 1, 0));
+    {
+        const Fehler_Capture fehler;
+        EXPECT_FALSE(Spielfeld_Record_Anlegen(h[1], 0, 0, nullptr, 1, 0));
+        ASSERT_EQ(fehler.texts.size(), 1u);
+        EXPECT_NE(fehler.texts[0].find("schon einen Record"), std::string::npos);
+    }
+    EXPECT_EQ(folge(), (std::vector<uint32_t>{uint32_t(h[0]), uint32_t(h[1]), uint32_t(h[2])}));
+    // the middle record goes: its game comes back at the end, the others stay refused
+    Liste_Element* mitte = Spielfeld_Liste.next->next;
+    Liste_Delete_Element(&Spielfeld_Liste, mitte);
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h[1], 0, 0, nullptr, 1, 0));
+    {
+        const Fehler_Capture fehler;
+        EXPECT_FALSE(Spielfeld_Record_Anlegen(h[2], 0, 0, nullptr, 1, 0));
+        EXPECT_EQ(fehler.texts.size(), 1u);
+    }
+    EXPECT_EQ(folge(), (std::vector<uint32_t>{uint32_t(h[0]), uint32_t(h[2]), uint32_t(h[1])}));
+    // a record taken over from its image replaces the game's own and adds none
+    std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
+    Spielfeld_Record_Schreiben(*Spielfeld_Get_Spiel(h[0]), bild.data());
+    ASSERT_TRUE(Spielfeld_Record_Uebernehmen(h[0], bild.data()));
+    EXPECT_EQ(folge().size(), 3u);
+    // the list laid anew: every game may have its record again
+    Spielfeld_DeInit();
+    Spielfeld_Init();
+    EXPECT_TRUE(folge().empty());
+    ASSERT_TRUE(Spielfeld_Record_Uebernehmen(h[2], [&] {
+        Spielfeld_Record x{};
+        x.spiel = uint32_t(h[2]);
+        Spielfeld_Record_Schreiben(x, bild.data());
+        return bild.data();
+    }()));
+    ASSERT_TRUE(Spielfeld_Record_Anlegen(h[0], 0, 0, nullptr, 1, 0));
+    EXPECT_EQ(folge(), (std::vector<uint32_t>{uint32_t(h[2]), uint32_t(h[0])}));
+}
+
 TEST_F(Aufstellung, NextHalfChangesEndsConsistently)
 {
     kader(1);
