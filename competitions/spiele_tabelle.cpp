@@ -240,6 +240,72 @@ private:
     bool eigen_;
 };
 
+
+// What a count asks: the days, the options and the minutes of its matches.
+struct Zaehl_Frage {
+    int32_t wettbewerb, erster, letzter, optionen, team, von, bis, live, limit;
+};
+
+// Calls f(Beitrag) for every record of the block that the count takes, in record order: first
+// legs of the days asked whose result (or forecast, live) is known and whose clubs both have a
+// row; a two-legged tie counts once with both legs added crosswise.
+template <typename F>
+void beitraege_durchgehen(const Zaehl_Frage& q, const Spiele_Spiel* s, uint32_t anzahl, const Slot_Tafel& slot_von,
+                          F&& f)
+{
+    const int32_t von_tag = q.erster == -1 ? 0 : q.erster;
+    const int32_t bis_tag = q.letzter == -1 ? INT_MAX : q.letzter;
+    const int32_t legs = Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(q.wettbewerb);
+    const int32_t abstand = legs > 1 ? Wettbewerb_Get_Paarung(q.wettbewerb, 0) : 0;
+    const bool minuten = q.von >= 0 || q.bis >= 0 || q.limit >= 0;
+    int32_t bis_minute = q.bis;
+    if (q.limit >= 0) bis_minute = q.limit - 2 > 0 ? q.limit - 2 : q.limit - 1;
+
+    auto tore_von = [&](const Spiele_Spiel& r, int32_t* h, int32_t* a) {
+        if (r.heim_tore == -1) return q.live && spiele_tip_ergebnis(r, h, a);
+        if (minuten && q.letzter >= 0 && r.spieltag == q.letzter) {
+            spiele_tore_im_bereich(r, q.von, bis_minute, h, a);
+        } else {
+            *h = r.heim_tore;
+            *a = r.gast_tore;
+        }
+        return true;
+    };
+
+    for (uint32_t i = 0; i < anzahl; ++i) {
+        const Spiele_Spiel& r = s[i];
+        if (r.runde != 0 || r.spieltag < von_tag || r.spieltag > bis_tag) continue;
+        if (r.heim == SPIELE_KEIN_TEAM) continue;
+        int32_t h = 0, a = 0;
+        if (!tore_von(r, &h, &a)) continue;
+        int32_t spiele = 1;
+        if (legs > 1) {
+            // The second leg stands `abstand` records later; a tie outside the block is skipped.
+            if (abstand <= 0 || uint64_t(i) + uint64_t(abstand) >= anzahl) continue;
+            int32_t h2 = 0, a2 = 0;
+            if (!tore_von(s[i + uint32_t(abstand)], &h2, &a2)) continue;
+            h += a2;
+            a += h2;
+            spiele = 2;
+        }
+        if ((q.optionen & TAB_NUR_TEAM) && r.heim != q.team && r.gast != q.team) continue;
+        const int32_t sh = slot_von(r.heim), sa = slot_von(r.gast);
+        if (sh < 0 || sa < 0) continue;  // a team outside the table has no row to count in
+        f(Beitrag{sh, sa, r.spieltag, h, a, spiele});
+    }
+}
+
+// The keys of the first n rows from the columns, and the place order of a count that took
+// `gezaehlt` records: sorted only when it took any (else the list order stands).
+void ordnen(const Spalten& s, int32_t n, int32_t optionen, int32_t drei, bool gezaehlt, int32_t* platz, int64_t* keys)
+{
+    for (int32_t i = 0; i < n; ++i) {
+        keys[i] = key_aus(s, i, optionen, drei);
+        platz[i] = i;
+    }
+    if (gezaehlt) sortieren(platz, keys, n);
+}
+
 }  // namespace
 
 int64_t Spiele_Tabelle_Key(const Tabelle_Datensatz* t, int32_t slot, int32_t optionen, int32_t drei)
@@ -364,56 +430,20 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
         return -1;
     }
     const int32_t sieg_punkte = drei ? 3 : 2;
-    const int32_t von_tag = erster == -1 ? 0 : erster;
-    const int32_t bis_tag = letzter == -1 ? INT_MAX : letzter;
-    const int32_t legs = Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(wettbewerb);
-    const int32_t abstand = legs > 1 ? Wettbewerb_Get_Paarung(wettbewerb, 0) : 0;
-    const bool minuten = von >= 0 || bis >= 0 || limit >= 0;
-    int32_t bis_minute = bis;
-    if (limit >= 0) bis_minute = limit - 2 > 0 ? limit - 2 : limit - 1;
-
     const Slot_Tafel slot_von(t->team, n);
-    auto tore_von = [&](const Spiele_Spiel& r, int32_t* h, int32_t* a) {
-        if (r.heim_tore == -1) return live && spiele_tip_ergebnis(r, h, a);
-        if (minuten && letzter >= 0 && r.spieltag == letzter) {
-            spiele_tore_im_bereich(r, von, bis_minute, h, a);
-        } else {
-            *h = r.heim_tore;
-            *a = r.gast_tore;
-        }
-        return true;
-    };
-
     beitraege.clear();
     int32_t max_tag = -1, tage = 0;
     std::vector<bool> tag_gezaehlt;
-    for (uint32_t i = 0; i < anzahl; ++i) {
-        const Spiele_Spiel& r = s[i];
-        if (r.runde != 0 || r.spieltag < von_tag || r.spieltag > bis_tag) continue;
-        if (r.heim == SPIELE_KEIN_TEAM) continue;
-        int32_t h = 0, a = 0;
-        if (!tore_von(r, &h, &a)) continue;
-        int32_t spiele = 1;
-        if (legs > 1) {
-            // The second leg stands `abstand` records later; a tie outside the block is skipped.
-            if (abstand <= 0 || uint64_t(i) + uint64_t(abstand) >= anzahl) continue;
-            int32_t h2 = 0, a2 = 0;
-            if (!tore_von(s[i + uint32_t(abstand)], &h2, &a2)) continue;
-            h += a2;
-            a += h2;
-            spiele = 2;
-        }
-        if ((optionen & TAB_NUR_TEAM) && r.heim != team && r.gast != team) continue;
-        const int32_t sh = slot_von(r.heim), sa = slot_von(r.gast);
-        if (sh < 0 || sa < 0) continue;  // a team outside the table has no row to count in
-        beitraege.push_back({sh, sa, r.spieltag, h, a, spiele});
-        if (size_t(r.spieltag) >= tag_gezaehlt.size()) tag_gezaehlt.resize(size_t(r.spieltag) + 1);
-        if (!tag_gezaehlt[size_t(r.spieltag)]) {
-            tag_gezaehlt[size_t(r.spieltag)] = true;
-            ++tage;
-        }
-        max_tag = std::max(max_tag, int32_t(r.spieltag));
-    }
+    beitraege_durchgehen({wettbewerb, erster, letzter, optionen, team, von, bis, live, limit}, s, anzahl, slot_von,
+                         [&](const Beitrag& b) {
+                             beitraege.push_back(b);
+                             if (size_t(b.tag) >= tag_gezaehlt.size()) tag_gezaehlt.resize(size_t(b.tag) + 1);
+                             if (!tag_gezaehlt[size_t(b.tag)]) {
+                                 tag_gezaehlt[size_t(b.tag)] = true;
+                                 ++tage;
+                             }
+                             max_tag = std::max(max_tag, b.tag);
+                         });
 
     // Every counted slot is a row of the table: the columns past the rows stay zero. Each record
     // counts once, before the last day or on it; the table now is the sum of both.
@@ -449,19 +479,13 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     int64_t keys[TABELLE_MAX_TEAMS], vortag_keys[TABELLE_MAX_TEAMS];
     int32_t vortag_platz[TABELLE_MAX_TEAMS];
     int64_t ergebnis = -1;
-    for (int32_t i = 0; i < n; ++i) {
-        keys[i] = key_aus(jetzt, i, optionen, drei);
-        vortag_keys[i] = key_aus(vortag, i, optionen, drei);
-        t->platz[i] = vortag_platz[i] = i;
-        t->vorher[i] = -1;
-        if (t->team[i] == team && ergebnis < 0) ergebnis = int64_t(uint32_t(keys[i]));
-    }
+    if (const int32_t* eigen = std::find(t->team, t->team + n, team); eigen != t->team + n)
+        ergebnis = int64_t(uint32_t(key_aus(jetzt, int32_t(eigen - t->team), optionen, drei)));
+    ordnen(vortag, n, optionen, drei, !beitraege.empty(), vortag_platz, vortag_keys);
+    ordnen(jetzt, n, optionen, drei, !beitraege.empty(), t->platz, keys);
+    std::fill(t->vorher, t->vorher + n, -1);
     for (int32_t i = n; i < TABELLE_MAX_TEAMS; ++i) t->platz[i] = t->vorher[i] = -1;
-    if (!beitraege.empty()) {
-        sortieren(vortag_platz, vortag_keys, n);
-        sortieren(t->platz, keys, n);
-        if (tage >= 2) std::copy(vortag_platz, vortag_platz + n, t->vorher);
-    }
+    if (!beitraege.empty() && tage >= 2) std::copy(vortag_platz, vortag_platz + n, t->vorher);
     for (int32_t i = 0; i < n; ++i) t->key[i] = uint32_t(keys[i]);
     t->optionen = optionen;
     t->wettbewerb = wettbewerb;
@@ -470,6 +494,37 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
         cache_ablegen(ck, ergebnis, *t, n, max_tag + 1);
     }
     return ergebnis;
+}
+
+bool spiele_tabelle_zaehlen(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter, int32_t drei,
+                            int32_t optionen, const int32_t* team, int32_t n, int32_t live, int32_t* punkte,
+                            int32_t* spiele, int32_t* platz)
+{
+    if (!team || n <= 0 || n > TABELLE_MAX_TEAMS || !Spiele_Ist_Initialisiert()) return false;
+    if (!cache_leer_gesetzt) cache_leeren_alle();
+    if (block == -1) return false;
+    if (letzter >= 576) letzter = -1;
+    uint32_t anzahl = 0;
+    const Spiele_Spiel* s = spiele_block_spiele(block, &anzahl);
+    if (!s) {
+        Print_Fehler("Tabelle: Gesuchter Wettbewerb nicht eingetragen...\n");
+        return false;
+    }
+    const int32_t sieg_punkte = drei ? 3 : 2;
+    const Slot_Tafel slot_von(team, n);
+    Spalten jetzt;
+    spalten_leeren(jetzt, n);
+    bool gezaehlt = false;
+    beitraege_durchgehen({wettbewerb, erster, letzter, optionen, -1, -1, -1, live, -1}, s, anzahl, slot_von,
+                         [&](const Beitrag& b) {
+                             addieren(jetzt, b, sieg_punkte);
+                             gezaehlt = true;
+                         });
+    int64_t keys[TABELLE_MAX_TEAMS];
+    ordnen(jetzt, n, optionen, drei, gezaehlt, platz, keys);
+    std::copy_n(jetzt.punkte[TAB_GESAMT], n, punkte);
+    std::copy_n(jetzt.spiele[TAB_GESAMT], n, spiele);
+    return true;
 }
 
 int32_t Spiele_Tabelle_Gehaltener_Platz(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter,
