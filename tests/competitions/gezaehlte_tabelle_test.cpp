@@ -57,12 +57,14 @@ TEST_F(GezaehlteTabelleTest, EveryChangeToARecordReachesTheNextCount)
             const bool rueck = tag >= 3;
             ergebnis(b, tag, slot, p[2 * slot + rueck], p[2 * slot + !rueck], -1, 0);
         }
-    const int32_t anzahl = Spiele_Get_Anzahl_Spiele(b);
+    int32_t anzahl = Spiele_Get_Anzahl_Spiele(b);
     ASSERT_EQ(anzahl, 12);
 
     // Results entered, corrected and taken back, sides swapped, a club from outside, a record
-    // moved to another day or leg behind the store's back: every field a count reads.
-    const Frage fragen[] = {{-1, -1, TAB_NORMAL}, {0, 2, TAB_NORMAL}, {3, -1, TAB_PUNKTE}, {-1, -1, TAB_HEIM}};
+    // moved to another day or leg behind the store's back: every field a count reads. Each
+    // question differs from the one before in one part only.
+    const Frage fragen[] = {{-1, -1, TAB_NORMAL}, {2, -1, TAB_NORMAL}, {2, 3, TAB_NORMAL}, {2, 3, TAB_PUNKTE},
+                            {-1, -1, TAB_HEIM}};
     uint32_t zufall = 12345;
     auto wuerfeln = [&](uint32_t m) {
         zufall = zufall * 1103515245u + 12345u;
@@ -82,11 +84,16 @@ TEST_F(GezaehlteTabelleTest, EveryChangeToARecordReachesTheNextCount)
         default: s->runde = int8_t(wuerfeln(4) == 0); break;
         }
         Spiele_Unlock(h);
-        if (schritt == 200) w->modus ^= ENGLISCHE_TABELLE;
+        if (schritt == 210) w->modus ^= ENGLISCHE_TABELLE;
         if (schritt == 250) w->listen.teams[3] = 7;
         if (schritt == 300) w->listen.teams[3] = 3;
+        if (schritt == 330) {  // one match more in the block
+            ASSERT_EQ(Spiele_Spiel_Einfuegen(1, b, LIGA, 5, 0, 1, 0), b);
+            anzahl = Spiele_Get_Anzahl_Spiele(b);
+            ASSERT_EQ(anzahl, 13);
+        }
         // One question for a run of steps, so that the kept count goes on from the last one.
-        vergleichen(*w, fragen[(schritt / 40) % 4], schritt);
+        vergleichen(*w, fragen[(schritt / 40) % 5], schritt);
         if (HasFailure()) return;
     }
 }
@@ -111,6 +118,16 @@ TEST_F(GezaehlteTabelleTest, ANewStoreWithTheSameBlockNumberIsCountedFromItsOwnR
     vergleichen(*w, {-1, -1, TAB_NORMAL}, 1);
     EXPECT_EQ(Wettbewerb_Get_Tabellenplatz(LIGA, 1, -1, -1, TAB_NORMAL, 0), 0);
     EXPECT_EQ(Wettbewerb_Get_Tabellenplatz(LIGA, 0, -1, -1, TAB_NORMAL, 0), 3);
+
+    // A shorter season under that number: the results of the days it no longer has are gone.
+    ergebnis(b, 5, 0, 3, 0, 4, 0);
+    vergleichen(*w, {-1, -1, TAB_NORMAL}, 2);
+    Spiele_Freigeben();
+    Spiele_Init();
+    ASSERT_EQ(Spiele_Init_Neue_Spiele(1, 4, 2, 1, LIGA, -1), b);
+    ergebnis(b, 0, 0, 0, 1, 1, 1);
+    vergleichen(*w, {-1, -1, TAB_NORMAL}, 3);
+    EXPECT_GE(Wettbewerb_Get_Tabellenplatz(LIGA, 3, -1, -1, TAB_NORMAL, 0), 2);  // behind the draw's two clubs
 }
 
 }  // namespace
