@@ -528,8 +528,12 @@ namespace {
 // since: its question, what the count read of every record of the block, and the columns.
 // Only a count whose records each count for themselves is kept (Zaehler::je_spiel).
 struct Zaehlstand {
+    struct Frage {
+        int32_t block, erster, letzter, drei, optionen, n;
+        bool operator==(const Frage&) const = default;
+    };
     bool gueltig = false;
-    int32_t block = -1, erster = 0, letzter = 0, drei = 0, optionen = 0, n = 0;
+    Frage frage{};
     int32_t team[TABELLE_MAX_TEAMS] = {};
     // Per record what the count read: the bytes from the clubs to the leg, and the goals.
     struct Gelesen {
@@ -587,9 +591,9 @@ bool spiele_tabelle_zaehlen(int32_t wettbewerb, int32_t block, int32_t erster, i
     std::unique_ptr<Zaehlstand>& stand = zaehlstaende[size_t(wettbewerb)];
     if (!stand) stand = std::make_unique<Zaehlstand>();
     Zaehlstand& z = *stand;
-    const bool weiter = z.gueltig && zaehler.je_spiel() && z.block == block && z.erster == erster &&
-                        z.letzter == letzter && z.drei == drei && z.optionen == optionen && z.n == n &&
-                        std::equal(team, team + n, z.team) && z.gelesen.size() == anzahl;
+    const Zaehlstand::Frage frage{block, erster, letzter, drei, optionen, n};
+    const bool weiter = z.gueltig && zaehler.je_spiel() && z.frage == frage && std::equal(team, team + n, z.team) &&
+                        z.gelesen.size() == anzahl;
     Beitrag b;
     if (weiter) {
         // Only the records read otherwise than last time change the columns: what they gave
@@ -617,12 +621,7 @@ bool spiele_tabelle_zaehlen(int32_t wettbewerb, int32_t block, int32_t erster, i
         });
         z.gueltig = zaehler.je_spiel();
         if (z.gueltig) {
-            z.block = block;
-            z.erster = erster;
-            z.letzter = letzter;
-            z.drei = drei;
-            z.optionen = optionen;
-            z.n = n;
+            z.frage = frage;
             std::copy(team, team + n, z.team);
             z.gelesen.resize(anzahl);
             for (uint32_t i = 0; i < anzahl; ++i) z.gelesen[i] = Zaehlstand::lesen(s[i]);
