@@ -72,6 +72,16 @@ bool spiele_tip_ergebnis(const Spiele_Spiel& s, int32_t* heim, int32_t* gast);
 int64_t spiele_ewige_tabelle(int32_t block, int32_t drei_punkte, int32_t optionen, Tabelle_Datensatz* t,
                              int32_t team);
 
+// A table's whole-season columns (points and games of every row, TAB_GESAMT) and its place
+// order (slot at each place) as Spiele_Tabelle_Berechnen counts them for these `n` team numbers
+// with no minutes, not eternal, not one club's games only and not on a network client; without
+// the per-day areas and the previous day's order, and no table is kept. Each competition keeps
+// its last count and counts the next one from the records that changed since (when each record
+// counts for itself: one leg, no forecasts). False where that count fails (nothing written).
+bool spiele_tabelle_zaehlen(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter, int32_t drei,
+                            int32_t optionen, const int32_t* team, int32_t n, int32_t live, int32_t* punkte,
+                            int32_t* spiele, int32_t* platz);
+
 // A client's fetches from the server (network module); false or -1 when the call failed.
 struct Spiele_Team_Statistik;
 bool spiele_fern_serien(int32_t wettbewerb, int32_t team, int32_t* werte, int32_t spalte);

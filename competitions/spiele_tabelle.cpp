@@ -3,7 +3,9 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstddef>
 #include <cstring>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -130,16 +132,17 @@ struct Spalten {
     int32_t gegentore[3][TABELLE_MAX_TEAMS];
 };
 
-void addieren(Spalten& s, const Beitrag& b, int32_t sieg_punkte)
+// One record's contribution into the columns, or out of them (vorzeichen -1).
+void addieren(Spalten& s, const Beitrag& b, int32_t sieg_punkte, int32_t vorzeichen = 1)
 {
     const int32_t slot[2] = {b.heim_slot, b.gast_slot};
     const int32_t tore[2] = {b.heim_tore, b.gast_tore};
     for (int32_t seite = 0; seite < 2; ++seite) {
         const int32_t x = slot[seite], teil = 1 + seite;
-        const int32_t f = tore[seite], g = tore[1 - seite];
-        const int32_t p = f > g ? sieg_punkte : f == g ? 1 : 0;
-        s.spiele[0][x] += b.spiele;
-        s.spiele[teil][x] += 1;
+        const int32_t f = tore[seite] * vorzeichen, g = tore[1 - seite] * vorzeichen;
+        const int32_t p = (tore[seite] > tore[1 - seite] ? sieg_punkte : tore[seite] == tore[1 - seite] ? 1 : 0) * vorzeichen;
+        s.spiele[0][x] += b.spiele * vorzeichen;
+        s.spiele[teil][x] += vorzeichen;
         s.tore[0][x] += f;
         s.tore[teil][x] += f;
         s.gegentore[0][x] += g;
@@ -239,6 +242,95 @@ private:
     int32_t n_;
     bool eigen_;
 };
+
+
+// What a count asks: the days, the options and the minutes of its matches.
+struct Zaehl_Frage {
+    int32_t wettbewerb, erster, letzter, optionen, team, von, bis, live, limit;
+};
+
+// A count's question prepared for its records: which of them it takes and with what result.
+class Zaehler {
+public:
+    explicit Zaehler(const Zaehl_Frage& q)
+        : q_(q),
+          von_tag_(q.erster == -1 ? 0 : q.erster),
+          bis_tag_(q.letzter == -1 ? INT_MAX : q.letzter),
+          legs_(Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(q.wettbewerb)),
+          abstand_(legs_ > 1 ? Wettbewerb_Get_Paarung(q.wettbewerb, 0) : 0),
+          minuten_(q.von >= 0 || q.bis >= 0 || q.limit >= 0),
+          bis_minute_(q.limit >= 0 ? (q.limit - 2 > 0 ? q.limit - 2 : q.limit - 1) : q.bis)
+    {
+    }
+
+    // Whether each record counts for itself alone: no second legs, no forecasts, no minutes.
+    bool je_spiel() const { return legs_ <= 1 && !q_.live && !minuten_; }
+
+    // The contribution of record i of the block s[0..anzahl): a first leg of the days asked
+    // whose result (or forecast, live) is known and whose clubs both have a row; a two-legged
+    // tie counts once with both legs added crosswise. False when the record counts not.
+    bool beitrag(const Spiele_Spiel* s, uint32_t anzahl, uint32_t i, const Slot_Tafel& slot_von, Beitrag* b) const
+    {
+        const Spiele_Spiel& r = s[i];
+        if (r.runde != 0 || r.spieltag < von_tag_ || r.spieltag > bis_tag_) return false;
+        if (r.heim == SPIELE_KEIN_TEAM) return false;
+        int32_t h = 0, a = 0;
+        if (!tore_von(r, &h, &a)) return false;
+        int32_t spiele = 1;
+        if (legs_ > 1) {
+            // The second leg stands `abstand` records later; a tie outside the block is skipped.
+            if (abstand_ <= 0 || uint64_t(i) + uint64_t(abstand_) >= anzahl) return false;
+            int32_t h2 = 0, a2 = 0;
+            if (!tore_von(s[i + uint32_t(abstand_)], &h2, &a2)) return false;
+            h += a2;
+            a += h2;
+            spiele = 2;
+        }
+        if ((q_.optionen & TAB_NUR_TEAM) && r.heim != q_.team && r.gast != q_.team) return false;
+        const int32_t sh = slot_von(r.heim), sa = slot_von(r.gast);
+        if (sh < 0 || sa < 0) return false;  // a team outside the table has no row to count in
+        *b = {sh, sa, r.spieltag, h, a, spiele};
+        return true;
+    }
+
+private:
+    bool tore_von(const Spiele_Spiel& r, int32_t* h, int32_t* a) const
+    {
+        if (r.heim_tore == -1) return q_.live && spiele_tip_ergebnis(r, h, a);
+        if (minuten_ && q_.letzter >= 0 && r.spieltag == q_.letzter) {
+            spiele_tore_im_bereich(r, q_.von, bis_minute_, h, a);
+        } else {
+            *h = r.heim_tore;
+            *a = r.gast_tore;
+        }
+        return true;
+    }
+
+    Zaehl_Frage q_;
+    int32_t von_tag_, bis_tag_, legs_, abstand_;
+    bool minuten_;
+    int32_t bis_minute_;
+};
+
+// Calls f(Beitrag) for every record of the block that the count takes, in record order.
+template <typename F>
+void beitraege_durchgehen(const Zaehler& z, const Spiele_Spiel* s, uint32_t anzahl, const Slot_Tafel& slot_von, F&& f)
+{
+    Beitrag b;
+    for (uint32_t i = 0; i < anzahl; ++i)
+        if (z.beitrag(s, anzahl, i, slot_von, &b)) f(b);
+}
+
+// The keys of the first n rows from the columns, and the place order of a count that took
+// `gezaehlt` records: sorted only when it took any (else the list order stands).
+void ordnen(const Spalten& s, int32_t n, int32_t optionen, int32_t drei, bool gezaehlt, int32_t* platz, int64_t* keys)
+{
+    for (int32_t i = 0; i < n; ++i) {
+        keys[i] = key_aus(s, i, optionen, drei);
+        platz[i] = i;
+    }
+    if (gezaehlt) sortieren(platz, keys, n);
+}
 
 }  // namespace
 
@@ -364,56 +456,20 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
         return -1;
     }
     const int32_t sieg_punkte = drei ? 3 : 2;
-    const int32_t von_tag = erster == -1 ? 0 : erster;
-    const int32_t bis_tag = letzter == -1 ? INT_MAX : letzter;
-    const int32_t legs = Wettbewerb_Get_Anzahl_Spiele_Pro_Paarung(wettbewerb);
-    const int32_t abstand = legs > 1 ? Wettbewerb_Get_Paarung(wettbewerb, 0) : 0;
-    const bool minuten = von >= 0 || bis >= 0 || limit >= 0;
-    int32_t bis_minute = bis;
-    if (limit >= 0) bis_minute = limit - 2 > 0 ? limit - 2 : limit - 1;
-
     const Slot_Tafel slot_von(t->team, n);
-    auto tore_von = [&](const Spiele_Spiel& r, int32_t* h, int32_t* a) {
-        if (r.heim_tore == -1) return live && spiele_tip_ergebnis(r, h, a);
-        if (minuten && letzter >= 0 && r.spieltag == letzter) {
-            spiele_tore_im_bereich(r, von, bis_minute, h, a);
-        } else {
-            *h = r.heim_tore;
-            *a = r.gast_tore;
-        }
-        return true;
-    };
-
     beitraege.clear();
     int32_t max_tag = -1, tage = 0;
     std::vector<bool> tag_gezaehlt;
-    for (uint32_t i = 0; i < anzahl; ++i) {
-        const Spiele_Spiel& r = s[i];
-        if (r.runde != 0 || r.spieltag < von_tag || r.spieltag > bis_tag) continue;
-        if (r.heim == SPIELE_KEIN_TEAM) continue;
-        int32_t h = 0, a = 0;
-        if (!tore_von(r, &h, &a)) continue;
-        int32_t spiele = 1;
-        if (legs > 1) {
-            // The second leg stands `abstand` records later; a tie outside the block is skipped.
-            if (abstand <= 0 || uint64_t(i) + uint64_t(abstand) >= anzahl) continue;
-            int32_t h2 = 0, a2 = 0;
-            if (!tore_von(s[i + uint32_t(abstand)], &h2, &a2)) continue;
-            h += a2;
-            a += h2;
-            spiele = 2;
-        }
-        if ((optionen & TAB_NUR_TEAM) && r.heim != team && r.gast != team) continue;
-        const int32_t sh = slot_von(r.heim), sa = slot_von(r.gast);
-        if (sh < 0 || sa < 0) continue;  // a team outside the table has no row to count in
-        beitraege.push_back({sh, sa, r.spieltag, h, a, spiele});
-        if (size_t(r.spieltag) >= tag_gezaehlt.size()) tag_gezaehlt.resize(size_t(r.spieltag) + 1);
-        if (!tag_gezaehlt[size_t(r.spieltag)]) {
-            tag_gezaehlt[size_t(r.spieltag)] = true;
-            ++tage;
-        }
-        max_tag = std::max(max_tag, int32_t(r.spieltag));
-    }
+    beitraege_durchgehen(Zaehler({wettbewerb, erster, letzter, optionen, team, von, bis, live, limit}), s, anzahl, slot_von,
+                         [&](const Beitrag& b) {
+                             beitraege.push_back(b);
+                             if (size_t(b.tag) >= tag_gezaehlt.size()) tag_gezaehlt.resize(size_t(b.tag) + 1);
+                             if (!tag_gezaehlt[size_t(b.tag)]) {
+                                 tag_gezaehlt[size_t(b.tag)] = true;
+                                 ++tage;
+                             }
+                             max_tag = std::max(max_tag, b.tag);
+                         });
 
     // Every counted slot is a row of the table: the columns past the rows stay zero. Each record
     // counts once, before the last day or on it; the table now is the sum of both.
@@ -449,19 +505,13 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
     int64_t keys[TABELLE_MAX_TEAMS], vortag_keys[TABELLE_MAX_TEAMS];
     int32_t vortag_platz[TABELLE_MAX_TEAMS];
     int64_t ergebnis = -1;
-    for (int32_t i = 0; i < n; ++i) {
-        keys[i] = key_aus(jetzt, i, optionen, drei);
-        vortag_keys[i] = key_aus(vortag, i, optionen, drei);
-        t->platz[i] = vortag_platz[i] = i;
-        t->vorher[i] = -1;
-        if (t->team[i] == team && ergebnis < 0) ergebnis = int64_t(uint32_t(keys[i]));
-    }
+    if (const int32_t* eigen = std::find(t->team, t->team + n, team); eigen != t->team + n)
+        ergebnis = int64_t(uint32_t(key_aus(jetzt, int32_t(eigen - t->team), optionen, drei)));
+    ordnen(vortag, n, optionen, drei, !beitraege.empty(), vortag_platz, vortag_keys);
+    ordnen(jetzt, n, optionen, drei, !beitraege.empty(), t->platz, keys);
+    std::fill(t->vorher, t->vorher + n, -1);
     for (int32_t i = n; i < TABELLE_MAX_TEAMS; ++i) t->platz[i] = t->vorher[i] = -1;
-    if (!beitraege.empty()) {
-        sortieren(vortag_platz, vortag_keys, n);
-        sortieren(t->platz, keys, n);
-        if (tage >= 2) std::copy(vortag_platz, vortag_platz + n, t->vorher);
-    }
+    if (!beitraege.empty() && tage >= 2) std::copy(vortag_platz, vortag_platz + n, t->vorher);
     for (int32_t i = 0; i < n; ++i) t->key[i] = uint32_t(keys[i]);
     t->optionen = optionen;
     t->wettbewerb = wettbewerb;
@@ -470,6 +520,118 @@ int64_t Spiele_Tabelle_Berechnen(int32_t wettbewerb, int32_t block, int32_t erst
         cache_ablegen(ck, ergebnis, *t, n, max_tag + 1);
     }
     return ergebnis;
+}
+
+namespace {
+
+// A competition's last column count, kept to count the next one from the records that changed
+// since: its question, what the count read of every record of the block, and the columns.
+// Only a count whose records each count for themselves is kept (Zaehler::je_spiel).
+struct Zaehlstand {
+    struct Frage {
+        int32_t block, erster, letzter, drei, optionen, n;
+        bool operator==(const Frage&) const = default;
+    };
+    bool gueltig = false;
+    Frage frage{};
+    int32_t team[TABELLE_MAX_TEAMS] = {};
+    // Per record what the count read: the bytes from the clubs to the leg, and the goals.
+    struct Gelesen {
+        uint64_t teams_tag;
+        uint16_t tore;
+        bool operator==(const Gelesen&) const = default;
+    };
+    std::vector<Gelesen> gelesen;
+    int32_t gezaehlt = 0;  // records counted
+    Spalten spalten;
+
+    static constexpr size_t TEAMS_TAG = offsetof(Spiele_Spiel, heim), TORE = offsetof(Spiele_Spiel, heim_tore);
+    static_assert(offsetof(Spiele_Spiel, runde) < TEAMS_TAG + 8 && offsetof(Spiele_Spiel, spieltag) < TEAMS_TAG + 8);
+    static_assert(offsetof(Spiele_Spiel, gast_tore) == TORE + 1);
+    static Gelesen lesen(const Spiele_Spiel& r)
+    {
+        Gelesen g;
+        std::memcpy(&g.teams_tag, reinterpret_cast<const uint8_t*>(&r) + TEAMS_TAG, sizeof g.teams_tag);
+        std::memcpy(&g.tore, reinterpret_cast<const uint8_t*>(&r) + TORE, sizeof g.tore);
+        return g;
+    }
+    // A record holding those bytes, as the count read it.
+    static Spiele_Spiel gelesenes(const Gelesen& g)
+    {
+        Spiele_Spiel r{};
+        std::memcpy(reinterpret_cast<uint8_t*>(&r) + TEAMS_TAG, &g.teams_tag, sizeof g.teams_tag);
+        std::memcpy(reinterpret_cast<uint8_t*>(&r) + TORE, &g.tore, sizeof g.tore);
+        return r;
+    }
+};
+std::vector<std::unique_ptr<Zaehlstand>> zaehlstaende;  // by competition id
+
+}  // namespace
+
+bool spiele_tabelle_zaehlen(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter, int32_t drei,
+                            int32_t optionen, const int32_t* team, int32_t n, int32_t live, int32_t* punkte,
+                            int32_t* spiele, int32_t* platz)
+{
+    if (!team || n <= 0 || n > TABELLE_MAX_TEAMS || wettbewerb < 0 || wettbewerb > WETTBEWERB_MAX_ID ||
+        !Spiele_Ist_Initialisiert())
+        return false;
+    if (!cache_leer_gesetzt) cache_leeren_alle();
+    if (block == -1) return false;
+    if (letzter >= 576) letzter = -1;
+    uint32_t anzahl = 0;
+    const Spiele_Spiel* s = spiele_block_spiele(block, &anzahl);
+    if (!s) {
+        Print_Fehler("Tabelle: Gesuchter Wettbewerb nicht eingetragen...\n");
+        return false;
+    }
+    const int32_t sieg_punkte = drei ? 3 : 2;
+    const Slot_Tafel slot_von(team, n);
+    const Zaehler zaehler({wettbewerb, erster, letzter, optionen, -1, -1, -1, live, -1});
+    if (zaehlstaende.size() <= size_t(wettbewerb)) zaehlstaende.resize(size_t(wettbewerb) + 1);
+    std::unique_ptr<Zaehlstand>& stand = zaehlstaende[size_t(wettbewerb)];
+    if (!stand) stand = std::make_unique<Zaehlstand>();
+    Zaehlstand& z = *stand;
+    const Zaehlstand::Frage frage{block, erster, letzter, drei, optionen, n};
+    const bool weiter = z.gueltig && zaehler.je_spiel() && z.frage == frage && std::equal(team, team + n, z.team) &&
+                        z.gelesen.size() == anzahl;
+    Beitrag b;
+    if (weiter) {
+        // Only the records read otherwise than last time change the columns: what they gave
+        // then goes out, what they give now comes in.
+        for (uint32_t i = 0; i < anzahl; ++i) {
+            const Zaehlstand::Gelesen g = Zaehlstand::lesen(s[i]);
+            if (g == z.gelesen[i]) continue;
+            const Spiele_Spiel vorher = Zaehlstand::gelesenes(z.gelesen[i]);
+            if (zaehler.beitrag(&vorher, 1, 0, slot_von, &b)) {
+                addieren(z.spalten, b, sieg_punkte, -1);
+                --z.gezaehlt;
+            }
+            if (zaehler.beitrag(s, anzahl, i, slot_von, &b)) {
+                addieren(z.spalten, b, sieg_punkte);
+                ++z.gezaehlt;
+            }
+            z.gelesen[i] = g;
+        }
+    } else {
+        spalten_leeren(z.spalten, n);
+        z.gezaehlt = 0;
+        beitraege_durchgehen(zaehler, s, anzahl, slot_von, [&](const Beitrag& b) {
+            addieren(z.spalten, b, sieg_punkte);
+            ++z.gezaehlt;
+        });
+        z.gueltig = zaehler.je_spiel();
+        if (z.gueltig) {
+            z.frage = frage;
+            std::copy(team, team + n, z.team);
+            z.gelesen.resize(anzahl);
+            for (uint32_t i = 0; i < anzahl; ++i) z.gelesen[i] = Zaehlstand::lesen(s[i]);
+        }
+    }
+    int64_t keys[TABELLE_MAX_TEAMS];
+    ordnen(z.spalten, n, optionen, drei, z.gezaehlt > 0, platz, keys);
+    std::copy_n(z.spalten.punkte[TAB_GESAMT], n, punkte);
+    std::copy_n(z.spalten.spiele[TAB_GESAMT], n, spiele);
+    return true;
 }
 
 int32_t Spiele_Tabelle_Gehaltener_Platz(int32_t wettbewerb, int32_t block, int32_t erster, int32_t letzter,

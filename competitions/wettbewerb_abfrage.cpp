@@ -818,19 +818,11 @@ struct Gezaehlt {
 
 std::array<Gezaehlt, WETTBEWERB_MAX_ID + 1> gezaehlt;
 
-// The team numbers of a competition into a table that is about to be counted. `leeren`: the
-// whole record starts from zero first, as a caller may read fields that a count does not write;
-// else only those start from zero, as a count that goes through writes every other one itself.
-void tabelle_anlegen(Tabelle_Datensatz* t, Wettbewerb_Id id, const int16_t* liste, int32_t n, bool leeren)
+// The team numbers of a competition into a table that is about to be counted, the whole record
+// from zero first, as a caller may read fields that a count does not write.
+void tabelle_anlegen(Tabelle_Datensatz* t, Wettbewerb_Id id, const int16_t* liste, int32_t n)
 {
-    if (leeren) {
-        *t = Tabelle_Datensatz{};
-    } else {
-        std::fill(t->key + std::clamp(n, 0, TABELLE_MAX_TEAMS), t->key + TABELLE_MAX_TEAMS, 0u);
-        std::fill(std::begin(t->frei), std::end(t->frei), uint8_t(0));
-        std::fill(std::begin(t->tagesspiel), std::end(t->tagesspiel), 0);
-        std::fill(std::begin(t->frei_2), std::end(t->frei_2), uint8_t(0));
-    }
+    *t = Tabelle_Datensatz{};
     for (int32_t i = 0; i < TABELLE_MAX_TEAMS; ++i) {
         t->team[i] = i < n ? liste[i] : -1;
         t->platz[i] = i < n ? i : -1;
@@ -860,23 +852,35 @@ const Wb_Gezaehlte_Tabelle* wb_gezaehlte_tabelle(const Wettbewerb_Datensatz& w, 
     Gezaehlt& g = behalten ? gezaehlt[size_t(w.id)] : einmal;
     if (behalten && g.passt(w.spiele_block, erster, letzter, drei, optionen, live, liste, n)) return &g.tabelle;
     g.gueltig = false;
-    // 26 KB: too large for the stack of every caller, and the window thread is the only one.
-    static Tabelle_Datensatz t;
-    tabelle_anlegen(&t, w.id, liste, n, !behalten);
-    // A kept table asks for the club in its first row: below 0 only when the count failed.
-    const int32_t frager = behalten ? t.team[0] : team;
-    if (Spiele_Tabelle_Berechnen(w.id, w.spiele_block, erster, letzter, drei, optionen, &t, frager, 0, -1, -1, live,
-                                 0, -1) < 0)
-        return nullptr;
     Wb_Gezaehlte_Tabelle& z = g.tabelle;
-    z.zeilen = std::clamp(t.anzahl, 0, TABELLE_MAX_TEAMS);
-    for (int32_t s = 0; s < z.zeilen; ++s) {
-        z.team[s] = t.team[s];
-        z.punkte[s] = t.punkte[TAB_GESAMT][s];
-        z.spiele[s] = t.spiele[TAB_GESAMT][s];
-        z.team_am_platz[s] = t.platz[s] >= 0 && t.platz[s] < TABELLE_MAX_TEAMS ? t.team[t.platz[s]] : -1;
+    int32_t platz[TABELLE_MAX_TEAMS];
+    if (behalten) {
+        // The columns and the order are all that is read: counted without a table record.
+        int32_t teams[TABELLE_MAX_TEAMS];
+        std::copy(liste, liste + n, teams);
+        if (!spiele_tabelle_zaehlen(w.id, w.spiele_block, erster, letzter, drei, optionen, teams, n, live, z.punkte,
+                                    z.spiele, platz))
+            return nullptr;
+        z.zeilen = n;
+        std::copy(teams, teams + n, z.team);
+    } else {
+        // 26 KB: too large for the stack of every caller, and the window thread is the only one.
+        static Tabelle_Datensatz t;
+        tabelle_anlegen(&t, w.id, liste, n);
+        if (Spiele_Tabelle_Berechnen(w.id, w.spiele_block, erster, letzter, drei, optionen, &t, team, 0, -1, -1,
+                                     live, 0, -1) < 0)
+            return nullptr;
+        z.zeilen = std::clamp(t.anzahl, 0, TABELLE_MAX_TEAMS);
+        for (int32_t s = 0; s < z.zeilen; ++s) {
+            z.team[s] = t.team[s];
+            z.punkte[s] = t.punkte[TAB_GESAMT][s];
+            z.spiele[s] = t.spiele[TAB_GESAMT][s];
+        }
+        std::copy(t.platz, t.platz + z.zeilen, platz);
     }
-    if (behalten && t.anzahl == n) {
+    for (int32_t s = 0; s < z.zeilen; ++s)
+        z.team_am_platz[s] = platz[s] >= 0 && platz[s] < z.zeilen ? z.team[platz[s]] : -1;
+    if (behalten) {
         g.gueltig = true;
         g.block = w.spiele_block;
         g.erster = erster;
@@ -931,7 +935,7 @@ int32_t Wettbewerb_Tabelle_Vorbereiten(Wettbewerb_Id id, Tabelle_Datensatz* t)
     }
     int16_t liste[WETTBEWERB_MAX_TEAMS];
     const int32_t n = Wettbewerb_Get_Teams(id, liste);
-    tabelle_anlegen(t, id, liste, n, true);
+    tabelle_anlegen(t, id, liste, n);
     return n;
 }
 

@@ -60,24 +60,31 @@ ptrdiff_t gehaltene_nummer(const Wettbewerb_Datensatz& w, uint64_t& stand, const
     return nummer;
 }
 
-// A place's zone, worked out once per record and place while a hold lives (a match day asks
-// for both clubs of every game, and each answer reads a run of places).
-Zone zone_gemerkt(const Wettbewerb_Datensatz& w, int32_t platz)
+// A record's zones by place while a hold lives (-1: not yet worked out), null without a hold
+// (a match day asks for both clubs of every game, and each answer reads a run of places).
+std::array<int8_t, WETTBEWERB_PLAETZE>* zonen_gemerkt(const Wettbewerb_Datensatz& w)
 {
     static uint64_t stand = 0;
     static const Wettbewerb_Datensatz* daten = nullptr;
     static std::array<bool, WETTBEWERB_ANZAHL> angelegt;
-    static std::array<std::array<int8_t, WETTBEWERB_PLAETZE>, WETTBEWERB_ANZAHL> gemerkt;  // -1: not yet
+    static std::array<std::array<int8_t, WETTBEWERB_PLAETZE>, WETTBEWERB_ANZAHL> gemerkt;
     bool neu = false;
     const ptrdiff_t nummer = gehaltene_nummer(w, stand, daten, &neu);
-    if (nummer < 0) return zone(w, platz);
+    if (nummer < 0) return nullptr;
     if (neu) angelegt.fill(false);
     auto& zeile = gemerkt[size_t(nummer)];
     if (!angelegt[size_t(nummer)]) {
         zeile.fill(-1);
         angelegt[size_t(nummer)] = true;
     }
-    int8_t& z = zeile[size_t(platz)];
+    return &zeile;
+}
+
+// A place's zone from the record's kept zones (null: worked out anew).
+Zone zone_gemerkt(const Wettbewerb_Datensatz& w, std::array<int8_t, WETTBEWERB_PLAETZE>* zeile, int32_t platz)
+{
+    if (!zeile) return zone(w, platz);
+    int8_t& z = (*zeile)[size_t(platz)];
     if (z < 0) z = int8_t(zone(w, platz));
     return Zone(z);
 }
@@ -128,20 +135,20 @@ int32_t Wettbewerb_Erreichbare_Plaetze(Wettbewerb_Id id, int32_t team, int32_t* 
     const Wb_Gezaehlte_Tabelle* p = n > 0 ? wb_gezaehlte_tabelle(*w, -1, -1, TAB_NORMAL, 0, liste, n, team) : nullptr;
     if (!p) return -1;
     const int32_t drei = (w->modus & ENGLISCHE_TABELLE) ? 1 : 0;
-    int32_t eigen = -1;
-    for (int32_t s = 0; s < p->zeilen; ++s)
-        if (p->team[s] == team) eigen = s;
+    int32_t eigen = p->zeilen - 1;  // the club's last row
+    while (eigen >= 0 && p->team[eigen] != team) --eigen;
     if (eigen < 0) return -1;
     // Each cycle of the circle meets every other club once.
     const int32_t sieg = drei ? 3 : 2;
     const int32_t zyklus = std::max(1, p->zeilen + (p->zeilen & 1) - 1);
     const int32_t gesamt = w->spieltage / zyklus * (p->zeilen - 1);
     auto maximum = [&](int32_t s) { return p->punkte[s] + sieg * std::max(0, gesamt - p->spiele[s]); };
+    const int32_t eigen_maximum = maximum(eigen), eigen_punkte = p->punkte[eigen];
     int32_t oben = 1, unten = 1;
     for (int32_t s = 0; s < p->zeilen; ++s) {
         if (s == eigen) continue;
-        if (p->punkte[s] > maximum(eigen)) ++oben;
-        if (maximum(s) >= p->punkte[eigen]) ++unten;
+        if (p->punkte[s] > eigen_maximum) ++oben;
+        if (maximum(s) >= eigen_punkte) ++unten;
     }
     if (beste) *beste = oben;
     if (schlechteste) *schlechteste = unten;
@@ -166,8 +173,9 @@ void Wettbewerb_Spiel_Wichtigkeit(Wettbewerb_Id id, const int32_t* teams, int32_
         a = std::clamp(a - 1, 0, WETTBEWERB_PLAETZE - 1);
         b = std::clamp(b - 1, 0, WETTBEWERB_PLAETZE - 1);
         // One differing neighbour decides: the stake is high.
+        std::array<int8_t, WETTBEWERB_PLAETZE>* zonen = zonen_gemerkt(*w);
         for (int32_t p = a; p < b; ++p)
-            if (zone_gemerkt(*w, p) != zone_gemerkt(*w, p + 1)) {
+            if (zone_gemerkt(*w, zonen, p) != zone_gemerkt(*w, zonen, p + 1)) {
                 wichtig[i] = 100;
                 break;
             }
