@@ -205,12 +205,15 @@ int32_t heute() { return Aktueller_Tag; }
 
 // Which team's list holds each player: the daily and weekly jobs ask for a player's club
 // without a hint, and a walk over every team's list costs hundreds of lookups. Made again
-// on the first question after any list changed.
+// on the first question after a team's list changed; a change of other lists (offers, news)
+// only has each team's count looked at.
 struct Team_Index {
     uint64_t stand = 0;
     const Team_Fix* teams = nullptr;
     int32_t anzahl = 0;
     std::vector<int16_t> team;  // by player: the one team, -1 none, MEHRERE more than one
+    std::vector<uint64_t> staende;  // by team: its list's count when the index was made
+    bool gegangen = false;          // whether the walk met an element (and left the cursor)
 };
 constexpr int16_t MEHRERE = -2;
 Team_Index team_index;
@@ -220,11 +223,24 @@ int32_t team_im_index(int32_t spieler)
 {
     Team_Index& x = team_index;
     const uint64_t stand = Liste_Stand();
+    if (x.stand != stand && x.teams == T_Fix && x.anzahl == Team_Anzahl &&
+        x.staende.size() == static_cast<size_t>(Team_Anzahl)) {
+        bool gleich = true;
+        for (int32_t t = 0; t < Team_Anzahl && gleich; ++t)
+            gleich = Liste_Stand_Von(&T_Fix[t].liste) == x.staende[static_cast<size_t>(t)];
+        if (gleich) {
+            // the walk it spares would have left the cursor so
+            if (x.gegangen) Liste_Set_Cursor(nullptr);
+            x.stand = stand;
+        }
+    }
     if (x.stand != stand || x.teams != T_Fix || x.anzahl != Team_Anzahl) {
         x.team.assign(x.team.size(), -1);
+        x.staende.resize(static_cast<size_t>(Team_Anzahl > 0 ? Team_Anzahl : 0));
         // each list walked along its links; a walk to the end leaves the lists' cursor at its end
         bool gegangen = false;
         for (int32_t t = 0; t < Team_Anzahl; ++t) {
+            x.staende[static_cast<size_t>(t)] = Liste_Stand_Von(&T_Fix[t].liste);
             Liste_Element* e = Liste_First_Element(&T_Fix[t].liste);
             gegangen = gegangen || e;
             for (; e; e = e->next) {
@@ -235,7 +251,7 @@ int32_t team_im_index(int32_t spieler)
             }
         }
         if (gegangen) Liste_Set_Cursor(nullptr);
-        x = {stand, T_Fix, Team_Anzahl, std::move(x.team)};
+        x = {stand, T_Fix, Team_Anzahl, std::move(x.team), std::move(x.staende), gegangen};
     }
     return static_cast<size_t>(spieler) < x.team.size() ? x.team[static_cast<size_t>(spieler)] : -1;
 }

@@ -124,6 +124,26 @@ TEST_F(LinkTest, TheClubAskedForWithoutAHintFollowsEveryMove)
     EXPECT_EQ(Liste_Next_Cursor(), nullptr);
 }
 
+// The club asked for without a hint stays known while only lists other than the clubs' change,
+// and the lists' cursor ends as a walk of the clubs' lists leaves it; a club's list given
+// another's elements shows at once.
+TEST_F(LinkTest, TheClubWithoutAHintOutlastsOtherListsButNotItsOwn)
+{
+    auto verein = [](int32_t p) { return Teamspieler_Get_Team_Des_Spielers(-1, p, -1); };
+    ASSERT_TRUE(kommt(2, 4));
+    EXPECT_EQ(verein(4), 2);
+    Liste fremd{};
+    Liste_Init(&fremd);
+    for (uint32_t p : {5u, 6u}) ASSERT_NE(Liste_Insert_Element(&fremd, nullptr, nullptr, sizeof(TS), p), nullptr);
+    Liste_Set_Cursor(fremd.next);
+    EXPECT_EQ(verein(5), -1);
+    EXPECT_EQ(Liste_Next_Cursor(), nullptr);
+    ASSERT_TRUE(Liste_Tauschen(&T_Fix[1].liste, &fremd));
+    EXPECT_EQ(verein(5), 1);
+    EXPECT_EQ(verein(4), 2);
+    Liste_Delete_All(&fremd);
+}
+
 // A squad is held in one row while no list changes: an arrival at the front, a departure and a
 // list entry without a player must all show in the next listing and lookup, in the list's order,
 // and the lists' cursor stands where a walk of the list leaves it.
