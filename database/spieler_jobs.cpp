@@ -21,6 +21,10 @@ namespace {
 
 // Squad limits per player type (keeper, defence, midfield, attack).
 constexpr int32_t TYP_OBEN[4] = {3, 6, 8, 5};
+// A player retires about his kind's age limit: two years before it at the earliest, one after
+// it at the latest.
+constexpr int32_t RUHESTAND_TORWART = 40, RUHESTAND_FELD = 35;
+constexpr int32_t RUHESTAND_FRUEHESTENS = (RUHESTAND_TORWART < RUHESTAND_FELD ? RUHESTAND_TORWART : RUHESTAND_FELD) - 2;
 constexpr int32_t TYP_UNTEN[4] = {2, 4, 5, 3};
 constexpr int32_t KADER_LISTE = 50;
 
@@ -154,7 +158,10 @@ bool wechseln(int32_t von, int32_t nach, int32_t p, int32_t gehalt, int32_t art,
 void ruhestand_pruefen(int32_t team, int32_t p)
 {
     int32_t abschied = -1;
-    if (Spieler_Ruhestandsalter(p, &abschied) >= Spieler_Wert(SP_ALTER, p, 0, SP_LESEN)) return;
+    const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+    // no retirement age lies below the earliest: the player's own sequence need not be asked
+    if (alter <= RUHESTAND_FRUEHESTENS) return;
+    if (Spieler_Ruhestandsalter(p, &abschied) >= alter) return;
     const int32_t status = Spieler_Wert(SP_STATUS, p, 0, SP_LESEN);
     if (!(status & SP_STATUS_KARRIERE_ENDE))
         melden(team, Temp_Sprintf("Ihr %s %s hat sich unwiederruflich entschieden, seine Karriere zu beenden. Er wird %s",
@@ -415,7 +422,7 @@ int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied)
     // the player's own seed gives the same decision every month and leaves the game's sequence alone
     const int32_t gemerkt = Zufall_Get_Seed();
     Zufall_Set_Seed(Spieler_Karriere_Saat(spnr));
-    const int32_t grenze = typ_von(spnr) == 0 ? 40 : 35;
+    const int32_t grenze = typ_von(spnr) == 0 ? RUHESTAND_TORWART : RUHESTAND_FELD;
     const int32_t ruhestand = Zufall(grenze - 2, grenze + 1);
     const int32_t chance = Zufall(0, 3);
     const int32_t welcher = Zufall(0, 8);
