@@ -494,17 +494,19 @@ void Richter_Spieler_Angebot_Hinzufuegen(const Spieler_Angebot* neu)
         Print_Fehler("Richter_Spieler_Angebot_Hinzufuegen: Angebot falsch!");
         return;
     }
-    if (Liste_Element* e = finden(neu->spnr, neu->bieter, neu->verein)) {
-        *angebot(e) = *neu;
-        return;
-    }
+    // One walk: the same club's earlier offer for the player is renewed in its place (the first
+    // one, as the list has it); short of it his offers are counted and the weakest noted.
     int32_t anzahl = 0;
     Liste_Element* schwaechstes = nullptr;
     int32_t tiefste = 32000;
     for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
         if (!ist_angebot(e) || angebot(e)->spnr != neu->spnr) continue;
-        ++anzahl;
         const Spieler_Angebot* a = angebot(e);
+        if (a->bieter == neu->bieter && a->verein == neu->verein) {
+            *angebot(e) = *neu;
+            return;
+        }
+        ++anzahl;
         if (!a->behalten && !mensch(a->bieter) && a->bewertung < tiefste) {
             tiefste = a->bewertung;
             schwaechstes = e;
