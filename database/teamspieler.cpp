@@ -51,7 +51,7 @@ struct Grenze {
     int32_t min, max;
 };
 
-Grenze grenze(int32_t feld)
+[[gnu::always_inline]] inline Grenze grenze(int32_t feld)
 {
     switch (feld) {
     case 300: return {0, 99};
@@ -356,6 +356,40 @@ inline bool lesen(const TS& ts, int32_t feld, int32_t& v)
     }
 }
 
+// A server's write of a one-number field within its bounds, the record at hand: nothing to
+// check or report. False for any other field or value, which go the general way.
+inline bool schreiben_direkt(TS& ts, int32_t feld, int32_t wert)
+{
+    const Grenze g = grenze(feld);
+    if (wert < g.min || wert > g.max) return false;
+    auto i8 = [&](int8_t& f) {
+        f = static_cast<int8_t>(wert);
+        return true;
+    };
+    auto i16 = [&](int16_t& f) {
+        f = in_i16(wert);
+        return true;
+    };
+    switch (feld) {
+    case 303: return i8(ts.versicherung_monate);
+    case 304: return i8(ts.ankunft_art);
+    case 305: return i8(ts.vertrag_monate);
+    case 306: return i8(ts.wert_306);
+    case 307: return i8(ts.versicherer);
+    case 309: return i16(ts.gedeckt_von);
+    case 310: return i16(ts.position);
+    case 311: return i16(ts.bereich_a);
+    case 312: return i16(ts.bereich_b);
+    case 313: return i16(ts.position2_a);
+    case 314: return i16(ts.position2_b);
+    case 316: return i16(ts.deckt);
+    case 324: return i8(ts.wert_324);
+    case 326: return i8(ts.leih_rest);
+    case 328: return i8(ts.versicherung_tage);
+    default: return false;
+    }
+}
+
 // Every access by field number: checks, bounds and modes. Kept out of line: inlined, its frame
 // set-up would burden every plain read.
 [[gnu::noinline]] int32_t wert_allgemein(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
@@ -493,6 +527,16 @@ inline bool lesen(const TS& ts, int32_t feld, int32_t& v)
     return -1;
 }
 
+
+// A server's write: a month count, a place or a marking of a player the last lookup noted goes
+// straight into his record, anything else the general way (a write answers -1). Kept out of
+// line, so that the plain reads stay light.
+[[gnu::noinline]] int32_t schreiben(int32_t feld, int32_t team, int32_t spieler, int32_t wert)
+{
+    if (TS* ts = gemerkt(team, spieler))
+        if (schreiben_direkt(*ts, feld, wert)) return -1;
+    return wert_allgemein(feld, team, spieler, wert, 1);
+}
 }  // namespace
 
 int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
@@ -504,6 +548,7 @@ int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t we
             int32_t v;
             if (lesen(*ts, feld, v)) return v;
         }
+    if (modus == 1 && !ist_client()) return schreiben(feld, team, spieler, wert);
     return wert_allgemein(feld, team, spieler, wert, modus);
 }
 
