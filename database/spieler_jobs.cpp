@@ -309,9 +309,12 @@ void vertragsende(int32_t team, int32_t p)
 
 void vereinsspieler_monat(int32_t team, int32_t p)
 {
-    const int32_t w324 = Teamspieler_Wert(324, team, p, 0, 0);
+    // A server reads the month counts from the player's link record (his club's list holds him,
+    // and the month moves no list under it); each write goes the usual way, bounds and all.
+    const TS* ts = ist_client() ? nullptr : Teamspieler_Get_Record(team, p);
+    const int32_t w324 = ts ? ts->wert_324 : Teamspieler_Wert(324, team, p, 0, 0);
     if (w324 > 0) Teamspieler_Wert(324, team, p, w324 - 1, 1);
-    const int32_t police = Teamspieler_Wert(303, team, p, 0, 0);
+    const int32_t police = ts ? ts->versicherung_monate : Teamspieler_Wert(303, team, p, 0, 0);
     if (police > 0) {
         Teamspieler_Wert(303, team, p, police - 1, 1);
         if (police == 1) {
@@ -321,7 +324,7 @@ void vereinsspieler_monat(int32_t team, int32_t p)
             Teamspieler_Wert(307, team, p, -1, 1);
         }
     }
-    int32_t monate = Teamspieler_Wert(305, team, p, 0, 0);
+    int32_t monate = ts ? ts->vertrag_monate : Teamspieler_Wert(305, team, p, 0, 0);
     if (monate > 0) Teamspieler_Wert(305, team, p, --monate, 1);
     ruhestand_pruefen(team, p);
     const bool wechsel = Spieler_Wert(SP_STATUS, p, 0, SP_LESEN) & SP_STATUS_WECHSEL;

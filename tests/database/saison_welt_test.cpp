@@ -359,6 +359,24 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     EXPECT_EQ(news("bevölkert solange die Transferliste", abgang_name), 1);
 }
 
+// A month counts down a club player's own counts: field 324, the insurance (whose end drops
+// the insurer) and the contract.
+TEST_F(SaisonWelt, AMonthCountsDownTheContractTheInsuranceAndTheMarkOfEachClubPlayer)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(17));
+    int32_t t = 0;
+    while (t < Team_Anzahl && !(Team_Ist_Normal(t, 0) && T[t].spieleranzahl > 0)) ++t;
+    ASSERT_LT(t, Team_Anzahl);
+    int32_t kader[TEAM_MAX_SPIELER + 1];
+    Teamspieler_Ins_Array(t, kader, TEAM_MAX_SPIELER + 1, 0);
+    const int32_t p = kader[0];
+    Spieler_Daten[p].alter = 24;
+    for (auto [feld, wert] : {std::pair{324, 3}, {303, 1}, {307, 2}, {305, 30}}) Teamspieler_Wert(feld, t, p, wert, 1);
+    Spieler_Jeden_Monat();
+    for (auto [feld, wert] : {std::pair{324, 2}, {303, 0}, {307, -1}, {305, 29}})
+        EXPECT_EQ(Teamspieler_Wert(feld, t, p, 0, 0), wert) << feld;
+}
+
 // A month marks exactly the players older than their own retirement age as ending their career:
 // keepers and field players from just below the earliest such age (33) to beyond the latest.
 TEST_F(SaisonWelt, AMonthEndsTheCareerOfExactlyThePlayersPastTheirRetirementAge)
