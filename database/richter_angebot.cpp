@@ -494,17 +494,19 @@ void Richter_Spieler_Angebot_Hinzufuegen(const Spieler_Angebot* neu)
         Print_Fehler("Richter_Spieler_Angebot_Hinzufuegen: Angebot falsch!");
         return;
     }
-    if (Liste_Element* e = finden(neu->spnr, neu->bieter, neu->verein)) {
-        *angebot(e) = *neu;
-        return;
-    }
+    // One walk: the same club's earlier offer for the player is renewed in its place (the first
+    // one, as the list has it); short of it his offers are counted and the weakest noted.
     int32_t anzahl = 0;
     Liste_Element* schwaechstes = nullptr;
     int32_t tiefste = 32000;
     for (Liste_Element* e = Richter_Liste.next; e; e = e->next) {
         if (!ist_angebot(e) || angebot(e)->spnr != neu->spnr) continue;
-        ++anzahl;
         const Spieler_Angebot* a = angebot(e);
+        if (a->bieter == neu->bieter && a->verein == neu->verein) {
+            *angebot(e) = *neu;
+            return;
+        }
+        ++anzahl;
         if (!a->behalten && !mensch(a->bieter) && a->bewertung < tiefste) {
             tiefste = a->bewertung;
             schwaechstes = e;
@@ -676,13 +678,26 @@ void Richter_Spieler_Angebot_Absage_Grund(const Spieler_Angebot* angebote, const
 class Angebote_Je_Spieler {
 public:
     // spieler: the players to decide, each once; the vector outlives this
-    explicit Angebote_Je_Spieler(const std::vector<int32_t>& spieler) : spieler_(spieler), gruppen_(spieler.size())
+    explicit Angebote_Je_Spieler(const std::vector<int32_t>& spieler)
+        : spieler_(spieler), platz_(platz_je_spieler()), gruppen_(spieler.size())
     {
         // a check of a single player looks him up among a few; a day's check by number
         if (spieler.size() <= WENIGE) return;
-        platz_.assign(static_cast<size_t>(Spieler_Anzahl > 0 ? Spieler_Anzahl : 0), -1);
+        // the table by number is kept from day to day with every place free (-1) between checks
+        const size_t anzahl = static_cast<size_t>(Spieler_Anzahl > 0 ? Spieler_Anzahl : 0);
+        if (platz_.size() != anzahl) platz_.assign(anzahl, -1);
         for (size_t i = 0; i < spieler.size(); ++i) platz_[static_cast<size_t>(spieler[i])] = static_cast<int32_t>(i);
     }
+
+    ~Angebote_Je_Spieler()
+    {
+        if (spieler_.size() <= WENIGE) return;
+        for (const int32_t s : spieler_)
+            if (static_cast<size_t>(s) < platz_.size()) platz_[static_cast<size_t>(s)] = -1;
+    }
+
+    Angebote_Je_Spieler(const Angebote_Je_Spieler&) = delete;
+    Angebote_Je_Spieler& operator=(const Angebote_Je_Spieler&) = delete;
 
     const std::vector<const Liste_Element*>& von(int32_t spnr)
     {
@@ -692,6 +707,12 @@ public:
 
 private:
     static constexpr size_t WENIGE = 8;
+
+    static std::vector<int32_t>& platz_je_spieler()
+    {
+        static std::vector<int32_t> tabelle;
+        return tabelle;
+    }
 
     // the player's place among those to decide, -1 for another
     int32_t platz(uint32_t spnr) const
@@ -715,7 +736,7 @@ private:
     }
 
     const std::vector<int32_t>& spieler_;
-    std::vector<int32_t> platz_;  // by player number: his place among the players to decide, or -1
+    std::vector<int32_t>& platz_;  // by player number: his place among the players to decide, or -1
     std::vector<std::vector<const Liste_Element*>> gruppen_;
     uint64_t stand_ = 0;
     bool gueltig_ = false;

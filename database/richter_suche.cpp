@@ -39,7 +39,9 @@ Rechteck rechteck(const Team_Transfersuche& s, int32_t k, int32_t breiter)
 }
 
 // One offer of slot k of buyer b for player p of seller s; false when the slot passes him over.
-bool bieten(int32_t b, int32_t k, int32_t s, int32_t p)
+// A human manager without a transfer assistant (`ohne_assistent`) makes no offer here: the
+// terms are drawn for him all the same, the price figures only as far as they draw.
+bool bieten(int32_t b, int32_t k, int32_t s, int32_t p, int32_t staerke, bool ohne_assistent)
 {
     Team_Transfersuche& such = T_Own[b].suche;
     int32_t q = such.preis[k];
@@ -66,11 +68,20 @@ bool bieten(int32_t b, int32_t k, int32_t s, int32_t p)
         const int32_t jahre = Zufall_Gross(1, 4);
         monate = 12 * jahre;
     }
+    if (mensch && ohne_assistent) {
+        // each of the two price figures below draws a strength for a player this weak
+        if (staerke < 10) {
+            const int32_t fuer_wert = Zufall(8, 15);
+            const int32_t fuer_gehalt = Zufall(8, 15);
+            static_cast<void>(fuer_wert);
+            static_cast<void>(fuer_gehalt);
+        }
+        return false;
+    }
     int32_t wert = 0, gehalt = 0;
     Spieler_Bewerte_Marktwert_Gehalt(s, p, -1, -1, c, nullptr, &wert, 1);
     Spieler_Bewerte_Marktwert_Gehalt(s, p, -1, -1, monate, &gehalt, nullptr, 1);
     if (mensch) {
-        if (Assistent_Mit_Aufgabe(b, ASSI_AUFGABE_TRANSFER) == -1) return false;
         const int64_t betrag = int64_t(wert) * 1000;
         if (!Assis_Transfer_Finanzierbar(b, betrag > INT32_MAX ? INT32_MAX : static_cast<int32_t>(betrag), q)) return false;
     }
@@ -101,7 +112,7 @@ struct Slot {
     int32_t team, gruppe;
     int16_t alter_min, alter_max, staerke_min, staerke_max, spieler;
     uint8_t k;
-    bool mensch, torwart;
+    bool mensch, ohne_assistent, torwart;
     Rechteck eng, breit;
 };
 
@@ -157,11 +168,13 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
         if (system < 0 || system >= SYSTEME || !(such.aktiv[0] || such.aktiv[1] || such.aktiv[2] || such.aktiv[3]))
             continue;
         const bool mensch = Team_Hat_Manager(b);
+        // no offer changes who holds which task
+        const bool ohne_assistent = mensch && Assistent_Mit_Aufgabe(b, ASSI_AUFGABE_TRANSFER) == -1;
         for (int32_t k = 0; k < 4; ++k)
             if (such.aktiv[k])
                 offen[static_cast<size_t>(system)].push_back(
                     {b, i, such.alter_min[k], such.alter_max[k], such.staerke_min[k], such.staerke_max[k],
-                     such.spieler[k], static_cast<uint8_t>(k), mensch, such.torwart[k] != 0, rechteck(such, k, -1),
+                     such.spieler[k], static_cast<uint8_t>(k), mensch, ohne_assistent, such.torwart[k] != 0, rechteck(such, k, -1),
                      rechteck(such, k, breite_zusatz)});
     }
     std::vector<TS*> records(TEAM_MAX_START_SPIELER);
@@ -240,7 +253,7 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
                     continue;
                 }
                 const int32_t b = o.team, k = o.k, gruppe = o.gruppe;
-                if (!bieten(b, k, s, p)) {
+                if (!bieten(b, k, s, p, staerke, o.ohne_assistent)) {
                     ++x;
                     continue;
                 }

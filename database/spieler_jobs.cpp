@@ -21,6 +21,10 @@ namespace {
 
 // Squad limits per player type (keeper, defence, midfield, attack).
 constexpr int32_t TYP_OBEN[4] = {3, 6, 8, 5};
+// A player retires about his kind's age limit: two years before it at the earliest, one after
+// it at the latest.
+constexpr int32_t RUHESTAND_TORWART = 40, RUHESTAND_FELD = 35;
+constexpr int32_t RUHESTAND_FRUEHESTENS = (RUHESTAND_TORWART < RUHESTAND_FELD ? RUHESTAND_TORWART : RUHESTAND_FELD) - 2;
 constexpr int32_t TYP_UNTEN[4] = {2, 4, 5, 3};
 constexpr int32_t KADER_LISTE = 50;
 
@@ -154,7 +158,10 @@ bool wechseln(int32_t von, int32_t nach, int32_t p, int32_t gehalt, int32_t art,
 void ruhestand_pruefen(int32_t team, int32_t p)
 {
     int32_t abschied = -1;
-    if (Spieler_Ruhestandsalter(p, &abschied) >= Spieler_Wert(SP_ALTER, p, 0, SP_LESEN)) return;
+    const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+    // no retirement age lies below the earliest: the player's own sequence need not be asked
+    if (alter <= RUHESTAND_FRUEHESTENS) return;
+    if (Spieler_Ruhestandsalter(p, &abschied) >= alter) return;
     const int32_t status = Spieler_Wert(SP_STATUS, p, 0, SP_LESEN);
     if (!(status & SP_STATUS_KARRIERE_ENDE))
         melden(team, Temp_Sprintf("Ihr %s %s hat sich unwiederruflich entschieden, seine Karriere zu beenden. Er wird %s",
@@ -302,9 +309,12 @@ void vertragsende(int32_t team, int32_t p)
 
 void vereinsspieler_monat(int32_t team, int32_t p)
 {
-    const int32_t w324 = Teamspieler_Wert(324, team, p, 0, 0);
+    // A server reads the month counts from the player's link record (his club's list holds him,
+    // and the month moves no list under it); each write goes the usual way, bounds and all.
+    const TS* ts = ist_client() ? nullptr : Teamspieler_Get_Record(team, p);
+    const int32_t w324 = ts ? ts->wert_324 : Teamspieler_Wert(324, team, p, 0, 0);
     if (w324 > 0) Teamspieler_Wert(324, team, p, w324 - 1, 1);
-    const int32_t police = Teamspieler_Wert(303, team, p, 0, 0);
+    const int32_t police = ts ? ts->versicherung_monate : Teamspieler_Wert(303, team, p, 0, 0);
     if (police > 0) {
         Teamspieler_Wert(303, team, p, police - 1, 1);
         if (police == 1) {
@@ -314,7 +324,7 @@ void vereinsspieler_monat(int32_t team, int32_t p)
             Teamspieler_Wert(307, team, p, -1, 1);
         }
     }
-    int32_t monate = Teamspieler_Wert(305, team, p, 0, 0);
+    int32_t monate = ts ? ts->vertrag_monate : Teamspieler_Wert(305, team, p, 0, 0);
     if (monate > 0) Teamspieler_Wert(305, team, p, --monate, 1);
     ruhestand_pruefen(team, p);
     const bool wechsel = Spieler_Wert(SP_STATUS, p, 0, SP_LESEN) & SP_STATUS_WECHSEL;
@@ -415,7 +425,7 @@ int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied)
     // the player's own seed gives the same decision every month and leaves the game's sequence alone
     const int32_t gemerkt = Zufall_Get_Seed();
     Zufall_Set_Seed(Spieler_Karriere_Saat(spnr));
-    const int32_t grenze = typ_von(spnr) == 0 ? 40 : 35;
+    const int32_t grenze = typ_von(spnr) == 0 ? RUHESTAND_TORWART : RUHESTAND_FELD;
     const int32_t ruhestand = Zufall(grenze - 2, grenze + 1);
     const int32_t chance = Zufall(0, 3);
     const int32_t welcher = Zufall(0, 8);

@@ -51,7 +51,7 @@ struct Grenze {
     int32_t min, max;
 };
 
-Grenze grenze(int32_t feld)
+[[gnu::always_inline]] inline Grenze grenze(int32_t feld)
 {
     switch (feld) {
     case 300: return {0, 99};
@@ -205,12 +205,15 @@ int32_t heute() { return Aktueller_Tag; }
 
 // Which team's list holds each player: the daily and weekly jobs ask for a player's club
 // without a hint, and a walk over every team's list costs hundreds of lookups. Made again
-// on the first question after any list changed.
+// on the first question after a team's list changed; a change of other lists (offers, news)
+// only has each team's count looked at.
 struct Team_Index {
     uint64_t stand = 0;
     const Team_Fix* teams = nullptr;
     int32_t anzahl = 0;
     std::vector<int16_t> team;  // by player: the one team, -1 none, MEHRERE more than one
+    std::vector<uint64_t> staende;  // by team: its list's count when the index was made
+    bool gegangen = false;          // whether the walk met an element (and left the cursor)
 };
 constexpr int16_t MEHRERE = -2;
 Team_Index team_index;
@@ -220,11 +223,24 @@ int32_t team_im_index(int32_t spieler)
 {
     Team_Index& x = team_index;
     const uint64_t stand = Liste_Stand();
+    if (x.stand != stand && x.teams == T_Fix && x.anzahl == Team_Anzahl &&
+        x.staende.size() == static_cast<size_t>(Team_Anzahl)) {
+        bool gleich = true;
+        for (int32_t t = 0; t < Team_Anzahl && gleich; ++t)
+            gleich = Liste_Stand_Von(&T_Fix[t].liste) == x.staende[static_cast<size_t>(t)];
+        if (gleich) {
+            // the walk it spares would have left the cursor so
+            if (x.gegangen) Liste_Set_Cursor(nullptr);
+            x.stand = stand;
+        }
+    }
     if (x.stand != stand || x.teams != T_Fix || x.anzahl != Team_Anzahl) {
         x.team.assign(x.team.size(), -1);
+        x.staende.resize(static_cast<size_t>(Team_Anzahl > 0 ? Team_Anzahl : 0));
         // each list walked along its links; a walk to the end leaves the lists' cursor at its end
         bool gegangen = false;
         for (int32_t t = 0; t < Team_Anzahl; ++t) {
+            x.staende[static_cast<size_t>(t)] = Liste_Stand_Von(&T_Fix[t].liste);
             Liste_Element* e = Liste_First_Element(&T_Fix[t].liste);
             gegangen = gegangen || e;
             for (; e; e = e->next) {
@@ -235,7 +251,7 @@ int32_t team_im_index(int32_t spieler)
             }
         }
         if (gegangen) Liste_Set_Cursor(nullptr);
-        x = {stand, T_Fix, Team_Anzahl, std::move(x.team)};
+        x = {stand, T_Fix, Team_Anzahl, std::move(x.team), std::move(x.staende), gegangen};
     }
     return static_cast<size_t>(spieler) < x.team.size() ? x.team[static_cast<size_t>(spieler)] : -1;
 }
@@ -336,6 +352,40 @@ inline bool lesen(const TS& ts, int32_t feld, int32_t& v)
     case 327: v = ts.versicherung_erhalten * 500; return true;
     case 328: v = ts.versicherung_tage; return true;
     case 329: v = ts.taktik; return true;
+    default: return false;
+    }
+}
+
+// A server's write of a one-number field within its bounds, the record at hand: nothing to
+// check or report. False for any other field or value, which go the general way.
+inline bool schreiben_direkt(TS& ts, int32_t feld, int32_t wert)
+{
+    const Grenze g = grenze(feld);
+    if (wert < g.min || wert > g.max) return false;
+    auto i8 = [&](int8_t& f) {
+        f = static_cast<int8_t>(wert);
+        return true;
+    };
+    auto i16 = [&](int16_t& f) {
+        f = in_i16(wert);
+        return true;
+    };
+    switch (feld) {
+    case 303: return i8(ts.versicherung_monate);
+    case 304: return i8(ts.ankunft_art);
+    case 305: return i8(ts.vertrag_monate);
+    case 306: return i8(ts.wert_306);
+    case 307: return i8(ts.versicherer);
+    case 309: return i16(ts.gedeckt_von);
+    case 310: return i16(ts.position);
+    case 311: return i16(ts.bereich_a);
+    case 312: return i16(ts.bereich_b);
+    case 313: return i16(ts.position2_a);
+    case 314: return i16(ts.position2_b);
+    case 316: return i16(ts.deckt);
+    case 324: return i8(ts.wert_324);
+    case 326: return i8(ts.leih_rest);
+    case 328: return i8(ts.versicherung_tage);
     default: return false;
     }
 }
@@ -477,6 +527,16 @@ inline bool lesen(const TS& ts, int32_t feld, int32_t& v)
     return -1;
 }
 
+
+// A server's write: a month count, a place or a marking of a player the last lookup noted goes
+// straight into his record, anything else the general way (a write answers -1). Kept out of
+// line, so that the plain reads stay light.
+[[gnu::noinline]] int32_t schreiben(int32_t feld, int32_t team, int32_t spieler, int32_t wert)
+{
+    if (TS* ts = gemerkt(team, spieler))
+        if (schreiben_direkt(*ts, feld, wert)) return -1;
+    return wert_allgemein(feld, team, spieler, wert, 1);
+}
 }  // namespace
 
 int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t wert, uint8_t modus)
@@ -488,6 +548,7 @@ int32_t Teamspieler_Wert(int32_t feld, int32_t team, int32_t spieler, int32_t we
             int32_t v;
             if (lesen(*ts, feld, v)) return v;
         }
+    if (modus == 1 && !ist_client()) return schreiben(feld, team, spieler, wert);
     return wert_allgemein(feld, team, spieler, wert, modus);
 }
 

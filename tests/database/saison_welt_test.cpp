@@ -359,6 +359,54 @@ TEST_F(SaisonWelt, ContractEndsRetireReturnMoveKeepOrList)
     EXPECT_EQ(news("bevölkert solange die Transferliste", abgang_name), 1);
 }
 
+// A month counts down a club player's own counts: field 324, the insurance (whose end drops
+// the insurer) and the contract.
+TEST_F(SaisonWelt, AMonthCountsDownTheContractTheInsuranceAndTheMarkOfEachClubPlayer)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(17));
+    int32_t t = 0;
+    while (t < Team_Anzahl && !(Team_Ist_Normal(t, 0) && T[t].spieleranzahl > 0)) ++t;
+    ASSERT_LT(t, Team_Anzahl);
+    int32_t kader[TEAM_MAX_SPIELER + 1];
+    Teamspieler_Ins_Array(t, kader, TEAM_MAX_SPIELER + 1, 0);
+    const int32_t p = kader[0];
+    Spieler_Daten[p].alter = 24;
+    for (auto [feld, wert] : {std::pair{324, 3}, {303, 1}, {307, 2}, {305, 30}}) Teamspieler_Wert(feld, t, p, wert, 1);
+    Spieler_Jeden_Monat();
+    for (auto [feld, wert] : {std::pair{324, 2}, {303, 0}, {307, -1}, {305, 29}})
+        EXPECT_EQ(Teamspieler_Wert(feld, t, p, 0, 0), wert) << feld;
+}
+
+// A month marks exactly the players older than their own retirement age as ending their career:
+// keepers and field players from just below the earliest such age (33) to beyond the latest.
+TEST_F(SaisonWelt, AMonthEndsTheCareerOfExactlyThePlayersPastTheirRetirementAge)
+{
+    ASSERT_TRUE(Saison_Neues_Spiel(17));
+    std::vector<std::pair<int32_t, bool>> erwartet;
+    int32_t knapp = 0, i = 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0)) continue;
+        int32_t kader[TEAM_MAX_SPIELER + 1];
+        const int32_t n = Teamspieler_Ins_Array(t, kader, TEAM_MAX_SPIELER + 1, 0);
+        for (int32_t k = 0; k < n && k <= TEAM_MAX_SPIELER; ++k) {
+            const int32_t p = kader[k];
+            Spieler_Daten[p].status = static_cast<uint8_t>(Spieler_Daten[p].status & ~SP_STATUS_KARRIERE_ENDE);
+            Teamspieler_Wert(305, t, p, 30, 1);
+            const int32_t alter = 32 + i++ % 11;
+            Spieler_Daten[p].alter = static_cast<uint8_t>(alter);
+            const bool geht = Spieler_Ruhestandsalter(p, nullptr) < alter;
+            knapp += geht && alter == 34;
+            erwartet.push_back({p, geht});
+        }
+    }
+    ASSERT_GT(knapp, 0);
+    Spieler_Jeden_Monat();
+    int32_t falsch = 0;
+    for (const auto& [p, geht] : erwartet)
+        falsch += ((Spieler_Wert(SP_STATUS, p, 0, SP_LESEN) & SP_STATUS_KARRIERE_ENDE) != 0) != geht;
+    EXPECT_EQ(falsch, 0);
+}
+
 // A player who leaves his club at contract end (a recorded move, the end of a loan) takes his
 // waiting offers with him: they name the club he left, and the arbiter could serve none of them.
 TEST_F(SaisonWelt, AMoveAtContractEndTakesTheWaitingOffersAlong)

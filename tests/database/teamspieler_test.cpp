@@ -124,6 +124,48 @@ TEST_F(LinkTest, TheClubAskedForWithoutAHintFollowsEveryMove)
     EXPECT_EQ(Liste_Next_Cursor(), nullptr);
 }
 
+// A write to a player just looked up lands in his record as the general path writes it: within
+// the field's bounds as it is (a wide one cut to the record's width), beyond them cut to the
+// bound and reported; after a move, in the new club's record.
+TEST_F(LinkTest, AWriteAfterALookupKeepsTheBoundsAndFollowsThePlayer)
+{
+    ASSERT_TRUE(kommt(0, 7));
+    for (const auto& [feld, wert, gelesen] : {std::tuple{305, 60, 60}, {310, 459, 459}, {309, 40000, 32767}, {324, 99, 99}}) {
+        Teamspieler_Wert(feld, 0, 7, 0, 0);
+        Teamspieler_Wert(feld, 0, 7, wert, 1);
+        EXPECT_EQ(Teamspieler_Wert(feld, 0, 7, 0, 0), gelesen) << feld;
+    }
+    Fehler_Capture cap;
+    Teamspieler_Wert(305, 0, 7, 61, 1);
+    EXPECT_TRUE(cap.contains("Wert nicht innerhalb der Grenzen"));
+    EXPECT_EQ(Teamspieler_Get_Record(0, 7)->vertrag_monate, 60);
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, 7, 0, 0, 0, -1, false));
+    ASSERT_TRUE(kommt(1, 7, 30));
+    Teamspieler_Wert(305, 1, 7, 0, 0);
+    Teamspieler_Wert(305, 1, 7, 12, 1);
+    EXPECT_EQ(Teamspieler_Get_Record(1, 7)->vertrag_monate, 12);
+}
+
+// The club asked for without a hint stays known while only lists other than the clubs' change,
+// and the lists' cursor ends as a walk of the clubs' lists leaves it; a club's list given
+// another's elements shows at once.
+TEST_F(LinkTest, TheClubWithoutAHintOutlastsOtherListsButNotItsOwn)
+{
+    auto verein = [](int32_t p) { return Teamspieler_Get_Team_Des_Spielers(-1, p, -1); };
+    ASSERT_TRUE(kommt(2, 4));
+    EXPECT_EQ(verein(4), 2);
+    Liste fremd{};
+    Liste_Init(&fremd);
+    for (uint32_t p : {5u, 6u}) ASSERT_NE(Liste_Insert_Element(&fremd, nullptr, nullptr, sizeof(TS), p), nullptr);
+    Liste_Set_Cursor(fremd.next);
+    EXPECT_EQ(verein(5), -1);
+    EXPECT_EQ(Liste_Next_Cursor(), nullptr);
+    ASSERT_TRUE(Liste_Tauschen(&T_Fix[1].liste, &fremd));
+    EXPECT_EQ(verein(5), 1);
+    EXPECT_EQ(verein(4), 2);
+    Liste_Delete_All(&fremd);
+}
+
 // A squad is held in one row while no list changes: an arrival at the front, a departure and a
 // list entry without a player must all show in the next listing and lookup, in the list's order,
 // and the lists' cursor stands where a walk of the list leaves it.

@@ -492,4 +492,32 @@ TEST_F(Suche, OfferedSalaryKeepsAPercentOnTheFloor)
     EXPECT_GT(drueber, 0);
 }
 
+// A manager without a transfer assistant makes no offer and his slot stays on, but his terms are
+// drawn all the same: the contract years, his raise of the percent and, for a player this weak,
+// the strength each of the two price figures draws.
+TEST_F(Suche, AManagerWithoutAssistantDrawsTheTermsOfTheOfferHeDoesNotMake)
+{
+    Manager_Neuer_Mitspieler(4, "M");
+    for (const bool schwach : {false, true}) {
+        const int32_t p = neu(Transfermarkt_Team, 76);
+        for (int16_t& a : Spieler_Daten[p].attribute) a = schwach ? 0 : 500;
+        ASSERT_EQ(Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN) < 10, schwach);
+        Zufall_Set_Seed(99);
+        int32_t reihe = p;
+        Mischen_Dword(&reihe, 1);
+        for (auto [lo, hi] : {std::pair{3, 7}, {150, 200}, {2, 4}, {10, 30}}) Zufall_Gross(lo, hi);
+        for (int32_t i = 0; schwach && i < 2; ++i) Zufall(8, 15);
+        const int32_t danach = Zufall(0, 1000000);
+        Richter_Init();
+        slot(4, 0, 0, 26 * 17 + 16);
+        T_Own[4].suche.staerke_min[0] = 0;
+        Zufall_Set_Seed(99);
+        suchen({Transfermarkt_Team, 4});
+        EXPECT_TRUE(angebote().empty());
+        EXPECT_EQ(T_Own[4].suche.aktiv[0], 1);
+        EXPECT_EQ(Zufall(0, 1000000), danach) << schwach;
+        Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, p, 0, 0, 0, -1, false);
+    }
+}
+
 }  // namespace
