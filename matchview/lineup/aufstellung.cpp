@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "database/team.h"
 #include "gameflow/globals.h"
@@ -289,6 +290,15 @@ uint64_t besetzung(const Spielfeld_Record* r)
 uint64_t letzte_besetzung = 0;
 constexpr int32_t BALL_OBJEKT = 35;
 
+// What the clock box's bitmap shows: its clean copy with these lines. Nothing else draws into
+// it, so the same lines leave it as it is.
+struct Uhr_Stand {
+    const Rastport* box = nullptr;
+    const Rastport* sauber = nullptr;
+    Screen_Uhr_Zeilen zeilen;
+};
+Uhr_Stand uhr_stand;
+
 }  // namespace
 
 void Aufstellung_Liste_Bauen()
@@ -539,8 +549,12 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
     Screen_Minikarte();
     Btnscreen_Gadget* uhr = G(AG_UHR);
     if (uhr->bitmap1) {
-        if (uhr->bitmap2) Grafik_Blit(uhr->bitmap2, 0, 0, uhr->w, uhr->h, uhr->bitmap1, 0, 0);
-        Screen_Minutenanzeige_Zeichnen(uhr->bitmap1, r);
+        Screen_Uhr_Zeilen zeilen = Screen_Minutenanzeige_Zeilen(uhr->bitmap1, r);
+        if (uhr_stand.box != uhr->bitmap1 || uhr_stand.sauber != uhr->bitmap2 || uhr_stand.zeilen != zeilen) {
+            if (uhr->bitmap2) Grafik_Blit(uhr->bitmap2, 0, 0, uhr->w, uhr->h, uhr->bitmap1, 0, 0);
+            Screen_Minutenanzeige_Drucken(uhr->bitmap1, zeilen);
+            uhr_stand = {uhr->bitmap1, uhr->bitmap2, std::move(zeilen)};
+        }
         zeigen(uhr, false);
     }
     if (Screen_Page == PAGE_MOTIVATION && !Screen_Phase_Vor_Spiel) Screen_Motivation_Kurve(r);
@@ -583,8 +597,11 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
     if (Menue_Automatik_Aktiv()) Spielszenen_Modus = SPIELSZENEN_NAECHSTES;
 }
 
+void Screen_Uhr_Vergessen() { uhr_stand = Uhr_Stand{}; }
+
 void Screen_Bilder_Freigeben()
 {
+    Screen_Uhr_Vergessen();
     Auswechsel_Zug_Freigeben();
     for (Rastport*& b : Screen_Markenbilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Energie_Bilder) b = Grafik_Bitmap_Freigeben(b);

@@ -2,7 +2,9 @@
 // both teams' figures above; the series before the match or the goals and cards after it in a
 // scrolling list below) and the small clock box at the screen's top.
 #pragma once
+#include <array>
 #include <cstdint>
+#include <string>
 
 struct Rastport;
 struct Spielfeld_Record;
@@ -16,6 +18,11 @@ int32_t Spiele_Ereignisse_Zaehlen(int32_t spiel);
 // The clock box drawn into its bitmap (restored from its clean copy by the caller): score,
 // minute or phase, and the competition.
 void Screen_Minutenanzeige_Zeichnen(Rastport* box, const Spielfeld_Record* r);
+// The same in two steps: the box's lines as they are printed (the competition's empty without
+// a stored game), then those lines into the box. Equal lines draw the same box.
+using Screen_Uhr_Zeilen = std::array<std::string, 3>;
+Screen_Uhr_Zeilen Screen_Minutenanzeige_Zeilen(const Rastport* box, const Spielfeld_Record* r);
+void Screen_Minutenanzeige_Drucken(Rastport* box, const Screen_Uhr_Zeilen& zeilen);
 
 // Where the page draws and what the scroll bar says.
 struct Spieldaten_Ziel {
