@@ -12,6 +12,7 @@
 #include "screens/spieler_einsetzen_figuren.h"
 #include "database/db_hilfe.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_zeichnen.h"
@@ -464,6 +465,66 @@ TEST_F(AufstellungBilder, TheListsHeadersStandApart)
         gesehen.push_back(da);
     }
     for (size_t i = 1; i < gesehen.size(); ++i) EXPECT_GE(gesehen[i]->x1 - gesehen[i - 1]->x2, 4) << koepfe[i - 1] << " / " << koepfe[i];
+}
+
+}  // namespace
+
+namespace {
+
+// The clock box as a fresh draw leaves it: its clean copy with the record's lines.
+std::vector<uint16_t> uhr_frisch(const Btnscreen_Gadget& uhr, const Spielfeld_Record* r)
+{
+    Rastport* b = Grafik_Bitmap_Anlegen(uhr.w, uhr.h, uhr.bitmap1->depth);
+    Grafik_Blit(uhr.bitmap2, 0, 0, uhr.w, uhr.h, b, 0, 0);
+    Screen_Minutenanzeige_Zeichnen(b, r);
+    const auto* p = static_cast<const uint16_t*>(b->pixels);
+    std::vector<uint16_t> v(p, p + size_t(b->width) * b->height);
+    Grafik_Bitmap_Freigeben(b);
+    return v;
+}
+
+std::vector<uint16_t> uhr_jetzt(const Btnscreen_Gadget& uhr)
+{
+    const auto* p = static_cast<const uint16_t*>(uhr.bitmap1->pixels);
+    return {p, p + size_t(uhr.bitmap1->width) * uhr.bitmap1->height};
+}
+
+// The refresh keeps the clock box while its lines stay: each change of minute, score or phase
+// shows at once, and a screen opened anew draws its fresh box even with the same lines.
+TEST_F(AufstellungBilder, TheClockBoxFollowsMinuteScoreAndPhase)
+{
+    auto r = probe(4);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) besetzen(*r, slot);
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    r->minute = 12;
+    ASSERT_TRUE(Screen_Oeffnen());
+    const Btnscreen_Gadget& uhr = Aufstellung_Liste[AG_UHR];
+    ASSERT_TRUE(uhr.bitmap1 && uhr.bitmap2 && uhr.bitmap1->depth != 8);
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> zwoelf = uhr_jetzt(uhr);
+    EXPECT_EQ(zwoelf, uhr_frisch(uhr, r.get()));
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(uhr), zwoelf);
+    r->minute = 13;
+    Screen_Refresh(nullptr);
+    EXPECT_NE(uhr_jetzt(uhr), zwoelf);
+    EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
+    r->tore[1] = 1;
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
+    Screen_Phase_Kabine = 1;
+    Screen_Refresh(nullptr);
+    Screen_Phase_Kabine = 0;
+    const std::vector<uint16_t> kabine = uhr_jetzt(uhr);
+    Screen_Refresh(nullptr);
+    EXPECT_NE(uhr_jetzt(uhr), kabine);
+    EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
+    // opened anew: the gadgets' bitmaps are loaded again, whatever address they get
+    Screen_Freigeben();
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
 }
 
 }  // namespace
