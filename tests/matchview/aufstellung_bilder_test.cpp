@@ -483,10 +483,10 @@ std::vector<uint16_t> uhr_frisch(const Btnscreen_Gadget& uhr, const Spielfeld_Re
     return v;
 }
 
-std::vector<uint16_t> uhr_jetzt(const Btnscreen_Gadget& uhr)
+std::vector<uint16_t> uhr_jetzt(const Btnscreen_Gadget& g)
 {
-    const auto* p = static_cast<const uint16_t*>(uhr.bitmap1->pixels);
-    return {p, p + size_t(uhr.bitmap1->width) * uhr.bitmap1->height};
+    const auto* p = static_cast<const uint16_t*>(g.bitmap1->pixels);
+    return {p, p + size_t(g.bitmap1->width) * g.bitmap1->height};
 }
 
 // The refresh keeps the clock box while its lines stay: each change of minute, score or phase
@@ -525,6 +525,53 @@ TEST_F(AufstellungBilder, TheClockBoxFollowsMinuteScoreAndPhase)
     ASSERT_TRUE(Screen_Oeffnen());
     Screen_Refresh(nullptr);
     EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
+}
+
+// The radar kept between refreshes is the one a full redraw makes: with the ball's and the
+// players' dots where they are now, the score, and the goal's red flash for one refresh only.
+TEST_F(AufstellungBilder, TheRadarFollowsBallPlayersScoreAndGoalFlash)
+{
+    auto r = probe(4);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) besetzen(*r, slot);
+    constexpr int32_t BALL = 35;
+    r->objekt[BALL].x = 5400, r->objekt[BALL].y = 3400;
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    ASSERT_TRUE(Screen_Oeffnen());
+    const Btnscreen_Gadget& radar = Aufstellung_Liste[AG_RADAR];
+    ASSERT_TRUE(radar.bitmap1 && radar.bitmap1->depth != 8);
+    auto neu_gezeichnet = [&] {
+        Screen_Anzeigen_Vergessen();
+        Screen_Refresh(nullptr);
+        return uhr_jetzt(radar);
+    };
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> anfang = uhr_jetzt(radar);
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(radar), anfang);
+    EXPECT_EQ(neu_gezeichnet(), anfang);
+    r->objekt[BALL].x = 8400;
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> ball = uhr_jetzt(radar);
+    EXPECT_NE(ball, anfang);
+    EXPECT_EQ(neu_gezeichnet(), ball);
+    r->objekt[4].aktiv = 0;
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> ohne = uhr_jetzt(radar);
+    EXPECT_NE(ohne, ball);
+    EXPECT_EQ(neu_gezeichnet(), ohne);
+    r->tore[1] = 3;
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> tor = uhr_jetzt(radar);
+    EXPECT_NE(tor, ohne);
+    EXPECT_EQ(neu_gezeichnet(), tor);
+    r->kopf.offen = 1, r->kopf.code = 4;
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(r->kopf.offen, 0);
+    const std::vector<uint16_t> rot = uhr_jetzt(radar);
+    EXPECT_NE(rot, tor);
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(radar), tor);
 }
 
 }  // namespace
