@@ -291,12 +291,12 @@ uint64_t besetzung(const Spielfeld_Record* r)
 uint64_t letzte_besetzung = 0;
 constexpr int32_t BALL_OBJEKT = 35;
 
-// What the clock box's bitmap shows: its clean copy with these lines. Nothing else draws into
-// it, so the same lines leave it as it is.
+// What the clock box's bitmap shows: its clean copy with the lines of these details. Nothing
+// else draws into it, so the same details leave it as it is.
 struct Uhr_Stand {
     const Rastport* box = nullptr;
     const Rastport* sauber = nullptr;
-    Screen_Uhr_Zeilen zeilen;
+    Screen_Uhr_Angaben angaben;
 };
 Uhr_Stand uhr_stand;
 
@@ -572,11 +572,11 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
     Screen_Minikarte();
     Btnscreen_Gadget* uhr = G(AG_UHR);
     if (uhr->bitmap1) {
-        Screen_Uhr_Zeilen zeilen = Screen_Minutenanzeige_Zeilen(uhr->bitmap1, r);
-        if (uhr_stand.box != uhr->bitmap1 || uhr_stand.sauber != uhr->bitmap2 || uhr_stand.zeilen != zeilen) {
+        Screen_Uhr_Angaben angaben = Screen_Minutenanzeige_Angaben(uhr->bitmap1, r);
+        if (uhr_stand.box != uhr->bitmap1 || uhr_stand.sauber != uhr->bitmap2 || !(uhr_stand.angaben == angaben)) {
             if (uhr->bitmap2) Grafik_Blit(uhr->bitmap2, 0, 0, uhr->w, uhr->h, uhr->bitmap1, 0, 0);
-            Screen_Minutenanzeige_Drucken(uhr->bitmap1, zeilen);
-            uhr_stand = {uhr->bitmap1, uhr->bitmap2, std::move(zeilen)};
+            Screen_Minutenanzeige_Drucken(uhr->bitmap1, angaben);
+            uhr_stand = {uhr->bitmap1, uhr->bitmap2, std::move(angaben)};
         }
         zeigen(uhr, false);
     }
