@@ -641,9 +641,11 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
     // the seat backs of two-tier stands, a seat further on along the block's row
     const bool lehne = voll && (art == 5 || art == 6);
     const Spielszenen_Block g = lehne ? Spielszenen_Block_Geometrie(block) : Spielszenen_Block{};
-    // the rows' frame counts and the window's place, read once for the block's fans
+    // the rows' frame counts, whether their fans step, and the window's place, read once for
+    // the block's fans (a row past the last steps as the last does: by its frames alone)
     int32_t bilder_je_reihe[SZ_ZUSCHAUER_REIHEN];
-    for (int32_t k = 0; k < SZ_ZUSCHAUER_REIHEN; ++k) bilder_je_reihe[k] = bilder_von(k);
+    bool bewegt[SZ_ZUSCHAUER_REIHEN];
+    for (int32_t k = 0; k < SZ_ZUSCHAUER_REIHEN; ++k) bilder_je_reihe[k] = bilder_von(k), bewegt[k] = bewegt_sich(k, bilder_je_reihe[k]);
     int32_t ox, oy;
     fenster_ursprung(f, r, &ox, &oy);
     Fan_Ziel direkt = voll ? fan_ziel(f) : Fan_Ziel{};
@@ -672,8 +674,8 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-        const int32_t bilder = bilder_je_reihe[std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1)];
-        if (bewegt_sich(z.reihe, bilder)) bewegen(r, &z, bilder);
+        const int32_t zeile = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
+        if (bewegt[zeile]) bewegen(r, &z, bilder_je_reihe[zeile]);
     }
 }
 
