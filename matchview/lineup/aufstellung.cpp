@@ -1,8 +1,10 @@
 #include "matchview/lineup/aufstellung.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 #include "database/team.h"
 #include "gameflow/globals.h"
@@ -289,6 +291,28 @@ uint64_t besetzung(const Spielfeld_Record* r)
 uint64_t letzte_besetzung = 0;
 constexpr int32_t BALL_OBJEKT = 35;
 
+// What the clock box's bitmap shows: its clean copy with the lines of these details. Nothing
+// else draws into it, so the same details leave it as it is.
+struct Uhr_Stand {
+    const Rastport* box = nullptr;
+    const Rastport* sauber = nullptr;
+    Screen_Uhr_Angaben angaben;
+};
+Uhr_Stand uhr_stand;
+
+// What the radar's bitmap shows: its clean copy with the score, the red flash of a goal and the
+// dots (ball first, then the slots).
+struct Radar_Stand {
+    const Rastport* box = nullptr;
+    const Rastport* sauber = nullptr;
+    int32_t w = 0, h = 0;
+    std::array<int32_t, 2> tore{};
+    bool rot = false;
+    std::array<std::array<int32_t, 3>, SPIELFELD_SLOTS + 1> punkte{};
+    bool operator==(const Radar_Stand&) const = default;
+};
+Radar_Stand radar_stand;
+
 }  // namespace
 
 void Aufstellung_Liste_Bauen()
@@ -511,23 +535,32 @@ void Screen_Minikarte()
     Spielfeld_Record* r = R();
     Rastport* k = g->bitmap1;
     if (!k || !r) return;
-    if (g->bitmap2) Grafik_Blit(g->bitmap2, 0, 0, g->w, g->h, k, 0, 0);
     const int32_t a = r->seiten_getauscht ? 1 : 0;
-    Grafik_Printf(k, Font(0), "^c%05d^tz0014%d^tz0042%d", 0, 14, Grafik_Farbe(8, 8, 8), r->tore[a], r->tore[1 - a]);
-    if (Ereignis_Neu(r, 4)) {
-        Grafik_Rechteck_Fuellen(k, 2, 2, g->w, g->h, Grafik_Farbe(15, 0, 0));
-        Ereignis_Quittieren(r);
-    }
+    const bool rot = Ereignis_Neu(r, 4);
+    if (rot) Ereignis_Quittieren(r);
     auto punkt = [&](const Spielfeld_Objekt& o, int32_t* x, int32_t* y) {
         *x = int32_t(std::lround(double(g->w) * o.x / 10800.0));
         *y = int32_t(std::lround(double(g->h) * o.y / 6800.0));
         return *x >= 0 && *x <= 51 && *y >= 0 && *y <= 32;
     };
+    // the ball's dot, then the players' (slot + 1 marks a shown one, 0 a missing one)
+    Radar_Stand neu{k, g->bitmap2, g->w, g->h, {r->tore[a], r->tore[1 - a]}, rot, {}};
     int32_t x = 0, y = 0;
-    const uint16_t ball = Grafik_Farbe(15, 15, 15), heim = Grafik_Farbe(15, 15, 0), gast = Grafik_Farbe(15, 0, 0);
-    if (punkt(r->objekt[BALL_OBJEKT], &x, &y)) Grafik_Rechteck_Fuellen(k, x + 1, y + 1, 2, 2, ball);
+    if (punkt(r->objekt[BALL_OBJEKT], &x, &y)) neu.punkte[0] = {1, x, y};
     for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s)
-        if (r->objekt[s].aktiv && punkt(r->objekt[s], &x, &y)) Grafik_Rechteck_Fuellen(k, x + 2, y + 2, 1, 1, s < 16 ? heim : gast);
+        if (r->objekt[s].aktiv && punkt(r->objekt[s], &x, &y)) neu.punkte[size_t(s) + 1] = {s + 1, x, y};
+    if (!(neu == radar_stand)) {
+        if (g->bitmap2) Grafik_Blit(g->bitmap2, 0, 0, g->w, g->h, k, 0, 0);
+        Grafik_Printf(k, Font(0), "^c%05d^tz0014%d^tz0042%d", 0, 14, Grafik_Farbe(8, 8, 8), neu.tore[0], neu.tore[1]);
+        if (rot) Grafik_Rechteck_Fuellen(k, 2, 2, g->w, g->h, Grafik_Farbe(15, 0, 0));
+        const uint16_t ball = Grafik_Farbe(15, 15, 15), heim = Grafik_Farbe(15, 15, 0), gast = Grafik_Farbe(15, 0, 0);
+        if (neu.punkte[0][0]) Grafik_Rechteck_Fuellen(k, neu.punkte[0][1] + 1, neu.punkte[0][2] + 1, 2, 2, ball);
+        for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s) {
+            const std::array<int32_t, 3>& p = neu.punkte[size_t(s) + 1];
+            if (p[0]) Grafik_Rechteck_Fuellen(k, p[1] + 2, p[2] + 2, 1, 1, s < 16 ? heim : gast);
+        }
+        radar_stand = neu;
+    }
     Rastport* sch = schirm();
     if (sch) Grafik_Blit(k, 0, 0, g->w, g->h, sch, g->x, g->y);
 }
@@ -539,8 +572,12 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
     Screen_Minikarte();
     Btnscreen_Gadget* uhr = G(AG_UHR);
     if (uhr->bitmap1) {
-        if (uhr->bitmap2) Grafik_Blit(uhr->bitmap2, 0, 0, uhr->w, uhr->h, uhr->bitmap1, 0, 0);
-        Screen_Minutenanzeige_Zeichnen(uhr->bitmap1, r);
+        Screen_Uhr_Angaben angaben = Screen_Minutenanzeige_Angaben(uhr->bitmap1, r);
+        if (uhr_stand.box != uhr->bitmap1 || uhr_stand.sauber != uhr->bitmap2 || !(uhr_stand.angaben == angaben)) {
+            if (uhr->bitmap2) Grafik_Blit(uhr->bitmap2, 0, 0, uhr->w, uhr->h, uhr->bitmap1, 0, 0);
+            Screen_Minutenanzeige_Drucken(uhr->bitmap1, angaben);
+            uhr_stand = {uhr->bitmap1, uhr->bitmap2, std::move(angaben)};
+        }
         zeigen(uhr, false);
     }
     if (Screen_Page == PAGE_MOTIVATION && !Screen_Phase_Vor_Spiel) Screen_Motivation_Kurve(r);
@@ -583,8 +620,15 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st)
     if (Menue_Automatik_Aktiv()) Spielszenen_Modus = SPIELSZENEN_NAECHSTES;
 }
 
+void Screen_Anzeigen_Vergessen()
+{
+    uhr_stand = Uhr_Stand{};
+    radar_stand = Radar_Stand{};
+}
+
 void Screen_Bilder_Freigeben()
 {
+    Screen_Anzeigen_Vergessen();
     Auswechsel_Zug_Freigeben();
     for (Rastport*& b : Screen_Markenbilder) b = Grafik_Bitmap_Freigeben(b);
     for (Rastport*& b : Screen_Energie_Bilder) b = Grafik_Bitmap_Freigeben(b);

@@ -64,6 +64,9 @@ void Screen_Refresh(Spielfeld_Steuerung_Block* st);
 void Screen_Minikarte();
 // The screen's own bitmaps (not the gadgets').
 void Screen_Bilder_Freigeben();
+// The clock box and the radar are drawn afresh on the next refresh (their bitmaps were loaded
+// anew).
+void Screen_Anzeigen_Vergessen();
 
 // Both ears on the screen, the shown side's highlighted.
 void Aufstellung_Ohren_Zeigen();

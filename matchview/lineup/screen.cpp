@@ -39,6 +39,7 @@ bool Screen_Oeffnen()
     gebaut = true;
     if (geladen) Screen_Freigeben();
     if (!Btnscreen_Laden(Aufstellung_Liste, 1)) return false;
+    Screen_Anzeigen_Vergessen();
     geladen = true;
     Btnscreen_Init_Callbacks(Aufstellung_Liste);
     Btnscreen_Zeichnen(Aufstellung_Liste, 1);

@@ -207,21 +207,36 @@ int32_t Spieldaten_Listen_Versatz(int32_t knopf_y, int32_t schiene_y, int32_t sc
     return std::clamp(v, 0, liste_hoehe - sichtbar);
 }
 
+Screen_Uhr_Angaben Screen_Minutenanzeige_Angaben(const Rastport* box, const Spielfeld_Record* r)
+{
+    Screen_Uhr_Angaben a;
+    if (!r) return a;
+    a.farbe = weiss();
+    a.mitte = box ? int32_t(box->width) / 2 : 0;
+    a.minute = int32_t(r->minute);
+    a.stand = Spiele_Stand_Text(int32_t(r->spiel), r->tore[0], r->tore[1]);
+    a.phase = Screen_Phase_Kabine       ? "in der Kabine..."
+              : Screen_Phase_Vor_Spiel  ? "vor dem Spiel..."
+              : Screen_Phase_Nach_Spiel ? "nach dem Spiel..."
+                                        : nullptr;
+    if (const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0))
+        a.mit_wettbewerb = true, a.wettbewerb = Wettbewerb_Get_Anzeigename(m->wettbewerb);
+    return a;
+}
+
+void Screen_Minutenanzeige_Drucken(Rastport* box, const Screen_Uhr_Angaben& a)
+{
+    drucken(box, 0, UHR_ZEILE_Y[0], Temp_Sprintf("^c%05d^tz%04d%s", a.farbe, a.mitte, a.stand.c_str()), UHR_FONT);
+    drucken(box, 0, UHR_ZEILE_Y[1],
+            a.phase ? Temp_Sprintf("^c%05d^tz%04d%s", a.farbe, a.mitte, a.phase)
+                    : Temp_Sprintf("^c%05d^tz%04d%d. Minute", a.farbe, a.mitte, a.minute), UHR_FONT);
+    if (a.mit_wettbewerb)
+        drucken(box, 0, UHR_ZEILE_Y[2], Temp_Sprintf("^c%05d^tz%04d%s", a.farbe, a.mitte, a.wettbewerb.c_str()), UHR_FONT);
+}
+
 void Screen_Minutenanzeige_Zeichnen(Rastport* box, const Spielfeld_Record* r)
 {
-    if (!r) return;
-    const int32_t mitte = box ? int32_t(box->width) / 2 : 0;
-    const char* stand = Spiele_Stand_Text(int32_t(r->spiel), r->tore[0], r->tore[1]);
-    drucken(box, 0, UHR_ZEILE_Y[0], Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, stand), UHR_FONT);
-    const char* phase = Screen_Phase_Kabine       ? "in der Kabine..."
-                        : Screen_Phase_Vor_Spiel  ? "vor dem Spiel..."
-                        : Screen_Phase_Nach_Spiel ? "nach dem Spiel..."
-                                                  : nullptr;
-    drucken(box, 0, UHR_ZEILE_Y[1],
-            phase ? Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, phase)
-                  : Temp_Sprintf("^c%05d^tz%04d%d. Minute", weiss(), mitte, int32_t(r->minute)), UHR_FONT);
-    if (const Spiele_Spiel* m = Spiele_Get_Spiel(int32_t(r->spiel), 0))
-        drucken(box, 0, UHR_ZEILE_Y[2], Temp_Sprintf("^c%05d^tz%04d%s", weiss(), mitte, Wettbewerb_Get_Anzeigename(m->wettbewerb)), UHR_FONT);
+    if (r) Screen_Minutenanzeige_Drucken(box, Screen_Minutenanzeige_Angaben(box, r));
 }
 
 void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& z)

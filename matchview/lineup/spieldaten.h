@@ -3,6 +3,7 @@
 // scrolling list below) and the small clock box at the screen's top.
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct Rastport;
 struct Spielfeld_Record;
@@ -16,6 +17,16 @@ int32_t Spiele_Ereignisse_Zaehlen(int32_t spiel);
 // The clock box drawn into its bitmap (restored from its clean copy by the caller): score,
 // minute or phase, and the competition.
 void Screen_Minutenanzeige_Zeichnen(Rastport* box, const Spielfeld_Record* r);
+// The same in two steps: what the box shows (equal ones draw the same box), then that into it.
+struct Screen_Uhr_Angaben {
+    int32_t farbe = 0, mitte = 0, minute = 0;
+    const char* phase = nullptr;  // the phase's line, or null for the minute
+    bool mit_wettbewerb = false;  // a stored game names its competition
+    std::string stand, wettbewerb;
+    bool operator==(const Screen_Uhr_Angaben&) const = default;
+};
+Screen_Uhr_Angaben Screen_Minutenanzeige_Angaben(const Rastport* box, const Spielfeld_Record* r);
+void Screen_Minutenanzeige_Drucken(Rastport* box, const Screen_Uhr_Angaben& a);
 
 // Where the page draws and what the scroll bar says.
 struct Spieldaten_Ziel {

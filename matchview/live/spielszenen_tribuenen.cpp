@@ -631,7 +631,23 @@ bool Spielszenen_Zuschauer_Sichtbar(const Spielszenen_Fenster* f, const Spielfel
     return sichtbar_ab(f, sx, sy);
 }
 
-void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block)
+namespace {
+
+// Per fan row its frames per facing and whether its fans step (a row past the last steps as the
+// last does: by its frames alone), read once for the blocks a window draws.
+struct Reihen {
+    int32_t bilder[SZ_ZUSCHAUER_REIHEN];
+    bool bewegt[SZ_ZUSCHAUER_REIHEN];
+};
+
+Reihen reihen_lesen()
+{
+    Reihen t;
+    for (int32_t k = 0; k < SZ_ZUSCHAUER_REIHEN; ++k) t.bilder[k] = bilder_von(k), t.bewegt[k] = bewegt_sich(k, t.bilder[k]);
+    return t;
+}
+
+void zuschauer_zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block, const Reihen& reihen)
 {
     if (!f || !r || block < 0 || block >= SZ_BLOECKE) return;
     Szenerie& sz = von(f);
@@ -641,9 +657,9 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
     // the seat backs of two-tier stands, a seat further on along the block's row
     const bool lehne = voll && (art == 5 || art == 6);
     const Spielszenen_Block g = lehne ? Spielszenen_Block_Geometrie(block) : Spielszenen_Block{};
-    // the rows' frame counts and the window's place, read once for the block's fans
-    int32_t bilder_je_reihe[SZ_ZUSCHAUER_REIHEN];
-    for (int32_t k = 0; k < SZ_ZUSCHAUER_REIHEN; ++k) bilder_je_reihe[k] = bilder_von(k);
+    // the window's place, read once for the block's fans
+    const int32_t* bilder_je_reihe = reihen.bilder;
+    const bool* bewegt = reihen.bewegt;
     int32_t ox, oy;
     fenster_ursprung(f, r, &ox, &oy);
     Fan_Ziel direkt = voll ? fan_ziel(f) : Fan_Ziel{};
@@ -672,9 +688,16 @@ void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r,
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-        const int32_t bilder = bilder_je_reihe[std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1)];
-        if (bewegt_sich(z.reihe, bilder)) bewegen(r, &z, bilder);
+        const int32_t zeile = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
+        if (bewegt[zeile]) bewegen(r, &z, bilder_je_reihe[zeile]);
     }
+}
+
+}  // namespace
+
+void Spielszenen_Zuschauer_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t block)
+{
+    if (f && r && block >= 0 && block < SZ_BLOECKE) zuschauer_zeichnen(f, r, block, reihen_lesen());
 }
 
 namespace {
@@ -872,16 +895,17 @@ void Spielszenen_Szenerie_Zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, 
 {
     if (!f || !r) return;
     const int32_t m = r->gespiegelt ? 1 : 0;
+    const Reihen reihen = reihen_lesen();
     for (int32_t s = 0; s < SZ_ABSCHNITTE; ++s) {
         if (f->groesse != 1 && !Spielszenen_Abschnitt_Sichtbar(f, r, s)) continue;
         if (durchgang == 0) {
             for (int8_t b : ERSTER[s].bloecke[m])
-                if (b >= 0) Spielszenen_Zuschauer_Zeichnen(f, r, b);
+                if (b >= 0) zuschauer_zeichnen(f, r, b, reihen);
             for (int8_t b : ERSTER[s].banden[m])
                 if (b >= 0) Spielszenen_Werbung_Zeichnen(f, r, b);
         } else {
             for (int8_t b : ZWEITER[s][m])
-                if (b >= 0) Spielszenen_Zuschauer_Zeichnen(f, r, b);
+                if (b >= 0) zuschauer_zeichnen(f, r, b, reihen);
         }
     }
 }

@@ -12,6 +12,7 @@
 #include "screens/spieler_einsetzen_figuren.h"
 #include "database/db_hilfe.h"
 #include "graphics/grafik_bitmap.h"
+#include "graphics/grafik_blit.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_spielerfigur.h"
 #include "graphics/grafik_zeichnen.h"
@@ -464,6 +465,113 @@ TEST_F(AufstellungBilder, TheListsHeadersStandApart)
         gesehen.push_back(da);
     }
     for (size_t i = 1; i < gesehen.size(); ++i) EXPECT_GE(gesehen[i]->x1 - gesehen[i - 1]->x2, 4) << koepfe[i - 1] << " / " << koepfe[i];
+}
+
+}  // namespace
+
+namespace {
+
+// The clock box as a fresh draw leaves it: its clean copy with the record's lines.
+std::vector<uint16_t> uhr_frisch(const Btnscreen_Gadget& uhr, const Spielfeld_Record* r)
+{
+    Rastport* b = Grafik_Bitmap_Anlegen(uhr.w, uhr.h, uhr.bitmap1->depth);
+    Grafik_Blit(uhr.bitmap2, 0, 0, uhr.w, uhr.h, b, 0, 0);
+    Screen_Minutenanzeige_Zeichnen(b, r);
+    const auto* p = static_cast<const uint16_t*>(b->pixels);
+    std::vector<uint16_t> v(p, p + size_t(b->width) * b->height);
+    Grafik_Bitmap_Freigeben(b);
+    return v;
+}
+
+std::vector<uint16_t> uhr_jetzt(const Btnscreen_Gadget& g)
+{
+    const auto* p = static_cast<const uint16_t*>(g.bitmap1->pixels);
+    return {p, p + size_t(g.bitmap1->width) * g.bitmap1->height};
+}
+
+// The refresh keeps the clock box while its lines stay: each change of minute, score or phase
+// shows at once, and a screen opened anew draws its fresh box even with the same lines.
+TEST_F(AufstellungBilder, TheClockBoxFollowsMinuteScoreAndPhase)
+{
+    auto r = probe(4);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) besetzen(*r, slot);
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    r->minute = 12;
+    ASSERT_TRUE(Screen_Oeffnen());
+    const Btnscreen_Gadget& uhr = Aufstellung_Liste[AG_UHR];
+    ASSERT_TRUE(uhr.bitmap1 && uhr.bitmap2 && uhr.bitmap1->depth != 8);
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> zwoelf = uhr_jetzt(uhr);
+    EXPECT_EQ(zwoelf, uhr_frisch(uhr, r.get()));
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(uhr), zwoelf);
+    r->minute = 13;
+    Screen_Refresh(nullptr);
+    EXPECT_NE(uhr_jetzt(uhr), zwoelf);
+    EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
+    r->tore[1] = 1;
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
+    Screen_Phase_Kabine = 1;
+    Screen_Refresh(nullptr);
+    Screen_Phase_Kabine = 0;
+    const std::vector<uint16_t> kabine = uhr_jetzt(uhr);
+    Screen_Refresh(nullptr);
+    EXPECT_NE(uhr_jetzt(uhr), kabine);
+    EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
+    // opened anew: the gadgets' bitmaps are loaded again, whatever address they get
+    Screen_Freigeben();
+    ASSERT_TRUE(Screen_Oeffnen());
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(uhr), uhr_frisch(uhr, r.get()));
+}
+
+// The radar kept between refreshes is the one a full redraw makes: with the ball's and the
+// players' dots where they are now, the score, and the goal's red flash for one refresh only.
+TEST_F(AufstellungBilder, TheRadarFollowsBallPlayersScoreAndGoalFlash)
+{
+    auto r = probe(4);
+    for (int32_t slot = 0; slot < SPIELFELD_SLOTS; ++slot) besetzen(*r, slot);
+    constexpr int32_t BALL = 35;
+    r->objekt[BALL].x = 5400, r->objekt[BALL].y = 3400;
+    Netz_Set_Eigenes_Team(0);
+    Screen_Record = r.get();
+    ASSERT_TRUE(Screen_Oeffnen());
+    const Btnscreen_Gadget& radar = Aufstellung_Liste[AG_RADAR];
+    ASSERT_TRUE(radar.bitmap1 && radar.bitmap1->depth != 8);
+    auto neu_gezeichnet = [&] {
+        Screen_Anzeigen_Vergessen();
+        Screen_Refresh(nullptr);
+        return uhr_jetzt(radar);
+    };
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> anfang = uhr_jetzt(radar);
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(radar), anfang);
+    EXPECT_EQ(neu_gezeichnet(), anfang);
+    r->objekt[BALL].x = 8400;
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> ball = uhr_jetzt(radar);
+    EXPECT_NE(ball, anfang);
+    EXPECT_EQ(neu_gezeichnet(), ball);
+    r->objekt[4].aktiv = 0;
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> ohne = uhr_jetzt(radar);
+    EXPECT_NE(ohne, ball);
+    EXPECT_EQ(neu_gezeichnet(), ohne);
+    r->tore[1] = 3;
+    Screen_Refresh(nullptr);
+    const std::vector<uint16_t> tor = uhr_jetzt(radar);
+    EXPECT_NE(tor, ohne);
+    EXPECT_EQ(neu_gezeichnet(), tor);
+    r->kopf.offen = 1, r->kopf.code = 4;
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(r->kopf.offen, 0);
+    const std::vector<uint16_t> rot = uhr_jetzt(radar);
+    EXPECT_NE(rot, tor);
+    Screen_Refresh(nullptr);
+    EXPECT_EQ(uhr_jetzt(radar), tor);
 }
 
 }  // namespace
