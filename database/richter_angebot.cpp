@@ -679,8 +679,10 @@ class Angebote_Je_Spieler {
 public:
     // spieler: the players to decide, each once; the vector outlives this
     explicit Angebote_Je_Spieler(const std::vector<int32_t>& spieler)
-        : spieler_(spieler), platz_(platz_je_spieler()), gruppen_(spieler.size())
+        : spieler_(spieler), geteilt_(!geteilt_belegt), platz_(geteilt_ ? platz_je_spieler() : eigener_), gruppen_(spieler.size())
     {
+        // a check within a check (none today) takes a table of its own
+        if (geteilt_) geteilt_belegt = true;
         // a check of a single player looks him up among a few; a day's check by number
         if (spieler.size() <= WENIGE) return;
         // the table by number is kept from day to day with every place free (-1) between checks
@@ -691,6 +693,7 @@ public:
 
     ~Angebote_Je_Spieler()
     {
+        if (geteilt_) geteilt_belegt = false;
         if (spieler_.size() <= WENIGE) return;
         for (const int32_t s : spieler_)
             if (static_cast<size_t>(s) < platz_.size()) platz_[static_cast<size_t>(s)] = -1;
@@ -735,7 +738,10 @@ private:
         gueltig_ = true;
     }
 
+    static inline bool geteilt_belegt = false;
     const std::vector<int32_t>& spieler_;
+    const bool geteilt_;
+    std::vector<int32_t> eigener_;
     std::vector<int32_t>& platz_;  // by player number: his place among the players to decide, or -1
     std::vector<std::vector<const Liste_Element*>> gruppen_;
     uint64_t stand_ = 0;

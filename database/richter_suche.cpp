@@ -41,7 +41,7 @@ Rechteck rechteck(const Team_Transfersuche& s, int32_t k, int32_t breiter)
 // One offer of slot k of buyer b for player p of seller s; false when the slot passes him over.
 // A human manager without a transfer assistant (`ohne_assistent`) makes no offer here: the
 // terms are drawn for him all the same, the price figures only as far as they draw.
-bool bieten(int32_t b, int32_t k, int32_t s, int32_t p, int32_t staerke, bool ohne_assistent)
+bool bieten(int32_t b, int32_t k, int32_t s, int32_t p, bool ohne_assistent)
 {
     Team_Transfersuche& such = T_Own[b].suche;
     int32_t q = such.preis[k];
@@ -69,13 +69,9 @@ bool bieten(int32_t b, int32_t k, int32_t s, int32_t p, int32_t staerke, bool oh
         monate = 12 * jahre;
     }
     if (mensch && ohne_assistent) {
-        // each of the two price figures below draws a strength for a player this weak
-        if (staerke < 10) {
-            const int32_t fuer_wert = Zufall(8, 15);
-            const int32_t fuer_gehalt = Zufall(8, 15);
-            static_cast<void>(fuer_wert);
-            static_cast<void>(fuer_gehalt);
-        }
+        // the two price figures below, as far as they draw
+        Spieler_Bewertung_Ziehen(p);
+        Spieler_Bewertung_Ziehen(p);
         return false;
     }
     int32_t wert = 0, gehalt = 0;
@@ -253,7 +249,7 @@ void Richter_Spieler_Transfer_Suche_Spieler(int32_t* vereine, int32_t anzahl)
                     continue;
                 }
                 const int32_t b = o.team, k = o.k, gruppe = o.gruppe;
-                if (!bieten(b, k, s, p, staerke, o.ohne_assistent)) {
+                if (!bieten(b, k, s, p, o.ohne_assistent)) {
                     ++x;
                     continue;
                 }

@@ -150,6 +150,9 @@ void Spieler_Internet_Client_Hole_Spieler(int32_t spnr);
 
 // --- valuation and the rating of offers (amounts in thousands of DM) ---
 
+// The draws a valuation of the player by his own strength makes (Spieler_Bewerte_Marktwert_Gehalt
+// with strength -1), without the valuation: a caller that needs no figure keeps the sequence.
+void Spieler_Bewertung_Ziehen(int32_t spnr);
 // Salary demand per year and transfer fee for a contract of `monate` months; strength and age -1
 // take the player's own. With `flag`, a player offered on the transfer list is cheaper.
 void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerke, int32_t alter, int32_t monate,

@@ -100,6 +100,25 @@ Spieler_Bewertung_Halten::Spieler_Bewertung_Halten(int32_t spnr, int32_t team) :
 
 Spieler_Bewertung_Halten::~Spieler_Bewertung_Halten() { gehalten = vorher_; }
 
+namespace {
+
+// The strength a valuation goes by: a player too weak to be valued by his own draws one.
+int32_t bewertete_staerke(int32_t spnr, int32_t staerke, bool halt)
+{
+    int32_t k = staerke != -1 ? staerke : halt ? gehalten.staerke : Spieler_Wert(SP_K_I_T, spnr, 0, SP_LESEN);
+    if (k < 10) k = Zufall(8, 15);
+    return k;
+}
+
+}  // namespace
+
+void Spieler_Bewertung_Ziehen(int32_t spnr)
+{
+    if (!spnr_gueltig(spnr)) return;
+    const int32_t k = bewertete_staerke(spnr, -1, gehalten.spnr >= 0 && spnr == gehalten.spnr);
+    static_cast<void>(k);
+}
+
 void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerke, int32_t alter, int32_t monate,
                                       int32_t* gehalt, int32_t* abloese, int32_t flag)
 {
@@ -110,9 +129,8 @@ void Spieler_Bewerte_Marktwert_Gehalt(int32_t team, int32_t spnr, int32_t staerk
         return;
     }
     const bool halt = gehalten.spnr >= 0 && spnr == gehalten.spnr;
-    int32_t k = staerke != -1 ? staerke : halt ? gehalten.staerke : Spieler_Wert(SP_K_I_T, spnr, 0, SP_LESEN);
     const int32_t a = alter != -1 ? alter : halt ? gehalten.alter : Spieler_Wert(SP_ALTER, spnr, 0, SP_LESEN);
-    if (k < 10) k = Zufall(8, 15);
+    int32_t k = bewertete_staerke(spnr, staerke, halt);
     if (k > 995) k = 995;
     const int32_t v = marktwert(k, a, monate);
     if (gehalt) {

@@ -2,6 +2,7 @@
 // formula (the power in double precision), not taken from the code.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "common/capture.h"
@@ -70,6 +71,26 @@ TEST_F(Bewertung, SalaryAndFeeFromStrengthAgeAndContract)
     Teamspieler_Wert(317, 1, 3, TS_TRANSFERLISTE, 8);
     Spieler_Bewerte_Marktwert_Gehalt(1, 3, -1, -1, 24, &g, &a, 1);
     EXPECT_EQ(a, 665);  // 554586 x 1.5 x 0.8
+}
+
+// A caller that needs no figure draws only what the valuation would: strong or weak, held or not.
+TEST_F(Bewertung, TheDrawsAloneLeaveTheSequenceAsTheValuationDoes)
+{
+    Zufall(0, 1);
+    for (int16_t& a : Spieler_Daten[4].attribute) a = 0;
+    ASSERT_LT(Spieler_Wert(SP_K_I_T, 4, 0, SP_LESEN), 10);
+    for (const int32_t spnr : {3, 4, 99999})
+        for (const bool gehalten : {false, true}) {
+            std::optional<Spieler_Bewertung_Halten> halt;
+            if (gehalten && spnr != 99999) halt.emplace(spnr, 0);
+            Zufall_Set_Seed(77);
+            int32_t g = 0, a = 0;
+            Spieler_Bewerte_Marktwert_Gehalt(0, spnr, -1, -1, 24, &g, &a, 1);
+            const int32_t nach_wert = Zufall(0, 1000000);
+            Zufall_Set_Seed(77);
+            Spieler_Bewertung_Ziehen(spnr);
+            EXPECT_EQ(Zufall(0, 1000000), nach_wert) << spnr << " " << gehalten;
+        }
 }
 
 TEST_F(Bewertung, OfferRatings)
