@@ -225,9 +225,13 @@ struct Installation {
         const std::string daten = (ordner / "daten").string();
         if (std::system((bin + "/dorvin_datagen alles --world " + welt + " --ziel " + daten + " > /dev/null").c_str()) != 0)
             return false;
-        return std::system(("DORVIN_REGISTRY=" + registry + " " + bin + "/dorvin_installer --daten " + daten +
-                            " --ziel " + programm + " > /dev/null")
-                               .c_str()) == 0;
+        const bool gut = std::system(("DORVIN_REGISTRY=" + registry + " " + bin + "/dorvin_installer --daten " + daten +
+                                      " --ziel " + programm + " > /dev/null")
+                                         .c_str()) == 0;
+        // The program folder holds its own copy of the data: tests that run side by side keep
+        // only that one on the disk.
+        if (gut) fs::remove_all(daten);
+        return gut;
     }
     fs::path spielstand(const std::string& name) const { return fs::path(programm) / "spielstand" / (name + ".sgv"); }
     // Writes the script and plays it headless; the exit code.
