@@ -72,6 +72,14 @@ inline bool ein_faden()
 #endif
 }
 
+// A store of the clock's times: in a program of one thread nobody else reads them, and the store
+// needs no fence (a full barrier at every timer pass and every step of an advance otherwise).
+inline void uhr_setzen(std::atomic<uint32_t>& wert, uint32_t v)
+{
+    if (ein_faden()) wert.store(v, std::memory_order_relaxed);
+    else wert.store(v);
+}
+
 std::atomic<int>& headless_flag = Os_Kopflos_Stand;  // -1: not yet decided
 std::string start_dir;
 int role_answer = 1;
@@ -284,7 +292,7 @@ static void clock_advance_followers(uint32_t ms)
     // is woken to see the clock there. In a program of one thread no follower can begin, and a
     // step of any length is the same.
     if ((ms <= 1 || ein_faden()) && follower_count.load() == 0) {
-        virtual_ms.store(virtual_ms.load() + ms);
+        uhr_setzen(virtual_ms, virtual_ms.load() + ms);
         if (follower_count.load() != 0) {
             std::lock_guard<std::mutex> lock(clock_mutex);
             clock_cv.notify_all();
@@ -339,7 +347,7 @@ static void clock_advance_followers(uint32_t ms)
             if (!one.owns_lock() && !ein_faden()) one.lock();
             // A routine set anew meanwhile keeps the time it was set for.
             if (takt.load() == routine && takt_faellig.load() == faellig)
-                takt_faellig.store(virtual_ms.load() + naechster);
+                uhr_setzen(takt_faellig, virtual_ms.load() + naechster);
         }
     }
     // Headless sound plays exactly as far as the virtual clock goes.

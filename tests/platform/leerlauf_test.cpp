@@ -196,25 +196,48 @@ uint32_t takt_merken()
     return 7;
 }
 
+// Idle steps and long advances with the timer clocked on the way: 0 when every pass came at its
+// own time.
+int takt_ablauf()
+{
+    takt_zeiten.clear();
+    const uint32_t start = Os_Time_Ms();
+    Os_Clock_Takt_Setzen(takt_merken);
+    for (int i = 0; i < 100; ++i) Os_Clock_Advance(1);
+    Os_Clock_Advance(50);
+    Os_Clock_Advance(0);
+    for (int i = 0; i < 20; ++i) Os_Clock_Advance(1);
+    Os_Clock_Advance(30);
+    Os_Clock_Takt_Setzen(nullptr);
+    if (Os_Time_Ms() - start != 200) return 4;
+    if (takt_zeiten.size() != 200 / 7 + 1) return 5;
+    for (size_t k = 0; k < takt_zeiten.size(); ++k)
+        if (takt_zeiten[k] - start != 7 * k) return 6;
+    return 0;
+}
+
 TEST(Leerlauf, ALoneThreadsClockRunsEachTimerPassAtItsTime)
 {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     EXPECT_EXIT(
         {
             if (!__libc_single_threaded) std::_Exit(3);
-            const uint32_t start = Os_Time_Ms();
-            Os_Clock_Takt_Setzen(takt_merken);
-            for (int i = 0; i < 100; ++i) Os_Clock_Advance(1);
-            Os_Clock_Advance(50);
-            Os_Clock_Advance(0);
-            for (int i = 0; i < 20; ++i) Os_Clock_Advance(1);
-            Os_Clock_Advance(30);
-            Os_Clock_Takt_Setzen(nullptr);
-            if (Os_Time_Ms() - start != 200) std::_Exit(4);
-            if (takt_zeiten.size() != 200 / 7 + 1) std::_Exit(5);
-            for (size_t k = 0; k < takt_zeiten.size(); ++k)
-                if (takt_zeiten[k] - start != 7 * k) std::_Exit(6);
+            if (const int fehler = takt_ablauf()) std::_Exit(fehler);
             std::_Exit(__libc_single_threaded ? 0 : 7);
+        },
+        testing::ExitedWithCode(0), "");
+}
+
+// Once a second thread has existed the clock takes its locks and fences: the passes come at the
+// same times as alone.
+TEST(Leerlauf, AClockThatHadASecondThreadRunsTheSamePasses)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            std::thread([] {}).join();
+            if (__libc_single_threaded) std::_Exit(3);
+            std::_Exit(takt_ablauf());
         },
         testing::ExitedWithCode(0), "");
 }
