@@ -459,6 +459,23 @@ constexpr Gruppe GRUPPEN[] = {{0, 2}, {2, 2}, {4, 2}, {6, 2}, {8, 1}, {9, 2}, {1
 // the longest opening of a type with its throw, for each type of a group, fits the byte
 static_assert(8 * 2 < MAG_ZIEHEN);
 
+// A field player's groups read their steps one after the other, each at the place the one before
+// it left the sequence: every type draws 2 to 8 times, so each group's entry lies within a few
+// bytes of his first place. Those bytes are asked for at once, so that the entries arrive
+// together rather than each one after the last.
+void schritte_vorab_laden(const Team_Tag& tt, size_t platz)
+{
+    int32_t vorher = 0;  // the types before the group
+#pragma GCC unroll 8
+    for (const Gruppe& g : GRUPPEN) {
+        const uint8_t* t = tt.schritte[g.erste] + platz;
+        const uintptr_t bis = reinterpret_cast<uintptr_t>(t + 8 * vorher);
+        for (uintptr_t a = reinterpret_cast<uintptr_t>(t + 2 * vorher) & ~uintptr_t{63}; a <= bis; a += 64)
+            __builtin_prefetch(reinterpret_cast<const void*>(a));
+        vorher += g.anzahl;
+    }
+}
+
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
 {
@@ -785,6 +802,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
             }
             for (int32_t i = erste; i < erste + n; ++i) art_trainieren(i, i, sichtbar_art);
         };
+        if constexpr (frei && !mit_pflege) schritte_vorab_laden(tt, folge.Platz());
         gruppe(0, 2, std::true_type{});
         gruppe(2, 2, std::true_type{});
         gruppe(4, 2, std::true_type{});

@@ -11,6 +11,7 @@
 #include "database/team_staerke.h"
 #include "database/teamspieler.h"
 #include "database/welt_intern.h"
+#include "database/zufall_folge.h"
 #include "economy/bank.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
@@ -99,7 +100,24 @@ void verlauf_eintragen(int32_t t, int32_t p)
     }
 }
 
-void spieler_tag(int32_t t, int32_t p, bool verwaltet, bool wochentag)
+// The day's injury throw from a source of draws (the generator, or a sequence a loop keeps):
+// the risk's half-step, then one draw over the whole range, as every PC and savegame replays it:
+// the wide range's product wraps, which the stored sequences expect.
+template <typename Quelle>
+bool verletzung_gewuerfelt(int32_t risiko, Quelle& quelle)
+{
+    const int32_t halb = quelle.Zufall(0, 100);
+    const int32_t wurf = quelle.Zufall(0, (risiko + halb) / 2 * 35 + 85);
+    return wurf == 0;
+}
+
+struct Generator {
+    static int32_t Zufall(int32_t lo, int32_t hi) { return ::Zufall(lo, hi); }
+};
+
+// A player's day. The generator's state is current on entry and on return; `folge` draws the
+// injury throw and is handed back at once.
+void spieler_tag(int32_t t, int32_t p, bool verwaltet, bool wochentag, Zufall_Folge& folge)
 {
     // every player of every club each day: a server reads his own figures straight from his
     // record, as Spieler_Wert reads them
@@ -107,11 +125,15 @@ void spieler_tag(int32_t t, int32_t p, bool verwaltet, bool wochentag)
     const int32_t alter = s ? s->alter : Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
     const int32_t spiel = s ? s->spiel_erschoepfung : Spieler_Wert(SP_SPIEL_ERSCHOEPFUNG, p, 0, SP_LESEN);
     Spielfeld_Belastung_Pruefen(t, p, alter, spiel, 0);
+    // the check draws once, mostly: the sequence goes on from there without a look-up
+    folge.Nachfolgen();
 
     const int32_t robust = s ? s->unsichtbar[SP_ROBUSTHEIT - SP_FLANKEN] : Spieler_Wert(SP_ROBUSTHEIT, p, 0, SP_LESEN);
     const int32_t training = s ? s->trainings_erschoepfung : Spieler_Wert(SP_TRAININGS_ERSCHOEPFUNG, p, 0, SP_LESEN);
     const int32_t r = Team_Verletzungsrisiko(robust, spiel, training, alter);
-    if (Team_Verletzung_Gewuerfelt(r)) Spieler_Verletzen(t, p, false);
+    const bool verletzt = verletzung_gewuerfelt(r, folge);
+    folge.Abgeben();
+    if (verletzt) Spieler_Verletzen(t, p, false);
 
     int32_t tage = s ? s->verletzung_tage : Spieler_Wert(SP_VERLETZUNG_TAGE, p, 0, SP_LESEN);
     if (tage < 0) {
@@ -201,11 +223,8 @@ int32_t Team_Verletzungsrisiko(int32_t robustheit, int32_t spiel_erschoepfung, i
 
 bool Team_Verletzung_Gewuerfelt(int32_t risiko)
 {
-    const int32_t halb = Zufall(0, 100);
-    // One draw over the whole range, as every PC and savegame replays it: the wide range's
-    // product wraps, which the stored sequences expect.
-    const int32_t wurf = Zufall(0, (risiko + halb) / 2 * 35 + 85);
-    return wurf == 0;
+    Generator generator;
+    return verletzung_gewuerfelt(risiko, generator);
 }
 
 void Team_Tageswechsel_Reset()
@@ -228,6 +247,8 @@ void Team_Jeden_Tag()
     TS* records[KADER_LISTE];
     // a server gathers the link records with the squad, for the strength below
     const bool direkt = !ist_client();
+    // the players' injury throws: the sequence kept from one to the next, handed back after each
+    Zufall_Folge folge;
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (!Team_Ist_Normal(t, 0)) continue;
         // a server reads a club's league and morale in place, as Team_Wert answers them
@@ -259,7 +280,7 @@ void Team_Jeden_Tag()
             }
             Team_Liga_Staerke[liga][4][4] += (m[4][0] + m[4][1] + m[4][2]) / 3 - m[4][4];
         }
-        for (int32_t i = 0; i < n; ++i) spieler_tag(t, kader[i], verwaltet, heute % 7 == 0);
+        for (int32_t i = 0; i < n; ++i) spieler_tag(t, kader[i], verwaltet, heute % 7 == 0, folge);
         if (verwaltet) {
             Werbung_Jeden_Tag(t);
             Trainingslager_Jeden_Tag(t);

@@ -38,6 +38,20 @@ public:
         else
             stelle_ = stelle_von(zufall_intern::seed);
     }
+    // Takes over the generator's state after Abgeben(), where the generator has drawn once or
+    // not at all since (as a routine between a loop's draws mostly does): no look-up then.
+    void Nachfolgen()
+    {
+        if (uint64_t(stelle_) < uint64_t(LAENGE - 1) && zufall_intern::gesaet) {
+            const int32_t seed = zufall_intern::seed;
+            if (seed == zyklus_[stelle_ + 1]) {
+                ++stelle_;
+                return;
+            }
+            if (seed == zyklus_[stelle_]) return;
+        }
+        Uebernehmen();
+    }
     // Hands the state back to the generator.
     void Abgeben()
     {

@@ -154,6 +154,39 @@ TEST(Zufall_Folge, TakesOverFromWhereItHandedBackOrFromWhereTheGeneratorStands)
     }
 }
 
+// After a routine drew through the generator in between (mostly once, at times not at all or
+// more often, or set a seed off the cycle), following on finds the place a look-up finds: across
+// the cycle's end, from its last place and off it.
+TEST(Zufall_Folge, FollowsTheGeneratorAfterNoneOneOrMoreOfItsDraws)
+{
+    constexpr int32_t DAZWISCHEN[] = {1, 0, 1, 2, 1, 7};
+    auto pruefen = [](Zufall_Folge& folge, int32_t dazwischen) {
+        folge.Abgeben();
+        for (int32_t k = 0; k < dazwischen; ++k) Zufall(0, 9);
+        folge.Nachfolgen();
+        ASSERT_EQ(folge.Stelle(), Zufall_Folge().Stelle()) << "after " << dazwischen;
+    };
+    for (int32_t seed : {23, 1999, -17, 4000000}) {
+        SCOPED_TRACE(seed);
+        Zufall_Set_Seed(seed);
+        Zufall_Folge folge;
+        for (int32_t i = 0; i < 2 * Zufall_Folge::LAENGE + 10; ++i) {
+            for (int32_t k = 0; k < i % 3; ++k) folge.Zufall(0, 100);
+            if (i % 5000 == 4999) Zufall_Set_Seed(1999);
+            pruefen(folge, DAZWISCHEN[i % std::size(DAZWISCHEN)]);
+            if (HasFatalFailure()) return;
+        }
+    }
+    // from the cycle's last place: the generator's step takes it back to the first
+    for (int32_t dazwischen : {0, 1, 2}) {
+        Zufall_Set_Seed(23);
+        Zufall_Folge folge;
+        folge.Ueberspringen(Zufall_Folge::LAENGE - 1);
+        ASSERT_EQ(folge.Stelle(), Zufall_Folge::LAENGE - 1);
+        pruefen(folge, dazwischen);
+    }
+}
+
 // A draw's test against a bound and the test of the seed it read against the seed the bound
 // begins at agree for every seed of the cycle.
 TEST(Zufall_Folge, ADrawReachesABoundExactlyFromTheSeedTheBoundBeginsAt)
