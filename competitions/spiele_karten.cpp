@@ -274,7 +274,20 @@ void Spiele_Check_Wettbewerb_Ereignis()
 {
     if (!Spiele_Ist_Initialisiert()) return;
     Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
-    for (int32_t i = 1; i < a.anzahl;) {
+    // Up to the first key below the one before it nothing is dropped: found in one pass.
+    int32_t i = 1;
+    if (a.anzahl > 1) {
+        const uint8_t* p = a.daten;
+        uint32_t vorher = spiele_array_key(a, 0);
+        for (; i < a.anzahl; ++i) {
+            p += a.groesse;
+            uint32_t k;
+            std::memcpy(&k, p, 4);
+            if (k < vorher) break;
+            vorher = k;
+        }
+    }
+    while (i < a.anzahl) {
         if (spiele_array_key(a, i) < spiele_array_key(a, i - 1)) {
             spiele_array_entfernen(a, i);
             if (i > 1) --i;
@@ -327,14 +340,28 @@ void spiele_karten_nach_block_loeschen(int32_t wettbewerb)
 
 void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team)
 {
-    if (!Spiele_Ist_Initialisiert()) return;
-    int32_t feld[MAX_TEAM_SPIELER];
-    const int32_t n = team_spieler(team, feld, TS_STARTELF);
+    Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(wettbewerb, &team, 1);
+}
+
+void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, const int32_t* teams, int32_t anzahl)
+{
+    if (!Spiele_Ist_Initialisiert() || anzahl < 1 || anzahl > 2) return;
+    // The starters of the sides one after another: each side's appearances change only the
+    // counters, never who starts for the other.
+    int32_t feld[2 * MAX_TEAM_SPIELER];
+    const int32_t n1 = team_spieler(teams[0], feld, TS_STARTELF);
+    const int32_t n = n1 + (anzahl == 2 ? team_spieler(teams[1], feld + n1, TS_STARTELF) : 0);
     // Spiele_Set_Wettbewerb_Ereignis(wettbewerb, spieler, KARTE_EINSAETZE, -1) for each of them;
     // the entries still missing go into the counters together, each of the rest moved once.
-    int32_t folge[MAX_TEAM_SPIELER], platz[MAX_TEAM_SPIELER];
-    uint32_t key[MAX_TEAM_SPIELER], fehlen[MAX_TEAM_SPIELER];
-    nach_nummer(feld, n, folge);
+    int32_t folge[2 * MAX_TEAM_SPIELER], platz[2 * MAX_TEAM_SPIELER];
+    uint32_t key[2 * MAX_TEAM_SPIELER], fehlen[2 * MAX_TEAM_SPIELER];
+    // each side in order, then both merged (a number both hold: the first side's place first)
+    int32_t seiten[2 * MAX_TEAM_SPIELER];
+    nach_nummer(feld, n1, seiten);
+    nach_nummer(feld + n1, n - n1, seiten + n1);
+    for (int32_t j = n1; j < n; ++j) seiten[j] += n1;
+    std::merge(seiten, seiten + n1, seiten + n1, seiten + n, folge,
+               [&feld](int32_t a, int32_t b) { return feld[a] < feld[b]; });
     Kader_Karten karten(wettbewerb);
     Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
     int32_t m = 0;

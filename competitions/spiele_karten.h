@@ -41,6 +41,9 @@ void Spiele_Loesche_Wettbewerb_Ereignis(int32_t wettbewerb);
 // Drops entries that break the sort order.
 void Spiele_Check_Wettbewerb_Ereignis();
 void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team);
+// The same for the sides of one game (one or two) at once, as one call after another leaves it:
+// the entries missing for either go into the counters together.
+void Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(int32_t wettbewerb, const int32_t* teams, int32_t anzahl);
 void Spiele_Setze_Eingesetzte_Spieler_Gesamtstatistik_Vor_Spiel(int32_t wettbewerb, int32_t team);
 void Spiele_Setze_Sperren_Spieler_Vor_Spiel(int32_t wettbewerb, int32_t team, int32_t herunterzaehlen);
 int32_t Spiele_Wettbewerb_Ereignis_Suchen(uint32_t key);

@@ -80,17 +80,32 @@ bool ungesehen()
     return true;
 }
 
+// Whether a record of the day plays on the pitch: every game's record is one of the list's, so
+// without one no game needs to be asked for its own.
+bool einer_auf_dem_platz()
+{
+    if (!Spielfeld_Ist_Initialisiert()) return false;
+    for (const Liste_Element* e = Spielfeld_Liste.next; e; e = e->next) {
+        const auto* r = static_cast<const Spielfeld_Record*>(e->data);
+        if (r && r->aktiv) return true;
+    }
+    return false;
+}
+
 // A lone manager waits only for other clubs' results: no game of his clubs and none on the pitch
 // still plays (he has none today, or has seen them through).
 bool andere_allein()
 {
     if (!Ablauf_Allein()) return false;
+    const bool platz = einer_auf_dem_platz();
     for (Liste_Element* knoten = Spieltag_Wettbewerbe.next; knoten; knoten = knoten->next) {
         const Spieltag_Eintrag e = spieltag_eintrag(knoten);
         for (uint32_t i = 0; i < e.n; ++i) {
             if (e.zustand(i) == SPIELTAG_AUS) continue;
-            const Spielfeld_Record* r = Spielfeld_Get_Spiel(e.spiel(i));
-            if (r && r->aktiv) return false;
+            if (platz) {
+                const Spielfeld_Record* r = Spielfeld_Get_Spiel(e.spiel(i));
+                if (r && r->aktiv) return false;
+            }
             const Spiele_Spiel* m = Spiele_Get_Spiel(e.spiel(i), 1);
             if (m && (Team_Hat_Manager(m->heim) || Team_Hat_Manager(m->gast))) return false;
         }

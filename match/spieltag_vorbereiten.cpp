@@ -278,8 +278,7 @@ void Spieltag_Nach_Menue_Bekannte_Daten_Eintragen(uint8_t flag)
             const bool eigenes = heim == Aktuelles_Team || gast == Aktuelles_Team;
             if (!allein && !eigenes) continue;
 
-            Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(c, heim);
-            Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(c, gast);
+            Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(c, seiten, 2);
             const int32_t nachfrage = spieltag_nachfrage(c, heim, gast);
 
             int32_t ort = heim, anteil_heim = 100, anteil_gast = 0;

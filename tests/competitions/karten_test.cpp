@@ -1,7 +1,10 @@
 // Cards, bans and appearances per competition, through the match events and the steps before a match.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "common/capture.h"
 #include "competitions/spiele_intern.h"
@@ -241,6 +244,65 @@ TEST_F(KartenTest, CountersInsertedTogetherMatchOneByOne)
     EXPECT_EQ(spiele_array_einfuegen(ohne, nichts_da, 2), -1);
     Mem_Free(einzeln.daten, 0);
     Mem_Free(zusammen.daten, 0);
+}
+
+// The appearances of both sides of a game counted at once end as one side's after the other's:
+// numbers of the two squads interleaved and out of order, counters new and old among them, and
+// a club that meets itself counted twice.
+TEST_F(KartenTest, BothSidesAtOnceCountAsOneSideAfterTheOther)
+{
+    for (int32_t sp : {16, 18}) Teamspieler_Wert(317, 1, sp - 4, TS_STARTELF, 8);
+    for (int32_t sp : {19, 15, 17, 9}) {
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 2, sp, 150, 0, 24, -1, false));
+        Teamspieler_Wert(317, 2, sp, TS_STARTELF, 8);
+    }
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 15, KARTE_EINSAETZE, 2);
+    Spiele_Set_Wettbewerb_Ereignis(LIGA, 11, KARTE_EINSAETZE, 5);
+    Spiele_Set_Wettbewerb_Ereignis(POKAL_R1, 12, KARTE_EINSAETZE, 9);
+    Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+    auto bild = [&a] { return std::vector<uint8_t>(a.daten, a.daten + size_t(a.anzahl) * a.groesse); };
+    auto zuruecksetzen = [&a](const std::vector<uint8_t>& b) {
+        std::memcpy(a.daten, b.data(), b.size());
+        a.anzahl = int32_t(b.size() / a.groesse);
+    };
+    for (const auto& seiten : {std::array<int32_t, 2>{1, 2}, std::array<int32_t, 2>{2, 1}, std::array<int32_t, 2>{1, 1}}) {
+        SCOPED_TRACE(seiten[0] * 10 + seiten[1]);
+        for (int32_t runde = 0; runde < 2; ++runde) {
+            const std::vector<uint8_t> vorher = bild();
+            const int32_t kapazitaet = a.kapazitaet;
+            Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(LIGA, seiten[0]);
+            Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(LIGA, seiten[1]);
+            const std::vector<uint8_t> einzeln = bild();
+            ASSERT_EQ(a.kapazitaet, kapazitaet);
+            zuruecksetzen(vorher);
+            Spiele_Setze_Eingesetzte_Spieler_Vor_Spiel(LIGA, seiten.data(), 2);
+            EXPECT_EQ(bild(), einzeln);
+        }
+    }
+    EXPECT_EQ(wert(LIGA, 9, KARTE_EINSAETZE), 2 * 2);
+    EXPECT_EQ(wert(LIGA, 11, KARTE_EINSAETZE), 5 + 2 * 2 + 2 * 2);  // twice in his club's own game
+    EXPECT_EQ(wert(LIGA, 13, KARTE_EINSAETZE), 0);
+    EXPECT_EQ(wert(POKAL_R1, 12, KARTE_EINSAETZE), 9);
+}
+
+// The check before the bans drops each counter whose key stands below the one before it, wherever
+// the first such stands, and keeps the rest with their counts.
+TEST_F(KartenTest, TheOrderCheckDropsTheCountersOutOfOrder)
+{
+    Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
+    for (const auto& [keys, bleiben] : std::vector<std::pair<std::vector<uint32_t>, std::vector<uint32_t>>>{
+             {{}, {}}, {{1, 2, 2, 9}, {1, 2, 2, 9}}, {{5, 3, 7, 8, 6, 6, 9, 1, 10}, {5, 7, 8, 9, 10}}, {{1, 2, 0}, {1, 2}}, {{9, 1, 2}, {9}}}) {
+        a.anzahl = 0;
+        for (uint32_t k : keys) std::memcpy(spiele_array_eintrag(a, a.anzahl++), &k, 4);
+        for (int32_t i = 0; i < a.anzahl; ++i) spiele_array_eintrag(a, i)[4] = uint8_t(i);
+        Spiele_Check_Wettbewerb_Ereignis();
+        std::vector<uint32_t> da;
+        for (int32_t i = 0; i < a.anzahl; ++i) {
+            da.push_back(spiele_array_key(a, i));
+            EXPECT_EQ(keys[spiele_array_eintrag(a, i)[4]], da.back());
+        }
+        EXPECT_EQ(da, bleiben);
+    }
 }
 
 }  // namespace

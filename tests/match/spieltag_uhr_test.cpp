@@ -362,6 +362,21 @@ TEST_F(Spieltag_Uhr_Test, OtherClubsGamesComeAMinuteAFrameAndEndeLeavesAtOnce)
     }
     ASSERT_GT(eigene, 0);
     EXPECT_TRUE(Spieltag_Nur_Andere_Spielen());
+    // A game on the pitch keeps him watching while it plays, whoever's clubs play in it.
+    Spieltag_Eintrag e;
+    uint32_t k = 0;
+    int32_t fremd = -1;
+    for (const auto& [c, g] : spiele())
+        if (fremd < 0 && spieltag_spiel_finden(g, &e, &k) && e.zustand(k) == SPIELTAG_SPIELT && Spielfeld_Get_Spiel(g)) fremd = g;
+    ASSERT_GE(fremd, 0);
+    for (const uint32_t zustand : {uint32_t(SPIELTAG_SPIELT), uint32_t(SPIELTAG_AUS)}) {
+        e.zustand(k) = zustand;
+        Spielfeld_Get_Spiel(fremd)->aktiv = 1;
+        spieltag_nachspielzeit_vergessen();  // the answer is kept for the minute
+        EXPECT_EQ(Spieltag_Nur_Andere_Spielen(), zustand == SPIELTAG_AUS);
+        Spielfeld_Get_Spiel(fremd)->aktiv = 0;
+    }
+    e.zustand(k) = SPIELTAG_SPIELT;
     EXPECT_LE(frames_fuer(10), 10 + 1);
     // Followed in the overview, they come at the watched pace again.
     const int32_t offen = Spielansicht_Offen, eingabe = Spielansicht_Eingabe;
