@@ -37,13 +37,21 @@ struct Slot_Ereignisse {
 struct Spiel_Ereignisse {
     Spiele_Ereignis_Info e[SPIELE_EREIGNISSE_PRO_SPIEL];
     int32_t n = 0;
+    // A bit for each player number an event names (its last six bits): most of a game's players
+    // are named by none of its few events, and their walk through them is spared.
+    uint64_t genannt = 0;
     explicit Spiel_Ereignisse(const Spielfeld_Record& r)
     {
         Spiele_Ereignis_Info info{};
         // the walk runs to its end, which leaves the store's cursor cleared as every walk does
         for (bool da = Spiele_Get_Erstes_Ereignis(int32_t(r.spiel), &info); da; da = Spiele_Get_Naechstes_Ereignis(&info))
-            if (n < SPIELE_EREIGNISSE_PRO_SPIEL) e[n++] = info;
+            if (n < SPIELE_EREIGNISSE_PRO_SPIEL) {
+                e[n++] = info;
+                genannt |= bit(info.spieler_1) | bit(info.spieler_2);
+            }
     }
+    static uint64_t bit(int32_t spnr) { return uint64_t(1) << (uint32_t(spnr) & 63u); }
+    bool nennt_vielleicht(int32_t spnr) const { return (genannt & bit(spnr)) != 0; }
     const Spiele_Ereignis_Info* begin() const { return e; }
     const Spiele_Ereignis_Info* end() const { return e + n; }
 };
@@ -51,6 +59,8 @@ struct Spiel_Ereignisse {
 Slot_Ereignisse ereignisse_von(const Spiel_Ereignisse& alle, int32_t spnr)
 {
     Slot_Ereignisse s;
+    // every event below counts only for a player it names
+    if (!alle.nennt_vielleicht(spnr)) return s;
     for (const Spiele_Ereignis_Info& e : alle) {
         if (e.flags & EREIGNIS_WECHSEL) {
             if (e.spieler_1 == spnr && s.rein < 0) s.rein = e.minute;

@@ -115,6 +115,34 @@ TEST_F(Spielernoten, GoalsHelpCardsHurtWithinTenAndSixty)
     EXPECT_LE(note(u), 60);
 }
 
+// An event moves only the marks of the players it names in its own place: a card's second name,
+// or a number that shares the last six bits of a player's, leaves his mark alone.
+TEST_F(Spielernoten, OnlyThePlayersAnEventNamesMove)
+{
+    int32_t vorher[16];
+    for (int32_t s = 0; s < 16; ++s) vorher[s] = note(s);
+    const int32_t s10 = slot_von(10), s11 = slot_von(11), s12 = slot_von(12), s13 = slot_von(13), s21 = slot_von(21);
+    ASSERT_GE(s10, 0);
+    ASSERT_GE(s13, 0);
+    ASSERT_GE(s11, 0);
+    ASSERT_GE(s12, 0);
+    ASSERT_GE(s21, 0);
+    ASSERT_EQ(vorher[s21], -1);
+    ASSERT_GE(vorher[s13], 10);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 20, 10 + 64, 32767);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 25, 32767, 11);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 30, 12, 32767);
+    Spiele_Set_Ereignis(h, uint32_t(EREIGNIS_WECHSEL) | SPE_HEIM, 30, 21, 32767);
+    // off after a quarter of an hour: too short for a mark
+    Spiele_Set_Ereignis(h, uint32_t(EREIGNIS_WECHSEL) | SPE_HEIM, 15, 32767, 13);
+    for (int32_t s = 0; s < 16; ++s) {
+        if (s == s12) EXPECT_EQ(note(s), vorher[s] + 3);
+        else if (s == s13) EXPECT_EQ(note(s), -1);
+        else if (s == s21) EXPECT_GE(note(s), 10);
+        else EXPECT_EQ(note(s), vorher[s]) << s;
+    }
+}
+
 TEST_F(Spielernoten, OnThePitchSavesAndGoalsLetInMoveTheKeepersMark)
 {
     int32_t tw = -1;
