@@ -274,18 +274,24 @@ void Spielfeld_Nominierungen_Eintragen(const Spielfeld_Tagesnoten* noten)
             }
         }
         if (kandidaten.empty()) continue;
-        std::sort(kandidaten.begin(), kandidaten.end(), [](const Kandidat& a, const Kandidat& b) {
-            if (a.note != b.note) return a.note < b.note;
-            if (a.kraft != b.kraft) return a.kraft > b.kraft;
-            return a.spnr < b.spnr;
-        });
+        // Best mark first, then the stronger, then the lower number (a player is a candidate once).
+        // The eleven are full after some dozens of a competition's hundreds: the candidates come
+        // off a heap in that order rather than all of them sorted.
+        const auto spaeter = [](const Kandidat& a, const Kandidat& b) {
+            if (a.note != b.note) return a.note > b.note;
+            if (a.kraft != b.kraft) return a.kraft < b.kraft;
+            return a.spnr > b.spnr;
+        };
+        std::make_heap(kandidaten.begin(), kandidaten.end(), spaeter);
         Spielfeld_Nominierung& n = nominierungen[nominierungen_anzahl++];
         n.wettbewerb = c;
         // 1-3-4-3: slot 0 the keeper, 1-3 defence, 4-7 midfield, 8-10 attack.
         constexpr int32_t ERSTER[4] = {0, 1, 4, 8}, PLAETZE[4] = {1, 3, 4, 3};
         int32_t belegt[4] = {}, frei = 11;
         for (int32_t i = 0; i < 11; ++i) n.spieler[i] = n.team[i] = -1;
-        for (const Kandidat& k : kandidaten) {
+        for (auto ende = kandidaten.end(); ende != kandidaten.begin(); --ende) {
+            std::pop_heap(kandidaten.begin(), ende, spaeter);
+            const Kandidat& k = *(ende - 1);
             const int32_t klasse = positionsklasse(*k.r, k.slot);
             if (belegt[klasse] == PLAETZE[klasse]) continue;
             const int32_t i = ERSTER[klasse] + belegt[klasse]++;
