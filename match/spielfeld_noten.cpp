@@ -37,13 +37,21 @@ struct Slot_Ereignisse {
 struct Spiel_Ereignisse {
     Spiele_Ereignis_Info e[SPIELE_EREIGNISSE_PRO_SPIEL];
     int32_t n = 0;
+    // A bit for each player number an event names (its last six bits): most of a game's players
+    // are named by none of its few events, and their walk through them is spared.
+    uint64_t genannt = 0;
     explicit Spiel_Ereignisse(const Spielfeld_Record& r)
     {
         Spiele_Ereignis_Info info{};
         // the walk runs to its end, which leaves the store's cursor cleared as every walk does
         for (bool da = Spiele_Get_Erstes_Ereignis(int32_t(r.spiel), &info); da; da = Spiele_Get_Naechstes_Ereignis(&info))
-            if (n < SPIELE_EREIGNISSE_PRO_SPIEL) e[n++] = info;
+            if (n < SPIELE_EREIGNISSE_PRO_SPIEL) {
+                e[n++] = info;
+                genannt |= bit(info.spieler_1) | bit(info.spieler_2);
+            }
     }
+    static uint64_t bit(int32_t spnr) { return uint64_t(1) << (uint32_t(spnr) & 63u); }
+    bool nennt_vielleicht(int32_t spnr) const { return (genannt & bit(spnr)) != 0; }
     const Spiele_Ereignis_Info* begin() const { return e; }
     const Spiele_Ereignis_Info* end() const { return e + n; }
 };
@@ -51,6 +59,8 @@ struct Spiel_Ereignisse {
 Slot_Ereignisse ereignisse_von(const Spiel_Ereignisse& alle, int32_t spnr)
 {
     Slot_Ereignisse s;
+    // every event below counts only for a player it names
+    if (!alle.nennt_vielleicht(spnr)) return s;
     for (const Spiele_Ereignis_Info& e : alle) {
         if (e.flags & EREIGNIS_WECHSEL) {
             if (e.spieler_1 == spnr && s.rein < 0) s.rein = e.minute;
@@ -264,18 +274,24 @@ void Spielfeld_Nominierungen_Eintragen(const Spielfeld_Tagesnoten* noten)
             }
         }
         if (kandidaten.empty()) continue;
-        std::sort(kandidaten.begin(), kandidaten.end(), [](const Kandidat& a, const Kandidat& b) {
-            if (a.note != b.note) return a.note < b.note;
-            if (a.kraft != b.kraft) return a.kraft > b.kraft;
-            return a.spnr < b.spnr;
-        });
+        // Best mark first, then the stronger, then the lower number (a player is a candidate once).
+        // The eleven are full after some dozens of a competition's hundreds: the candidates come
+        // off a heap in that order rather than all of them sorted.
+        const auto spaeter = [](const Kandidat& a, const Kandidat& b) {
+            if (a.note != b.note) return a.note > b.note;
+            if (a.kraft != b.kraft) return a.kraft < b.kraft;
+            return a.spnr > b.spnr;
+        };
+        std::make_heap(kandidaten.begin(), kandidaten.end(), spaeter);
         Spielfeld_Nominierung& n = nominierungen[nominierungen_anzahl++];
         n.wettbewerb = c;
         // 1-3-4-3: slot 0 the keeper, 1-3 defence, 4-7 midfield, 8-10 attack.
         constexpr int32_t ERSTER[4] = {0, 1, 4, 8}, PLAETZE[4] = {1, 3, 4, 3};
         int32_t belegt[4] = {}, frei = 11;
         for (int32_t i = 0; i < 11; ++i) n.spieler[i] = n.team[i] = -1;
-        for (const Kandidat& k : kandidaten) {
+        for (auto ende = kandidaten.end(); ende != kandidaten.begin(); --ende) {
+            std::pop_heap(kandidaten.begin(), ende, spaeter);
+            const Kandidat& k = *(ende - 1);
             const int32_t klasse = positionsklasse(*k.r, k.slot);
             if (belegt[klasse] == PLAETZE[klasse]) continue;
             const int32_t i = ERSTER[klasse] + belegt[klasse]++;

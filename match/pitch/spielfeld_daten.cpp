@@ -153,13 +153,17 @@ void erste_aufstellung(Spielfeld_Record* r, int32_t s, bool gespiegelt)
     roh.direkt = Netz_Rolle != 1;
     int32_t n = team >= 0 && team < Team_Anzahl ? Teamspieler_Kader(team, roh.spnr, roh.direkt ? roh.ts : nullptr, 50, 0) : 0;
     n = std::clamp(n, 0, 50);
-    // Sorted by line-up cell, keeper first; the keys are read once.
+    // Sorted by line-up cell, keeper first, equal cells in squad order; the keys are read once.
+    // A squad is some two dozen entries: sorted by insertion in place, where a stable sort
+    // would take a buffer from the heap for every side of every game.
     std::pair<int32_t, int32_t> folge[50];
     for (int32_t i = 0; i < n; ++i) {
         const int32_t p = roh.wert(310, i);
-        folge[i] = {p == TORWART_POSITION ? -1 : p, i};
+        const std::pair<int32_t, int32_t> neu{p == TORWART_POSITION ? -1 : p, i};
+        int32_t j = i;
+        for (; j > 0 && folge[j - 1].first > neu.first; --j) folge[j] = folge[j - 1];
+        folge[j] = neu;
     }
-    std::stable_sort(folge, folge + n, [](const auto& a, const auto& b) { return a.first < b.first; });
     Kader_Felder kader;
     kader.team = team;
     kader.direkt = roh.direkt;

@@ -164,6 +164,30 @@ TEST_F(Aufstellung, LineUpReadInPlaceEqualsTheOneReadFieldByField)
     EXPECT_EQ(direkt->spieler[14].spnr, -1);
 }
 
+// Equal line-up cells keep the squad's order, and so does a keeper against a player without a
+// cell (both sort first): the slots, and with them every later draw over them, follow it.
+TEST_F(Aufstellung, EqualCellsKeepTheSquadsOrder)
+{
+    spieler(2, 30, 100, TS_STARTELF);
+    spieler(2, 31, -1, TS_ERSATZ, -1, -1);
+    spieler(2, 32, 50, TS_STARTELF);
+    spieler(2, 33, 459, TS_STARTELF);
+    spieler(2, 34, 100, TS_STARTELF);
+    spieler(2, 35, 50, TS_ERSATZ);
+    spieler(2, 36, -1, TS_STARTELF, -1, -1);
+    spieler(2, 37, 100, TS_ERSATZ);
+    spieler(2, 38, 7, TS_STARTELF);
+    Spielfeld_Team_An_Positionen(r.get(), 1, 0);
+    const int32_t folge[9] = {31, 33, 36, 38, 32, 35, 30, 34, 37};
+    for (int32_t k = 0; k < 9; ++k) EXPECT_EQ(r->spieler[16 + k].spnr, folge[k]) << k;
+    EXPECT_EQ(r->spieler[25].spnr, -1);
+    EXPECT_EQ(r->objekt[17].torwart, 1);
+    // the bench numbers count the substitutes in that order
+    EXPECT_EQ(r->spieler[16].bank_nummer, 0);
+    EXPECT_EQ(r->spieler[21].bank_nummer, 1);
+    EXPECT_EQ(r->spieler[24].bank_nummer, 2);
+}
+
 TEST_F(Aufstellung, MirroredSideAttacksTheOtherWay)
 {
     kader(1);

@@ -2,6 +2,7 @@
 // nominated from them over a real match day of the small world.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -13,6 +14,7 @@
 #include "match/pitch/spielfeld_ball.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/spielfeld.h"
+#include "match/spieltag.h"
 #include "match/spieltag_welt.h"
 #include "platform/disk.h"
 
@@ -113,6 +115,34 @@ TEST_F(Spielernoten, GoalsHelpCardsHurtWithinTenAndSixty)
     for (int i = 0; i < 10; ++i) Spiele_Set_Ereignis(h, TOR_IM_SPIEL | uint32_t(EREIGNIS_EIGENTOR), 60 + i, r->spieler[u].spnr, 32767);
     EXPECT_GT(note(u), vorher);
     EXPECT_LE(note(u), 60);
+}
+
+// An event moves only the marks of the players it names in its own place: a card's second name,
+// or a number that shares the last six bits of a player's, leaves his mark alone.
+TEST_F(Spielernoten, OnlyThePlayersAnEventNamesMove)
+{
+    int32_t vorher[16];
+    for (int32_t s = 0; s < 16; ++s) vorher[s] = note(s);
+    const int32_t s10 = slot_von(10), s11 = slot_von(11), s12 = slot_von(12), s13 = slot_von(13), s21 = slot_von(21);
+    ASSERT_GE(s10, 0);
+    ASSERT_GE(s13, 0);
+    ASSERT_GE(s11, 0);
+    ASSERT_GE(s12, 0);
+    ASSERT_GE(s21, 0);
+    ASSERT_EQ(vorher[s21], -1);
+    ASSERT_GE(vorher[s13], 10);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 20, 10 + 64, 32767);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 25, 32767, 11);
+    Spiele_Set_Ereignis(h, SPE_GELB | SPE_HEIM, 30, 12, 32767);
+    Spiele_Set_Ereignis(h, uint32_t(EREIGNIS_WECHSEL) | SPE_HEIM, 30, 21, 32767);
+    // off after a quarter of an hour: too short for a mark
+    Spiele_Set_Ereignis(h, uint32_t(EREIGNIS_WECHSEL) | SPE_HEIM, 15, 32767, 13);
+    for (int32_t s = 0; s < 16; ++s) {
+        if (s == s12) EXPECT_EQ(note(s), vorher[s] + 3);
+        else if (s == s13) EXPECT_EQ(note(s), -1);
+        else if (s == s21) EXPECT_GE(note(s), 10);
+        else EXPECT_EQ(note(s), vorher[s]) << s;
+    }
 }
 
 TEST_F(Spielernoten, OnThePitchSavesAndGoalsLetInMoveTheKeepersMark)
@@ -242,6 +272,73 @@ TEST_F(Nominierungen, TheSameDayTwiceGivesTheSameMarksElevenAndCounts)
     for (size_t i = 0; i < a.elf.size(); ++i)
         EXPECT_EQ(std::memcmp(&a.elf[i], &b.elf[i], 92), 0) << i;
     EXPECT_EQ(b.zaehler, a.zaehler);
+}
+
+// Each competition's eleven is its candidates taken in the order of all of them sorted (best
+// mark, then the stronger, then the lower number), every place class up to its share.
+TEST_F(Nominierungen, ElevensFollowTheCandidatesSortedInFull)
+{
+    ASSERT_TRUE(bis_zustand(ABLAUF_SPIELTAG_SCHLIESSEN));
+    struct Kandidat {
+        int32_t note, kraft, spnr, team, klasse;
+    };
+    std::map<int32_t, Spielfeld_Nominierung> erwartet;
+    int32_t wettbewerbe[SPIELFELD_MAX_NOMINIERUNGEN];
+    const int32_t anzahl = Spieltag_Get_Wettbewerbe(wettbewerbe, SPIELFELD_MAX_NOMINIERUNGEN);
+    std::vector<int32_t> spiele(SPIELFELD_MAX_SPIELE + 1);
+    int32_t gleichstaende = 0;
+    for (int32_t w = 0; w < anzahl; ++w) {
+        std::vector<Kandidat> alle;
+        ASSERT_TRUE(Spieltag_Get_Spiele(wettbewerbe[w], spiele.data(), int32_t(spiele.size())));
+        for (int32_t i = 1; i <= spiele[0]; ++i) {
+            const Spielfeld_Record* rec = Spielfeld_Get_Spiel(spiele[i]);
+            if (!rec) continue;
+            for (int32_t s = 0; s < SPIELFELD_SLOTS; ++s) {
+                const Spielfeld_Spieler& sp = rec->spieler[s];
+                const int32_t note = sp.spnr >= 0 ? Spielfeld_Get_Spielernote(rec, s) : -1;
+                if (note < 0) continue;
+                const int32_t team = int32_t(rec->team[s / 16]);
+                const int32_t pos = Teamspieler_Wert(310, team, sp.spnr, 0, 0);
+                const int32_t klasse = rec->objekt[s].torwart || pos == 459   ? 0
+                                       : pos < 0 || pos >= 459                ? 2
+                                       : pos / 17 <= 8                        ? 1
+                                       : pos / 17 <= 17                       ? 2
+                                                                              : 3;
+                alle.push_back({note, int32_t(sp.kraft), sp.spnr, team, klasse});
+            }
+        }
+        if (alle.empty()) continue;
+        std::sort(alle.begin(), alle.end(), [](const Kandidat& a, const Kandidat& b) {
+            if (a.note != b.note) return a.note < b.note;
+            if (a.kraft != b.kraft) return a.kraft > b.kraft;
+            return a.spnr < b.spnr;
+        });
+        for (size_t i = 1; i < alle.size(); ++i) gleichstaende += alle[i].note == alle[i - 1].note;
+        Spielfeld_Nominierung n{};
+        n.wettbewerb = wettbewerbe[w];
+        const int32_t erster[4] = {0, 1, 4, 8}, plaetze[4] = {1, 3, 4, 3};
+        int32_t belegt[4] = {};
+        for (int32_t i = 0; i < 11; ++i) n.spieler[i] = n.team[i] = -1;
+        for (const Kandidat& k : alle) {
+            if (belegt[k.klasse] == plaetze[k.klasse]) continue;
+            const int32_t i = erster[k.klasse] + belegt[k.klasse]++;
+            n.spieler[i] = k.spnr;
+            n.team[i] = k.team;
+        }
+        erwartet[n.wettbewerb] = n;
+    }
+    // marks alike by the dozen: the order below the mark decides
+    EXPECT_GT(gleichstaende, 20);
+    const Tag t = tag_abschliessen();
+    ASSERT_EQ(t.elf.size(), erwartet.size());
+    for (const Spielfeld_Nominierung& e : t.elf) {
+        ASSERT_TRUE(erwartet.count(e.wettbewerb)) << e.wettbewerb;
+        const Spielfeld_Nominierung& x = erwartet[e.wettbewerb];
+        for (int32_t i = 0; i < 11; ++i) {
+            EXPECT_EQ(e.spieler[i], x.spieler[i]) << e.wettbewerb << " " << i;
+            EXPECT_EQ(e.team[i], x.team[i]) << e.wettbewerb << " " << i;
+        }
+    }
 }
 
 // The marks kept from the statistics are the records' marks, and the evaluation's elevens drawn
