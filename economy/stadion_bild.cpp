@@ -6,6 +6,7 @@
 // i32 offer model and i32 price reduction, then the list (per element 0xFFFFFFFF, prev, next,
 // data, key, size, spare, payload; end 0xF0F0F0F0). An older block has the quarter counter
 // where the marker stands and no firm values.
+#include <bit>
 #include <cmath>
 #include <cstring>
 
@@ -20,40 +21,42 @@
 
 namespace {
 
-// Walks a record's fields in image order; the same walk writes and reads.
-struct Bild {
+// Walks a record's fields in image order; the same walk writes and reads. A writing walk only
+// reads the fields it is handed.
+template <bool SCHREIBEN>
+struct Bild_Gang {
     uint8_t* p;
-    bool schreiben;
     uint32_t pos = 0;
     void i32(int32_t& v)
     {
-        if (schreiben) Bytes_Setze32(p + pos, uint32_t(v));
+        if (SCHREIBEN) Bytes_Setze32(p + pos, uint32_t(v));
         else v = int32_t(Bytes_Hole32(p + pos));
         pos += 4;
     }
     void u32(uint32_t& v)
     {
-        if (schreiben) Bytes_Setze32(p + pos, v);
+        if (SCHREIBEN) Bytes_Setze32(p + pos, v);
         else v = Bytes_Hole32(p + pos);
         pos += 4;
     }
     void f32(float& v)
     {
-        uint32_t b = 0;
-        if (schreiben) std::memcpy(&b, &v, 4);
-        u32(b);
-        if (!schreiben) std::memcpy(&v, &b, 4);
+        if (SCHREIBEN) std::memcpy(p + pos, &v, 4);
+        else std::memcpy(&v, p + pos, 4);
+        pos += 4;
     }
     template <typename T> void bytes(T* v, uint32_t n)
     {
         static_assert(sizeof(T) == 1);
-        if (schreiben) std::memcpy(p + pos, v, n);
+        if (SCHREIBEN) std::memcpy(p + pos, v, n);
         else std::memcpy(v, p + pos, n);
         pos += n;
     }
     template <typename T> void byte(T& v) { bytes(&v, 1); }
 };
+static_assert(std::endian::native == std::endian::little, "floats are copied in host order");
 
+template <class Bild>
 void basis(Bild& b, Stadion_Daten& d)
 {
     b.i32(d.team);
@@ -77,6 +80,7 @@ void basis(Bild& b, Stadion_Daten& d)
     b.u32(d.hat_statistik);
 }
 
+template <class Bild>
 void top(Bild& b, Stadion_Top& t)
 {
     b.f32(t.zuschlag);
@@ -87,6 +91,7 @@ void top(Bild& b, Stadion_Top& t)
     b.byte(t.frei);
 }
 
+template <class Bild>
 void statistik(Bild& b, Stadion_Statistik& s)
 {
     b.byte(s.cup_spalte);
@@ -123,16 +128,67 @@ bool name_endet(const char* n, uint32_t laenge) { return std::memchr(n, 0, laeng
 
 }  // namespace
 
+namespace {
+
+// The record's image (bild_groesse bytes) into ziel, its two part flags as 0 or 1.
+void bild_packen(const Stadion_Daten& d, uint8_t* ziel)
+{
+    auto& q = const_cast<Stadion_Daten&>(d);  // the writing walk leaves its fields alone
+    Bild_Gang<true> b{ziel};
+    basis(b, q);
+    Bytes_Setze32(ziel + b.pos - 8, d.hat_top ? 1 : 0);  // the flags close the base part
+    Bytes_Setze32(ziel + b.pos - 4, d.hat_statistik ? 1 : 0);
+    if (d.hat_top) top(b, q.top);
+    if (d.hat_statistik) statistik(b, q.statistik);
+}
+
+// Bytes of the list in its saved form.
+size_t liste_groesse()
+{
+    size_t n = 4;
+    for (const auto& d : Stadion.liste) n += 4 + LISTE_KOPF_BYTES + bild_groesse(*d);
+    return n;
+}
+
+// The list in its saved form (liste_groesse bytes) into ziel.
+void liste_packen(uint8_t* ziel)
+{
+    for (const auto& d : Stadion.liste) {
+        const uint32_t groesse = bild_groesse(*d);
+        const uint32_t kopf[7] = {LISTE_MARKE_ELEMENT, 0, 0, 1, uint32_t(d->team), groesse + LISTE_KOPF_BYTES, 0};
+        for (uint32_t w : kopf) {
+            Bytes_Setze32(ziel, w);
+            ziel += 4;
+        }
+        bild_packen(*d, ziel);
+        ziel += groesse;
+    }
+    Bytes_Setze32(ziel, LISTE_MARKE_ENDE);
+}
+
+// The savegame block: its head of 49 bytes, then the list.
+constexpr size_t BLOCK_KOPF = 49;
+size_t block_groesse() { return BLOCK_KOPF + liste_groesse(); }
+
+void block_packen(uint8_t* v)
+{
+    v[0] = Stadion.geholt;
+    Bytes_Setze32(v + 1, 0xFFFFFFFFu);
+    Bytes_Setze32(v + 5, Stadion.viertel);
+    for (int f = 0; f < STADION_FIRMEN; ++f) {
+        Bytes_Setze32(v + 9 + 8 * f, uint32_t(Stadion_Baufirma[f].angebot));
+        Bytes_Setze32(v + 13 + 8 * f, uint32_t(Stadion_Baufirma[f].rabatt));
+    }
+    liste_packen(v + BLOCK_KOPF);
+}
+static_assert(9 + 8 * STADION_FIRMEN == BLOCK_KOPF, "head: flag, marker, quarter, the firms' values");
+
+}  // namespace
+
 std::vector<uint8_t> Stadion_Bild_Schreiben(const Stadion_Daten& quelle)
 {
-    Stadion_Daten d = quelle;
-    d.hat_top = d.hat_top ? 1 : 0;
-    d.hat_statistik = d.hat_statistik ? 1 : 0;
-    std::vector<uint8_t> v(bild_groesse(d));
-    Bild b{v.data(), true};
-    basis(b, d);
-    if (d.hat_top) top(b, d.top);
-    if (d.hat_statistik) statistik(b, d.statistik);
+    std::vector<uint8_t> v(bild_groesse(quelle));
+    bild_packen(quelle, v.data());
     return v;
 }
 
@@ -140,7 +196,7 @@ bool Stadion_Bild_Lesen(const uint8_t* p, uint32_t laenge, Stadion_Daten* ziel)
 {
     if (!p || !ziel || laenge < STADION_BASIS_BYTES) return false;
     Stadion_Daten d{};
-    Bild b{const_cast<uint8_t*>(p), false};
+    Bild_Gang<false> b{const_cast<uint8_t*>(p)};
     basis(b, d);
     if (d.hat_top > 1 || d.hat_statistik > 1 || bild_groesse(d) != laenge) return false;
     if (d.team < 0 || d.team >= TEAM_MAX_ANZAHL || !name_endet(d.name, 30)) return false;
@@ -159,24 +215,8 @@ bool Stadion_Bild_Lesen(const uint8_t* p, uint32_t laenge, Stadion_Daten* ziel)
 
 std::vector<uint8_t> Stadion_Liste_Bauen()
 {
-    std::vector<uint8_t> v;
-    auto wort = [&](uint32_t w) {
-        const size_t n = v.size();
-        v.resize(n + 4);
-        Bytes_Setze32(v.data() + n, w);
-    };
-    for (auto& d : Stadion.liste) {
-        const std::vector<uint8_t> bild = Stadion_Bild_Schreiben(*d);
-        wort(LISTE_MARKE_ELEMENT);
-        wort(0);
-        wort(0);
-        wort(1);
-        wort(uint32_t(d->team));
-        wort(uint32_t(bild.size()) + LISTE_KOPF_BYTES);
-        wort(0);
-        v.insert(v.end(), bild.begin(), bild.end());
-    }
-    wort(LISTE_MARKE_ENDE);
+    std::vector<uint8_t> v(liste_groesse());
+    liste_packen(v.data());
     return v;
 }
 
@@ -217,16 +257,8 @@ bool Stadion_Liste_Lesen(const uint8_t* p, uint32_t laenge)
 
 std::vector<uint8_t> Stadion_Block_Bauen()
 {
-    std::vector<uint8_t> v(49);
-    v[0] = Stadion.geholt;
-    Bytes_Setze32(v.data() + 1, 0xFFFFFFFFu);
-    Bytes_Setze32(v.data() + 5, Stadion.viertel);
-    for (int f = 0; f < STADION_FIRMEN; ++f) {
-        Bytes_Setze32(v.data() + 9 + 8 * f, uint32_t(Stadion_Baufirma[f].angebot));
-        Bytes_Setze32(v.data() + 13 + 8 * f, uint32_t(Stadion_Baufirma[f].rabatt));
-    }
-    const std::vector<uint8_t> liste = Stadion_Liste_Bauen();
-    v.insert(v.end(), liste.begin(), liste.end());
+    std::vector<uint8_t> v(block_groesse());
+    block_packen(v.data());
     return v;
 }
 
@@ -255,8 +287,8 @@ bool Stadion_Block_Lesen(const uint8_t* p, uint32_t laenge)
 bool Stadion_Savegame_Schreiben(Disk_Datei* datei)
 {
     // a module not (or no longer) initialised saves its empty list: the save itself goes on
-    const std::vector<uint8_t> v = Stadion_Block_Bauen();
-    return Disk_Schreibe_Block(datei, v.data(), uint32_t(v.size()));
+    // (put together straight in its place in the savegame)
+    return Disk_Schreibe_Block_Gefuellt(datei, uint32_t(block_groesse()), [](uint8_t* ziel) { block_packen(ziel); });
 }
 
 bool Stadion_Savegame_Lesen(Disk_Datei* datei, const char*)
