@@ -1,9 +1,12 @@
 // Stadium records, building works, the request images and the savegame block.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <string>
 
 #include "platform/bytes.h"
+#include "platform/disk.h"
 #include "stadion_hilfe.h"
 
 TEST_F(StadionTest, CostsTimesAndRenovationFollowModelAndFirm)
@@ -229,6 +232,39 @@ TEST_F(StadionTest, BlockRoundTripsEveryPartCombinationAndRefusesDamage)
     EXPECT_EQ(Stadion_Baufirma[3].angebot, 0);
     EXPECT_EQ(Stadion_Baufirma[1].rabatt, 0);
     EXPECT_EQ(Stadion_Teams().size(), 4u);
+}
+
+TEST_F(StadionTest, SavegameBlockIsTheBuiltBlockWithPartFlagsAsOneOrZero)
+{
+    // Part flags other than 1 count as present and are written as 1, in the record's image,
+    // the list and the savegame block, which is put together in its place in the save.
+    for (int t = 0; t < 3; ++t) anlegen(t, 1 + t, 6000 + t * 700);
+    Stadion_Zeiger(1, 1)->hat_top = 7;
+    Stadion_Zeiger(2, 1)->hat_statistik = 0x100;
+    Stadion_Zeiger(2, 1)->statistik.eintraege = 2;
+    const std::vector<uint8_t> bild = Stadion_Bild_Schreiben(*Stadion_Zeiger(2, 1));
+    ASSERT_EQ(bild.size(), 456u + 1688);
+    EXPECT_EQ(Bytes_Hole32(bild.data() + 448), 0u);
+    EXPECT_EQ(Bytes_Hole32(bild.data() + 452), 1u);
+    EXPECT_EQ(Bytes_Hole32(Stadion_Bild_Schreiben(*Stadion_Zeiger(1, 1)).data() + 448), 1u);
+    EXPECT_EQ(Stadion_Zeiger(1, 1)->hat_top, 7u);  // the stadium itself stays as it was
+
+    Stadion_Module_Registrieren();
+    const std::vector<uint8_t> datei = Disk_Spielstand_Abbild();
+    Disk_Block_Registrieren(DISK_POS_STADION, nullptr, nullptr);
+    std::string version;
+    Disk_Bereiche bereiche;
+    ASSERT_TRUE(Disk_Spielstand_Zerlegen(datei.data(), datei.size(), &version, &bereiche));
+    ASSERT_EQ(bereiche[DISK_POS_STADION - 1].size(), 1u);
+    const std::vector<uint8_t> block = Stadion_Block_Bauen();
+    EXPECT_EQ(bereiche[DISK_POS_STADION - 1][0], block);
+    EXPECT_EQ(block.size(), 49u + 4 + 3 * 28 + 456 + 468 + 2144);
+    const std::vector<uint8_t> liste = Stadion_Liste_Bauen();
+    EXPECT_TRUE(std::equal(liste.begin(), liste.end(), block.begin() + 49, block.end()));
+    Stadion_Init();
+    ASSERT_TRUE(Stadion_Block_Lesen(block.data(), uint32_t(block.size())));
+    EXPECT_EQ(Stadion_Zeiger(1, 1)->hat_top, 1u);
+    EXPECT_EQ(Stadion_Block_Bauen(), block);
 }
 
 TEST_F(StadionTest, TeamReaderSharesPlacesOverSixStandsByTheTerracesShare)
