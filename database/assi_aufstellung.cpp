@@ -651,11 +651,28 @@ Assi_Aufstellung_Beobachter aufstellung_beobachter = nullptr;
 // it was (-1 none): only inside a scope may the next run of that club go without it.
 int32_t reihen_offen = 0;
 int32_t ruhige_planung = -1;
+// the line-up runs started (those inside another too), and the outermost scopes opened
+int64_t laeufe = 0;
+int64_t reihen = 0;
+
+// The eleven and bench the last run chose, for the next run of a scope: a run right after it, of
+// the same club and formation, that takes its ratings (the same squad, the same draws) and has no
+// opponent to mark chooses the same players for the same places, and finds them standing there
+// (nothing but its own planning, which touches no line-up, comes between), so it leaves them as
+// they stand. Only a club without a manager (no fixed players or instructions by set) and a run
+// that chose without a gap hand their choice on.
+struct Letzte_Wahl {
+    bool gueltig = false;
+    int64_t lauf = 0, reihe = 0;
+    int32_t team = -1, formation = -1;
+};
+Letzte_Wahl letzte_wahl;
+int64_t wahl_anzahl = 0;
 }  // namespace
 
 Assi_Aufstellung_Reihe::Assi_Aufstellung_Reihe()
 {
-    if (reihen_offen++ == 0) ruhige_planung = -1;
+    if (reihen_offen++ == 0) ruhige_planung = -1, ++reihen;
 }
 
 Assi_Aufstellung_Reihe::~Assi_Aufstellung_Reihe()
@@ -669,10 +686,13 @@ void Assi_Bewertung_Vergessen() { geteilt.gueltig = false; }
 
 int64_t Assi_Bewertung_Geteilt() { return geteilt_anzahl; }
 
+int64_t Assi_Wahl_Geteilt() { return wahl_anzahl; }
+
 void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, int32_t auswaerts, int32_t ziel,
                                  int32_t ideal, bool erzwingen)
 {
     if (aufstellung_beobachter) aufstellung_beobachter(team, gegner, flags, auswaerts, ziel, ideal, erzwingen);
+    const int64_t lauf = ++laeufe;
     if (!T || team < 0 || team >= Team_Anzahl) {
         Print_Fehler("Assi_Mannschaftsaufstellung: teamnr falsch!");
         return;
@@ -739,11 +759,21 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     std::vector<Kandidat>& kader = eigen ? kader_eigen : kader_vorrat;
     kader.clear();
     kader.resize(size_t(std::max(anzahl, 0)));
+    // flags without 1, 2 or 4 name no ratings; the places are rated so that the choice has some
+    const bool plaetze_bewerten = (flags & 2) || !(flags & 5);
+    const bool gitter_bewerten = flags & 5;
+    const bool decken = gegner >= 0 && gegner < Team_Anzahl && gegner != team;
+    // A run that may find the last run's choice standing (see Letzte_Wahl) clears the squad's
+    // eleven and bench only when it chooses; the others clear them here.
+    const bool wahl_teilbar = plaetze_bewerten && !gitter_bewerten && !gemanagt && !decken && links.direkt;
+    const bool wahl_folgt = wahl_teilbar && reihen_offen > 0 && letzte_wahl.gueltig && letzte_wahl.lauf == lauf - 1 &&
+                            letzte_wahl.reihe == reihen && letzte_wahl.team == team && letzte_wahl.formation == formation;
+    letzte_wahl.gueltig = false;
     size_t kandidaten = 0;
     for (int32_t i = 0; i < anzahl; ++i) {
         const int32_t sp = links.feld[i];
         const uint32_t f = links.flags(team, i);
-        links.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
+        if (!wahl_folgt) links.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
         if (f & NICHT_EINSETZBAR) continue;
         const int32_t lieb = Spieler_Fix_Daten[sp].lieblingspos;
         // field 83 as Spieler_Wert reads it, in place where the records are
@@ -775,9 +805,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // around his favourite one for the grid. The later choices read these ratings.
     uint8_t aus[100];
     const int32_t bewertet_formation = formation;
-    // flags without 1, 2 or 4 name no ratings; the places are rated so that the choice has some
-    const bool plaetze_bewerten = (flags & 2) || !(flags & 5);
-    const bool gitter_bewerten = flags & 5;
     // the grid only chooses the formation: without that, its draws are made and nothing summed
     const bool gitter_gebraucht = slot >= 0 && (flags & 1);
     // The grid's ratings are read only on the cells the formations' first n places stand on:
@@ -981,6 +1008,15 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // (a run of a scope after one of the same club that planned nothing would plan nothing again)
     if (slot >= 0 && Assistent_Mit_Aufgabe(team, ASSI_AUFGABE_TRANSFER) >= 0 && !(reihen_offen > 0 && ruhige_planung == team))
         ruhige_planung = Assi_Suche_Analysiere_Grobes_Spielfeld(team) ? -1 : team;
+    // the last run's choice stands when this run took its ratings and nothing started a run since
+    if (wahl_folgt && uebernehmen && laeufe == lauf) {
+        ++wahl_anzahl;
+        letzte_wahl.gueltig = true;
+        letzte_wahl.lauf = lauf;
+        return;
+    }
+    if (wahl_folgt)
+        for (int32_t i = 0; i < anzahl; ++i) links.flags_loeschen(team, i, TS_STARTELF | TS_ERSATZ);
     // A manager may have fixed the players of a stored line-up, and their instructions, per set.
     int16_t fest_spieler[11];
     uint16_t fest_wort[11] = {};
@@ -1014,6 +1050,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         return art;
     };
 
+    bool luecke = false;  // a place left without a player
     // the eleven: each field place to the fittest player not yet chosen. Those who may take any
     // field place (no keeper, fixed to none), in squad order, each left out once chosen.
     std::vector<Kandidat*>& frei = eigen ? frei_eigen : frei_vorrat;
@@ -1057,6 +1094,7 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
             frei.erase(frei.begin() + std::ptrdiff_t(stelle));
         }
         if (!wahl) {
+            luecke = true;
             // the others are named for later places: those still get their men
             const bool spaeter = std::any_of(kader.begin(), kader.end(), [&](const Kandidat& kd) {
                 return !kd.gewaehlt && kd.fest_platz > k && kd.fest_platz < n;
@@ -1107,7 +1145,6 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     // only this run put players into the eleven, so the run knows who stands where (the squad's
     // order is the team's, as elf_feldspieler walks it).
     // (the field players are gathered only where there is an opponent to mark)
-    const bool decken = gegner >= 0 && gegner < Team_Anzahl && gegner != team;
     std::vector<Platz> elf;
     if (decken) elf.reserve(size_t(FELDSPIELER));  // only the eleven's field places
     for (const Kandidat& kd : kader) {
@@ -1115,4 +1152,5 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
         else if (decken && kd.elf_zelle >= 0 && kd.elf_zelle < ZELLEN) elf.push_back({kd.spnr, kd.elf_zelle, nullptr, kd.link});
     }
     if (decken) manndecker_setzen(team, gegner, elf, links);
+    letzte_wahl = {wahl_teilbar && !luecke && laeufe == lauf, lauf, reihen, team, formation};
 }

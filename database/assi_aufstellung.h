@@ -11,3 +11,8 @@ public:
     Assi_Aufstellung_Reihe(const Assi_Aufstellung_Reihe&) = delete;
     Assi_Aufstellung_Reihe& operator=(const Assi_Aufstellung_Reihe&) = delete;
 };
+
+// Runs that found the eleven and bench of the run right before them standing (the same club,
+// formation, squad and draws inside one Assi_Aufstellung_Reihe) and left them so, counted since
+// the program started.
+int64_t Assi_Wahl_Geteilt();

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
@@ -155,10 +156,24 @@ struct Anteil {
 };
 
 #if defined(__x86_64__) && !defined(DORVIN_STAERKE_OHNE_SIMD)
+// The bits of the visible attributes a squad's quick reckoning met, for one test of their range
+// for the whole squad.
+using Bereich = __m128i;
+
+// Whether every attribute gathered in `bereich` lies in 0..1023.
+[[gnu::always_inline]] inline bool im_bereich(Bereich bereich)
+{
+    return _mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(bereich, _mm_set1_epi16(static_cast<int16_t>(0xFC00))),
+                                             _mm_setzero_si128())) == 0xFFFF;
+}
+
 // The part of a field player whose visible attributes all lie in 0..1023, eight 16-bit lanes at
-// once (no sum leaves the lanes, and each division by 3 is exact as a multiply for them); false,
-// and nothing done, for any other record.
-[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur& s, Vier& w)
+// once (no sum leaves the lanes, and each division by 3 is exact as a multiply for them); with
+// PRUEFEN false, and nothing done, for any other record. Without PRUEFEN the range is not looked
+// at: the attributes' bits go into `bereich`, and the part counts only where im_bereich finds them
+// in range.
+template <bool PRUEFEN>
+[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur& s, Vier& w, Bereich& bereich)
 {
     static_assert(sizeof s.attribute == 18);
     // attributes 0..7 and 1..8: lane i of their sum with the second shifted down a lane is the
@@ -166,9 +181,11 @@ struct Anteil {
     const __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.attribute));
     const __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(s.attribute + 1));
     const __m128i oder = _mm_or_si128(x, y);
-    if (_mm_movemask_epi8(_mm_cmpeq_epi16(_mm_and_si128(oder, _mm_set1_epi16(static_cast<int16_t>(0xFC00))),
-                                          _mm_setzero_si128())) != 0xFFFF)
-        return false;
+    if constexpr (PRUEFEN) {
+        if (!im_bereich(oder)) return false;
+    } else {
+        bereich = _mm_or_si128(bereich, oder);
+    }
     const __m128i drittel = _mm_set1_epi16(21846);
     const __m128i summe = _mm_add_epi16(_mm_add_epi16(x, y), _mm_srli_si128(y, 2));
     // the groups in lanes 0, 3 and 6, each held at 1..999
@@ -186,12 +203,19 @@ struct Anteil {
 }
 #else
 // Without SSE2 every field player's groups come from Spieler_Gruppen_Wert.
-[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur&, Vier&) { return false; }
+struct Bereich {};
+inline bool im_bereich(Bereich) { return true; }
+template <bool PRUEFEN>
+[[gnu::always_inline]] inline bool gruppen_schnell(const Spieler_Struktur&, Vier&, Bereich&)
+{
+    return false;
+}
 #endif
 
 // The part of player p (a number within the records); false for a favourite place beyond the
-// four lines.
-[[gnu::always_inline]] inline bool anteil_von(int32_t p, Anteil& a)
+// four lines. (PRUEFEN and `bereich` as gruppen_schnell has them.)
+template <bool PRUEFEN>
+[[gnu::always_inline]] inline bool anteil_von(int32_t p, Anteil& a, Bereich& bereich)
 {
     const Spieler_Struktur& s = Spieler_Daten[p];
     const int16_t pos = Spieler_Fix_Daten[p].lieblingspos;
@@ -203,7 +227,7 @@ struct Anteil {
         // a keeper's value as it stands, whatever it is, in every column
         const int32_t w = s.attribute[0];
         a.wert = Vier{w, w, w, w};
-    } else if (!gruppen_schnell(s, a.wert)) {
+    } else if (!gruppen_schnell<PRUEFEN>(s, a.wert, bereich)) {
         const int32_t w0 = Spieler_Gruppen_Wert(s, 0), w1 = Spieler_Gruppen_Wert(s, 3), w2 = Spieler_Gruppen_Wert(s, 6);
         a.wert = Vier{w0, w1, w2, (w0 + w1 + w2) / 3};
     }
@@ -273,19 +297,29 @@ template <bool NUR_STARTELF, typename Glieder>
 {
     if (Netz_Rolle == 1 || !Spieler_Daten || !Spieler_Fix_Daten) return false;
     // a line's four sums added as one (they stay far below the wrap, see reihen_abschliessen)
-    Vier zeilen[4] = {};
-    int32_t anzahl[4] = {};
+    Vier zeilen[4];
+    int32_t anzahl[4];
     bool gewoehnlich = true;
     const int32_t spieler_anzahl = Spieler_Anzahl;
-    glieder([&](int32_t p, const TS* ts) {
-        if (NUR_STARTELF && !(ts->flags & TS_STARTELF)) return true;
-        if (p < 0 || p >= spieler_anzahl) return gewoehnlich = false;
-        Anteil a;
-        if (!anteil_von(p, a)) return gewoehnlich = false;
-        zeilen[a.art] += a.wert;
-        ++anzahl[a.art];
-        return true;
-    });
+    // the squad counted once; true where no player's attributes ask for the range test
+    auto zaehlen = [&](auto pruefen) {
+        std::memset(zeilen, 0, sizeof zeilen);
+        std::memset(anzahl, 0, sizeof anzahl);
+        Bereich bereich{};
+        glieder([&](int32_t p, const TS* ts) {
+            if (NUR_STARTELF && !(ts->flags & TS_STARTELF)) return true;
+            if (p < 0 || p >= spieler_anzahl) return gewoehnlich = false;
+            Anteil a;
+            if (!anteil_von<decltype(pruefen)::value>(p, a, bereich)) return gewoehnlich = false;
+            zeilen[a.art] += a.wert;
+            ++anzahl[a.art];
+            return true;
+        });
+        return decltype(pruefen)::value || im_bereich(bereich);
+    };
+    // The range of the attributes is looked at once for the whole squad; a squad with one beyond
+    // it is counted again, each player's range looked at as he comes.
+    if (!zaehlen(std::false_type{}) && gewoehnlich) zaehlen(std::true_type{});
     if (!gewoehnlich) return false;
     int32_t summe[4][4];
     std::memcpy(summe, zeilen, sizeof summe);

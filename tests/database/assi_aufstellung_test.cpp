@@ -4,11 +4,13 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "common/capture.h"
+#include "database/assi_aufstellung.h"
 #include "database/assistent.h"
 #include "database/db_hilfe.h"
 #include "database/manager.h"
@@ -398,6 +400,73 @@ TEST_F(AufstellungLauf, AChangeBetweenTheTwoLineUpsOfADayGivesTheLineUpMadeAfres
         EXPECT_EQ(uebernommen, name == "nichts") << name;
         if (name == "nichts") ohne_aenderung = geteilt;
         else if (name != "trainiert" && name != "kommt") { EXPECT_NE(geteilt, ohne_aenderung) << name; }
+    }
+}
+
+// A club's home and away line-ups made back to back in one scope: where the away run takes the
+// home run's ratings for the same formation, it leaves the home run's eleven and bench standing,
+// and every player's flags, places, marking and instruction and the club's figures are what the
+// two runs leave outside a scope. Another formation, a run of another club in between, a player
+// changed in between (against the scope's rule), a squad too small for an eleven or an opponent
+// to mark make the away run choose anew; a third run finds the choice standing again.
+TEST_F(AufstellungLauf, TheAwayLineUpOfAScopeFindsTheHomeRunsChoiceStanding)
+{
+    using Zustand = std::vector<int32_t>;
+    auto zustand = [] {
+        Zustand z = {Team_Wert(152, 0, 0, TEAM_LESEN), Team_Wert(170, 0, 0, TEAM_LESEN), Team_Wert(171, 0, 0, TEAM_LESEN)};
+        for (int32_t sp = 0; sp < 40; ++sp) {
+            if (Teamspieler_Ist_Im_Team(0, sp) != 0) continue;
+            z.push_back(sp);
+            for (int32_t f : {310, 311, 312, 313, 314, 316, 317, 329}) z.push_back(Teamspieler_Wert(f, 0, sp, 0, 0));
+        }
+        return z;
+    };
+    struct Fall {
+        std::string name;
+        int32_t spieler, formation_b, gegner, laeufe;
+        bool dazwischen, geaendert;
+        int64_t geteilt;  // runs expected to find the choice standing
+    };
+    const std::vector<Fall> faelle = {{"gleich", 22, 3, -1, 2, false, false, 1},
+                                      {"drei Laeufe", 22, 3, -1, 3, false, false, 2},
+                                      {"andere Formation", 22, 4, -1, 2, false, false, 0},
+                                      {"anderer Verein dazwischen", 22, 3, -1, 2, true, false, 0},
+                                      {"Spieler geaendert", 22, 3, -1, 2, false, true, 0},
+                                      {"kleiner Kader", 7, 3, -1, 2, false, false, 1},
+                                      {"Gegner", 22, 3, 1, 2, false, false, 0}};
+    for (const Fall& fall : faelle) {
+        SCOPED_TRACE(fall.name);
+        auto tag = [&](bool reihe, int64_t* geteilt) {
+            anlegen(fall.spieler);
+            for (int32_t sp = 30; sp < 40 && fall.gegner >= 0; ++sp)
+                EXPECT_TRUE(Teamspieler_Kommt_Oder_Geht(1, fall.gegner, sp, 100, 0, 24, -1, true));
+            // a line-up of another formation before, whose places the day's runs overwrite
+            Assi_Mannschaftsaufstellung(0, -1, 2, 0, 50, 6, true);
+            Team_Wert(170, 0, 3, TEAM_SCHREIBEN);
+            Team_Wert(171, 0, fall.formation_b, TEAM_SCHREIBEN);
+            const int64_t vorher = Assi_Wahl_Geteilt();
+            {
+                std::optional<Assi_Aufstellung_Reihe> r;
+                if (reihe) r.emplace();
+                for (int32_t l = 0; l < fall.laeufe; ++l) {
+                    if (l == 1 && fall.dazwischen) Assi_Mannschaftsaufstellung(1, -1, 2, 0, 50, -1, true);
+                    for (int32_t sp = 1; l == 1 && fall.geaendert && sp < fall.spieler; ++sp)
+                        if (Teamspieler_Wert(317, 0, sp, 0, 0) & TS_STARTELF) Spieler_Daten[sp].spiel_erschoepfung = 99;
+                    Assi_Mannschaftsaufstellung(0, fall.gegner, 2, l % 2, 50, -1, false);
+                }
+            }
+            *geteilt = Assi_Wahl_Geteilt() - vorher;
+            const Zustand z = zustand();
+            Aktueller_Tag = 0;
+            Test_Aufraeumen();
+            return z;
+        };
+        int64_t mit = 0, ohne = 0;
+        const Zustand in_reihe = tag(true, &mit);
+        const Zustand einzeln = tag(false, &ohne);
+        EXPECT_EQ(in_reihe, einzeln);
+        EXPECT_EQ(mit, fall.geteilt);
+        EXPECT_EQ(ohne, 0);
     }
 }
 

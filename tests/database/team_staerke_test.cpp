@@ -196,6 +196,34 @@ TEST_F(Staerke, EveryPlaceAndAttributeEdgeGivesTheGeneralMatrix)
         }
 }
 
+// The range of the attributes is settled for the whole squad: one player beyond it, first, in the
+// middle or last of a squad of twenty over all four lines, in the eleven or out of it, gives the
+// general matrix from the list and from the squad at hand, and so does the squad once he is back
+// in range.
+TEST_F(Staerke, OnePlayerBeyondTheRangeAnywhereInTheSquadGivesTheGeneralMatrix)
+{
+    const int16_t plaetze[4] = {SP_POS_TORWART, 40, 230, 420};
+    for (int32_t p = 0; p < 20; ++p) {
+        spieler(7, p, plaetze[p % 4], 0, 50);
+        for (int i = 0; i < 9; ++i) Spieler_Daten[p].attribute[i] = static_cast<int16_t>(150 + 29 * p + 53 * i);
+        if (p % 3 == 0) Teamspieler_Wert(317, 7, p, TS_STARTELF, 8);
+    }
+    for (int32_t p : {1, 9, 19, 18})
+        for (int32_t wert : {1024, -1, 2000}) {
+            const std::string fall = "Spieler " + std::to_string(p) + " = " + std::to_string(wert);
+            const int16_t vorher = Spieler_Daten[p].attribute[4];
+            Spieler_Daten[p].attribute[4] = static_cast<int16_t>(wert);
+            wie_allgemein(7, fall);
+            int32_t elf[5][6], allgemein[5][6];
+            Team_Staerke(255, 2, 7, elf);
+            Team_Staerke(255 | 1024, 2, 7, allgemein);
+            for (int r = 0; r < 5; ++r)
+                EXPECT_EQ(std::vector<int32_t>(elf[r], elf[r] + 6), std::vector<int32_t>(allgemein[r], allgemein[r] + 6)) << fall << ", Elf, Zeile " << r;
+            Spieler_Daten[p].attribute[4] = vorher;
+            wie_allgemein(7, fall + ", zurueck");
+        }
+}
+
 // A favourite place beyond the lines (a damaged record) puts its player in no row, whichever
 // way the matrix is asked for, and nothing is written beside it.
 TEST_F(Staerke, APlayerBeyondTheLinesCountsInNoRow)
