@@ -973,6 +973,8 @@ bool Spieler(int32_t datei)
         Print_Fehler("Spieler: %d_spieler.cfg nicht lesbar\n", datei + 1);
         return rueckfall(letzte_gute_datei == datei ? standard_datei() : letzte_gute_datei);
     }
+    // The file's sum is not checked.
+    Read_Config_Ohne_Summe();
     int32_t spnr = -1;
     nationen_merker.leeren();
     // The progress box opens with the count and closes on every way out.

@@ -946,6 +946,8 @@ bool Team(int32_t n)
         Print_Fehler("Team: %d_team.cfg nicht lesbar\n", n + 1);
         return false;
     }
+    // Neither pass checks the file's sum.
+    Read_Config_Ohne_Summe();
     auto abbruch = [&](int32_t nummer, bool schliessen = true) {
         if (schliessen) Read_Config_Close();
         melden(Temp_Sprintf("Das Team mit der Nummer \"%d\" aus der Konfigurationsdatei \"%d_%s\" liegt "
@@ -1012,6 +1014,7 @@ bool Team(int32_t n)
         Team_Free_Zuordnungsarray();
         return false;
     }
+    Read_Config_Ohne_Summe();
     team = -1;
     for (;;) {
         const char* wort = Read_Config_Read_Zeile(nullptr, true);

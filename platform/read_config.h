@@ -51,6 +51,9 @@ void Read_Config_Set_Pruefung(bool an);
 // CHECKSUMME passes. With the test off: true and *summe untouched.
 bool Read_Config_Check_Summe(uint32_t* summe);
 uint32_t Read_Config_Get_Summe();
+// For a reader that never asks for the current level's sum: the level takes none from here on,
+// as if it had come to zero (Read_Config_Get_Summe reads 0).
+void Read_Config_Ohne_Summe();
 
 // File name of mode 0-3 and the set in a temporary string; NULL for other modes.
 char* Read_Config_Get_Filenamen(int32_t modus, int32_t satz);

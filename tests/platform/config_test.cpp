@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -391,6 +392,81 @@ TEST(Config, SumThatComesToZeroTakesNothingMore)
             ++m.index;
             for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
             ASSERT_EQ(gelesen, k);
+            ASSERT_EQ(Read_Config_Get_Summe(), m.summe) << text;
+        }
+        EXPECT_EQ(m.summe, 0u) << text;
+        Read_Config_Close();
+    }
+}
+
+// Texts shaped like a world's files (keyword, value, line end), with the shapes beside them that
+// the quick reading of such lines must leave to the general rules: quotes left open, empty or
+// followed by text or a comment, sections, blank and indented lines, separators of a caller's
+// own (a quote among them), runs ending the text or filling a token, and sums coming to zero.
+TEST(Config, WorldLinesReadAsCharacterByCharacter)
+{
+    const char* const stuecke[] = {
+        "NAME", "wert7", "661", "99,99", "\"Steinwald Dirk\"", "\"\"", "\"a;b\"", "\"offen\n", "\"x\"y", "\"z\";r",
+        "[x]", "[", "]", "; bem", "\xFF\x01", "\x01\xFF", "x\"y\"z", ",", ".", "\"", "\xE9t\xE9",
+        "ab`z{Az@\xE1\xFA" "qrstuvwxyzABCDEFG0123456789", "\"Waldstadion L\xFC" "berlitz\xA0" "am See\tund\"",
+        "STADION_NAME_DES_VEREINS_AUS_DER_STADT",
+    };
+    const char* const zwischen[] = {" ", " ", "\n", "\n", "\n\n", "\t", "\xA0", "\r\n", "  ", ";", "\r"};
+    Config_Ordner o;
+    uint32_t zustand = 777;
+    auto wuerfel = [&zustand](uint32_t n) {
+        zustand = zustand * 1103515245u + 12345u;
+        return (zustand >> 16) % n;
+    };
+    for (int lauf = 0; lauf < 400; ++lauf) {
+        Lese_Modell m;
+        for (int i = 0; i < 60; ++i) {
+            // Mostly plain keyword and value lines; every part at times.
+            const bool zeile = wuerfel(4) != 0;
+            m.text += zeile ? stuecke[wuerfel(5)] : stuecke[wuerfel(std::size(stuecke))];
+            m.text += zeile && i % 2 == 0 ? " " : zwischen[wuerfel(std::size(zwischen))];
+        }
+        if (lauf % 40 == 3) m.text += std::string(3100, 'q') + " \"" + std::string(2998, 'r') + "\" 1";
+        if (lauf % 2) m.text.pop_back();
+        ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
+        const char* eigene = lauf % 4 == 1 ? "," : lauf % 4 == 2 ? "\"," : nullptr;
+        const std::string trenner = std::string(eigene ? eigene : " \xA0;\t") + "\n\r";
+        for (int schritt = 0;; ++schritt) {
+            const bool mit_wert = schritt % 5 != 4;
+            std::string k = m.token(trenner, false);
+            const bool ende = k.empty() && m.pos >= m.text.size();
+            const std::string gelesen = Read_Config_Read_Zeile(eigene, mit_wert);
+            if (!ende) {
+                ++m.index;
+                for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+            }
+            ASSERT_EQ(gelesen, k) << "Lauf " << lauf << ", Schritt " << schritt;
+            if (!ende && mit_wert) {
+                const std::string w = m.token(trenner, true);
+                ASSERT_STREQ(Read_Config_Get_Wert_Text(), w.empty() ? k.c_str() : w.c_str())
+                    << "Lauf " << lauf << ", Schritt " << schritt;
+            }
+            ASSERT_EQ(Read_Config_Get_Summe(), m.summe) << "Lauf " << lauf << ", Schritt " << schritt;
+            ASSERT_EQ(Read_Config_Get_Position(), uint32_t(m.pos));
+            ASSERT_EQ(Read_Config_Get_Zeilennummer(), m.zeilenende ? m.zeile - 1 : m.zeile);
+            if (ende) break;
+        }
+        Read_Config_Close();
+    }
+    // Values whose sum comes to zero within the value, and keywords and values after that.
+    for (const std::string text : {"K \x01\xFFq rest\nA b\n", "K \"\x01\xFFq\" z\nC d", "\x01\xFF" "a b\nC d\n"}) {
+        Lese_Modell m;
+        m.text = text;
+        ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
+        for (;;) {
+            std::string k = m.token(" \xA0;\t\n\r", false);
+            const std::string gelesen = Read_Config_Read_Zeile(nullptr, true);
+            if (k.empty()) break;
+            ++m.index;
+            for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+            ASSERT_EQ(gelesen, k);
+            const std::string w = m.token(" \xA0;\t\n\r", true);
+            ASSERT_STREQ(Read_Config_Get_Wert_Text(), w.empty() ? k.c_str() : w.c_str());
             ASSERT_EQ(Read_Config_Get_Summe(), m.summe) << text;
         }
         EXPECT_EQ(m.summe, 0u) << text;
