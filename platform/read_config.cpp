@@ -208,9 +208,9 @@ uint32_t lauf_kopieren(const uint8_t* text, uint32_t q, const uint32_t grenze, c
         const auto gleich = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
         for (; q + 16 <= grenze; q += 16) {
             const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + q));
+            // Outside a section a ']' is an ordinary character: the run goes on over it.
             __m128i ende = _mm_or_si128(_mm_or_si128(gleich(v, '\n'), gleich(v, '\r')),
-                                        _mm_or_si128(gleich(v, '['), gleich(v, ']')));
-            ende = _mm_or_si128(ende, gleich(v, '"'));
+                                        _mm_or_si128(gleich(v, '['), gleich(v, '"')));
             if (!zitat)
                 ende = _mm_or_si128(ende, _mm_or_si128(_mm_or_si128(gleich(v, ' '), gleich(v, '\xA0')),
                                                        _mm_or_si128(gleich(v, ';'), gleich(v, '\t'))));
@@ -321,6 +321,14 @@ bool gleich_ohne_case(const char* a, const char* b)
     return *a == *b;
 }
 
+// The leading digits' number, modulo 2^32.
+uint32_t ziffern(const char* s)
+{
+    uint32_t v = 0;
+    for (; *s >= '0' && *s <= '9'; ++s) v = v * 10u + uint32_t(*s - '0');
+    return v;
+}
+
 // Decimal like the runtime's atoi, wrapping modulo 2^32 instead of overflowing, so that a sum
 // written as "%u" or as "%d" reads back the same.
 int32_t zahl(const char* s)
@@ -328,8 +336,7 @@ int32_t zahl(const char* s)
     while (*s == ' ' || (*s >= '\t' && *s <= '\r')) ++s;
     bool minus = *s == '-';
     if (*s == '-' || *s == '+') ++s;
-    uint32_t v = 0;
-    for (; *s >= '0' && *s <= '9'; ++s) v = v * 10u + uint32_t(*s - '0');
+    const uint32_t v = ziffern(s);
     return int32_t(minus ? 0u - v : v);
 }
 
@@ -536,7 +543,8 @@ int32_t Read_Config_Get_Wert()
     // A number, as nearly every value is: no word or alias to compare it with.
     const char* z = roh;
     while (*z == ' ' || *z == '\t') ++z;
-    if ((*z >= '0' && *z <= '9') || *z == '-' || *z == '+') return zahl(z);
+    if (*z >= '0' && *z <= '9') return int32_t(ziffern(z));
+    if (*z == '-' || *z == '+') return zahl(z);
     // Blanks around a value are no part of it, as a number reads past them: the items of a
     // list "1, #NORD ,2" come with the blanks beside the commas.
     char w[READ_CONFIG_TOKEN];
