@@ -326,6 +326,33 @@ struct Lese_Modell {
     }
 };
 
+// Reads the next entry with the reader and with the model (own separators or the standard
+// ones) and compares keyword, value, sum, place and line; *ende: the text was at its end.
+::testing::AssertionResult eintrag_wie_modell(Lese_Modell& m, const char* eigene, bool mit_wert, bool* ende)
+{
+    const std::string trenner = std::string(eigene ? eigene : " \xA0;\t") + "\n\r";
+    std::string k = m.token(trenner, false);
+    *ende = k.empty() && m.pos >= m.text.size();
+    const std::string gelesen = Read_Config_Read_Zeile(eigene, mit_wert);
+    if (!*ende) {
+        ++m.index;
+        for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+    if (gelesen != k) return ::testing::AssertionFailure() << "Wort '" << gelesen << "' statt '" << k << "'";
+    if (!*ende && mit_wert) {
+        const std::string w = m.token(trenner, true);
+        const std::string soll = w.empty() ? k : w;
+        if (soll != Read_Config_Get_Wert_Text())
+            return ::testing::AssertionFailure() << "Wert '" << Read_Config_Get_Wert_Text() << "' statt '" << soll << "'";
+    }
+    if (Read_Config_Get_Summe() != m.summe)
+        return ::testing::AssertionFailure() << "Summe " << Read_Config_Get_Summe() << " statt " << m.summe;
+    if (Read_Config_Get_Position() != uint32_t(m.pos) ||
+        Read_Config_Get_Zeilennummer() != (m.zeilenende ? m.zeile - 1 : m.zeile))
+        return ::testing::AssertionFailure() << "Stelle " << Read_Config_Get_Position() << " statt " << m.pos;
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace
 
 TEST(Config, QuickRunsReadAsCharacterByCharacter)
@@ -347,20 +374,8 @@ TEST(Config, QuickRunsReadAsCharacterByCharacter)
         ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
         for (int schritt = 0; schritt < 400; ++schritt) {
             const char* eigene = schritt % 3 == 0 ? nullptr : schritt % 3 == 1 ? "," : ".,";
-            const std::string trenner = eigene ? eigene : " \xA0;\t";
-            const bool mit_wert = schritt % 2 == 0;
-            std::string k = m.token(trenner + "\n\r", false);
-            const bool ende = k.empty() && m.pos >= m.text.size();
-            const std::string gelesen = Read_Config_Read_Zeile(eigene, mit_wert);
-            if (!ende) {
-                ++m.index;
-                for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-            }
-            ASSERT_EQ(gelesen, k) << "Lauf " << lauf << ", Schritt " << schritt;
-            if (!ende && mit_wert) {
-                const std::string w = m.token(trenner + "\n\r", true);
-                EXPECT_STREQ(Read_Config_Get_Wert_Text(), w.empty() ? k.c_str() : w.c_str());
-            }
+            bool ende = false;
+            ASSERT_TRUE(eintrag_wie_modell(m, eigene, schritt % 2 == 0, &ende)) << "Lauf " << lauf << ", Schritt " << schritt;
             if (schritt % 7 == 0) {
                 int32_t z[2] = {};
                 EXPECT_EQ(Read_Config_Parse_Zahlen("3, -4", z, 2), 2);
@@ -381,19 +396,15 @@ TEST(Config, QuickRunsReadAsCharacterByCharacter)
 TEST(Config, SumThatComesToZeroTakesNothingMore)
 {
     Config_Ordner o;
-    for (const std::string text : {"x\xFFyz abc\nq\xFE w", "a\x01\xFFzz q", "a \x01\xFF" "bc d"}) {
+    // The last three come to zero within a value (quoted or not) and are read with values.
+    const std::string texte[] = {"x\xFFyz abc\nq\xFE w", "a\x01\xFFzz q", "a \x01\xFF" "bc d",
+                                 "K \x01\xFFq rest\nA b\n", "K \"\x01\xFFq\" z\nC d", "\x01\xFF" "a b\nC d\n"};
+    for (const std::string& text : texte) {
         Lese_Modell m;
         m.text = text;
         ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
-        for (;;) {
-            std::string k = m.token(" \xA0;\t\n\r", false);
-            const std::string gelesen = Read_Config_Read_Zeile(nullptr, false);
-            if (k.empty()) break;
-            ++m.index;
-            for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-            ASSERT_EQ(gelesen, k);
-            ASSERT_EQ(Read_Config_Get_Summe(), m.summe) << text;
-        }
+        const bool mit_wert = &text - texte >= 3;
+        for (bool ende = false; !ende;) ASSERT_TRUE(eintrag_wie_modell(m, nullptr, mit_wert, &ende)) << text;
         EXPECT_EQ(m.summe, 0u) << text;
         Read_Config_Close();
     }
@@ -402,7 +413,7 @@ TEST(Config, SumThatComesToZeroTakesNothingMore)
 // Texts shaped like a world's files (keyword, value, line end), with the shapes beside them that
 // the quick reading of such lines must leave to the general rules: quotes left open, empty or
 // followed by text or a comment, sections, blank and indented lines, separators of a caller's
-// own (a quote among them), runs ending the text or filling a token, and sums coming to zero.
+// own (a quote among them), runs ending the text or filling a token.
 TEST(Config, WorldLinesReadAsCharacterByCharacter)
 {
     const char* const stuecke[] = {
@@ -430,46 +441,9 @@ TEST(Config, WorldLinesReadAsCharacterByCharacter)
         if (lauf % 2) m.text.pop_back();
         ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
         const char* eigene = lauf % 4 == 1 ? "," : lauf % 4 == 2 ? "\"," : nullptr;
-        const std::string trenner = std::string(eigene ? eigene : " \xA0;\t") + "\n\r";
-        for (int schritt = 0;; ++schritt) {
-            const bool mit_wert = schritt % 5 != 4;
-            std::string k = m.token(trenner, false);
-            const bool ende = k.empty() && m.pos >= m.text.size();
-            const std::string gelesen = Read_Config_Read_Zeile(eigene, mit_wert);
-            if (!ende) {
-                ++m.index;
-                for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-            }
-            ASSERT_EQ(gelesen, k) << "Lauf " << lauf << ", Schritt " << schritt;
-            if (!ende && mit_wert) {
-                const std::string w = m.token(trenner, true);
-                ASSERT_STREQ(Read_Config_Get_Wert_Text(), w.empty() ? k.c_str() : w.c_str())
-                    << "Lauf " << lauf << ", Schritt " << schritt;
-            }
-            ASSERT_EQ(Read_Config_Get_Summe(), m.summe) << "Lauf " << lauf << ", Schritt " << schritt;
-            ASSERT_EQ(Read_Config_Get_Position(), uint32_t(m.pos));
-            ASSERT_EQ(Read_Config_Get_Zeilennummer(), m.zeilenende ? m.zeile - 1 : m.zeile);
-            if (ende) break;
-        }
-        Read_Config_Close();
-    }
-    // Values whose sum comes to zero within the value, and keywords and values after that.
-    for (const std::string text : {"K \x01\xFFq rest\nA b\n", "K \"\x01\xFFq\" z\nC d", "\x01\xFF" "a b\nC d\n"}) {
-        Lese_Modell m;
-        m.text = text;
-        ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
-        for (;;) {
-            std::string k = m.token(" \xA0;\t\n\r", false);
-            const std::string gelesen = Read_Config_Read_Zeile(nullptr, true);
-            if (k.empty()) break;
-            ++m.index;
-            for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-            ASSERT_EQ(gelesen, k);
-            const std::string w = m.token(" \xA0;\t\n\r", true);
-            ASSERT_STREQ(Read_Config_Get_Wert_Text(), w.empty() ? k.c_str() : w.c_str());
-            ASSERT_EQ(Read_Config_Get_Summe(), m.summe) << text;
-        }
-        EXPECT_EQ(m.summe, 0u) << text;
+        bool ende = false;
+        for (int schritt = 0; !ende; ++schritt)
+            ASSERT_TRUE(eintrag_wie_modell(m, eigene, schritt % 5 != 4, &ende)) << "Lauf " << lauf << ", Schritt " << schritt;
         Read_Config_Close();
     }
 }
