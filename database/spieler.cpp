@@ -793,36 +793,11 @@ const char* const SPIELER_KEYWORDS[41] = {
     "HAUTFARBE", "TORWART_STAERKE", "INFOTEXT", "LETZTER_SPIELER", "RUECKENNUMMER",
 };
 
-// The keywords by their first two bytes, each list ending in -1: a line is compared with the
-// one keyword or two of its beginning rather than with all of them (a world's file has some
-// 300,000 lines).
-constexpr uint32_t eimer(const char* w)
-{
-    return (uint32_t(uint8_t(w[0])) * 31u + uint8_t(w[1])) & 255u;
-}
-
-struct Keyword_Buckets {
-    int8_t liste[256][8];
-    Keyword_Buckets()
-    {
-        std::memset(liste, -1, sizeof liste);
-        for (int i = 0; i < 41; ++i) {
-            if (!SPIELER_KEYWORDS[i][0]) continue;
-            int8_t* l = liste[eimer(SPIELER_KEYWORDS[i])];
-            int n = 0;
-            while (l[n] != -1) ++n;
-            l[n] = static_cast<int8_t>(i);
-        }
-    }
-};
-
+// A world's file has some 300,000 lines: each word is compared with the few keywords of its hash.
 int keyword_index(const char* wort)
 {
-    static const Keyword_Buckets buckets;
-    const int8_t* kandidaten = buckets.liste[eimer(wort)];
-    for (int n = 0; n < 8 && kandidaten[n] != -1; ++n)
-        if (std::strcmp(SPIELER_KEYWORDS[kandidaten[n]], wort) == 0) return kandidaten[n];
-    return -1;
+    static const Read_Config_Woerter woerter(SPIELER_KEYWORDS, 41);
+    return woerter.finden(wort);
 }
 
 bool anlegen(int32_t anzahl)

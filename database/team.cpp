@@ -850,9 +850,8 @@ static_assert(K_ANZAHL == std::size(TEAM_KEYWORDS));
 
 int keyword(const char* wort)
 {
-    for (int i = 0; i < K_ANZAHL; ++i)
-        if (std::strcmp(TEAM_KEYWORDS[i], wort) == 0) return i;
-    return -1;
+    static const Read_Config_Woerter woerter(TEAM_KEYWORDS, K_ANZAHL);
+    return woerter.finden(wort);
 }
 
 void melden(const char* text)

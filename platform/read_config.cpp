@@ -701,3 +701,17 @@ const char* Read_Config_Get_Alias(int32_t nummer)
     Liste_Element* a = Liste_Find_Key(&globale_alias, uint32_t(nummer));
     return a ? static_cast<const char*>(a->data) : nullptr;
 }
+
+Read_Config_Woerter::Read_Config_Woerter(const char* const* woerter, int32_t anzahl) : woerter_(woerter)
+{
+    uint16_t zahl[FAECHER] = {};
+    for (int32_t i = 0; i < anzahl; ++i)
+        if (woerter[i][0]) ++zahl[fach(woerter[i])];
+    anfang_[0] = 0;
+    for (uint32_t f = 0; f < FAECHER; ++f) anfang_[f + 1] = uint16_t(anfang_[f] + zahl[f]);
+    folge_.resize(anfang_[FAECHER]);
+    uint16_t frei[FAECHER];
+    std::memcpy(frei, anfang_, sizeof frei);
+    for (int32_t i = 0; i < anzahl; ++i)
+        if (woerter[i][0]) folge_[frei[fach(woerter[i])]++] = int16_t(i);
+}

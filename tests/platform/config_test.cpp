@@ -447,3 +447,24 @@ TEST(Config, WorldLinesReadAsCharacterByCharacter)
         Read_Config_Close();
     }
 }
+
+// A keyword list finds what a plain search from the front finds: the first of equal entries,
+// never an empty one, nothing for prefixes, extensions or a change of case, with many entries
+// sharing a hash.
+TEST(Config, KeywordListFindsTheFirstEqualEntry)
+{
+    std::vector<std::string> namen = {"NAME", "", "NAME", "NAMEN", "N", "TOR", "TORWART", "", "\xDC" "BERSICHT"};
+    for (int i = 0; i < 300; ++i) namen.push_back("F_" + std::to_string(i * 7919 % 1000));
+    std::vector<const char*> liste;
+    for (const std::string& n : namen) liste.push_back(n.c_str());
+    const Read_Config_Woerter woerter(liste.data(), int32_t(liste.size()));
+    auto von_vorn = [&](const std::string& w) {
+        for (size_t i = 0; i < namen.size(); ++i)
+            if (!namen[i].empty() && namen[i] == w) return int32_t(i);
+        return int32_t(-1);
+    };
+    std::vector<std::string> proben = {"", "NAM", "name", "TORWAR", "TORWARTE", "\xDC" "BERSICHT", "F_", "F_1000"};
+    for (const std::string& n : namen) proben.insert(proben.end(), {n, n + "X", n.substr(0, n.size() / 2)});
+    for (const std::string& w : proben) EXPECT_EQ(woerter.finden(w.c_str()), von_vorn(w)) << w;
+    EXPECT_EQ(woerter.finden("NAME"), 0);
+}
