@@ -793,30 +793,11 @@ const char* const SPIELER_KEYWORDS[41] = {
     "HAUTFARBE", "TORWART_STAERKE", "INFOTEXT", "LETZTER_SPIELER", "RUECKENNUMMER",
 };
 
-// The keywords by their first byte, each list ending in -1: a line is compared with the few
-// keywords of its initial rather than with all of them (a world's file has some 300,000 lines).
-struct Keyword_Buckets {
-    int8_t liste[256][8];
-    Keyword_Buckets()
-    {
-        std::memset(liste, -1, sizeof liste);
-        for (int i = 0; i < 41; ++i) {
-            const unsigned char c = static_cast<unsigned char>(SPIELER_KEYWORDS[i][0]);
-            if (!c) continue;
-            int n = 0;
-            while (liste[c][n] != -1) ++n;
-            liste[c][n] = static_cast<int8_t>(i);
-        }
-    }
-};
-
+// A world's file has some 300,000 lines: each word is compared with the few keywords of its hash.
 int keyword_index(const char* wort)
 {
-    static const Keyword_Buckets buckets;
-    const int8_t* kandidaten = buckets.liste[static_cast<unsigned char>(*wort)];
-    for (int n = 0; n < 8 && kandidaten[n] != -1; ++n)
-        if (std::strcmp(SPIELER_KEYWORDS[kandidaten[n]] + 1, wort + 1) == 0) return kandidaten[n];
-    return -1;
+    static const Read_Config_Woerter woerter(SPIELER_KEYWORDS, 41);
+    return woerter.finden(wort);
 }
 
 bool anlegen(int32_t anzahl)
@@ -973,6 +954,8 @@ bool Spieler(int32_t datei)
         Print_Fehler("Spieler: %d_spieler.cfg nicht lesbar\n", datei + 1);
         return rueckfall(letzte_gute_datei == datei ? standard_datei() : letzte_gute_datei);
     }
+    // The file's sum is not checked.
+    Read_Config_Ohne_Summe();
     int32_t spnr = -1;
     nationen_merker.leeren();
     // The progress box opens with the count and closes on every way out.

@@ -850,9 +850,8 @@ static_assert(K_ANZAHL == std::size(TEAM_KEYWORDS));
 
 int keyword(const char* wort)
 {
-    for (int i = 0; i < K_ANZAHL; ++i)
-        if (std::strcmp(TEAM_KEYWORDS[i], wort) == 0) return i;
-    return -1;
+    static const Read_Config_Woerter woerter(TEAM_KEYWORDS, K_ANZAHL);
+    return woerter.finden(wort);
 }
 
 void melden(const char* text)
@@ -946,6 +945,8 @@ bool Team(int32_t n)
         Print_Fehler("Team: %d_team.cfg nicht lesbar\n", n + 1);
         return false;
     }
+    // Neither pass checks the file's sum.
+    Read_Config_Ohne_Summe();
     auto abbruch = [&](int32_t nummer, bool schliessen = true) {
         if (schliessen) Read_Config_Close();
         melden(Temp_Sprintf("Das Team mit der Nummer \"%d\" aus der Konfigurationsdatei \"%d_%s\" liegt "
@@ -1012,6 +1013,7 @@ bool Team(int32_t n)
         Team_Free_Zuordnungsarray();
         return false;
     }
+    Read_Config_Ohne_Summe();
     team = -1;
     for (;;) {
         const char* wort = Read_Config_Read_Zeile(nullptr, true);

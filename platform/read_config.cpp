@@ -12,6 +12,10 @@
 #include "platform/win95.h"
 #include "platform/string_util.h"
 
+#if defined(__x86_64__)
+#include <emmintrin.h>
+#endif
+
 static uint8_t (*start_option_abfrage)() = nullptr;
 
 void Read_Config_Set_Start_Option_Abfrage(uint8_t (*abfrage)()) { start_option_abfrage = abfrage; }
@@ -192,6 +196,90 @@ bool token_lesen(Ebene& e, char* ziel, const Trenner& tr, bool bis_zeilenende, c
     return n > 0 || e.pos < e.groesse;
 }
 
+// Copies the run of plain characters from text[q] on (before grenze) to `aus`, a keyword's in
+// capitals; returns where the run ends. With the standard separators it is looked at 16
+// characters at a time (`aus` takes whole blocks: it must hold 16 beyond grenze - q rounded down).
+template <bool GROSS>
+uint32_t lauf_kopieren(const uint8_t* text, uint32_t q, const uint32_t grenze, char* aus, const Trenner& tr, bool zitat)
+{
+    const uint32_t anfang = q;
+#if defined(__x86_64__)
+    // Values out of quotes are mostly short numbers, quicker taken one by one.
+    if (&tr == &standard_trenner && (GROSS || zitat)) {
+        const auto gleich = [](__m128i v, char c) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(c)); };
+        for (; q + 16 <= grenze; q += 16) {
+            const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(text + q));
+            // Outside a section a ']' is an ordinary character: the run goes on over it.
+            __m128i ende = _mm_or_si128(_mm_or_si128(gleich(v, '\n'), gleich(v, '\r')),
+                                        _mm_or_si128(gleich(v, '['), gleich(v, '"')));
+            if (!zitat)
+                ende = _mm_or_si128(ende, _mm_or_si128(_mm_or_si128(gleich(v, ' '), gleich(v, '\xA0')),
+                                                       _mm_or_si128(gleich(v, ';'), gleich(v, '\t'))));
+            __m128i w = v;
+            if (GROSS) {
+                // a-z: shifted by 128 - 'a' they are the 26 smallest signed bytes
+                const __m128i klein = _mm_cmplt_epi8(_mm_add_epi8(v, _mm_set1_epi8(char(128 - 'a'))),
+                                                     _mm_set1_epi8(char(-128 + 26)));
+                w = _mm_sub_epi8(v, _mm_and_si128(klein, _mm_set1_epi8(32)));
+            }
+            _mm_storeu_si128(reinterpret_cast<__m128i*>(aus + (q - anfang)), w);
+            if (const unsigned maske = unsigned(_mm_movemask_epi8(ende))) return q + unsigned(__builtin_ctz(maske));
+        }
+    }
+#endif
+    const bool* schlicht = tr.schlicht[zitat];
+    const Abbildung& ab = GROSS ? in_grossbuchstaben : wie_gelesen;
+    for (; q < grenze && schlicht[text[q]]; ++q) aus[q - anfang] = char(ab.z[text[q]]);
+    return q;
+}
+
+// The common shape of a token, taken without the general steps: a run of plain characters,
+// quoted or not, ended by a separator other than ';' (no comment or bracket open). False, with
+// the level as it was, for any other shape: token_lesen then reads it. A keyword first passes
+// the separators before it, as token_lesen would.
+template <bool WERT>
+bool schlicht_lesen(Ebene& e, char* ziel, const Trenner& tr)
+{
+    if (e.kommentar || e.klammer != 0 || e.quote) return false;
+    if (WERT && e.zeilenende) {
+        ziel[0] = 0;
+        return true;
+    }
+    const uint8_t* const text = e.text;
+    const uint32_t groesse = e.groesse;
+    uint32_t pos = e.pos;
+    if (!WERT) {
+        for (; pos < groesse && tr.t[text[pos]] && text[pos] != ';'; ++pos) {
+            e.zeilenende = text[pos] == '\n';
+            e.zeile += e.zeilenende;
+        }
+        e.pos = pos;
+    }
+    if (pos >= groesse) return false;
+    const bool zitat = text[pos] == '"' && !tr.t[uint8_t('"')];
+    pos += zitat;
+    // A full token is cut by token_lesen, with its warning.
+    const uint32_t grenze = pos + std::min<uint32_t>(groesse - pos, uint32_t(TOKEN_MAX - 1));
+    const uint32_t lauf_ende = lauf_kopieren<!WERT>(text, pos, grenze, ziel, tr, zitat);
+    uint32_t q = lauf_ende;
+    if (q == pos || q >= grenze) return false;
+    if (zitat && (text[q++] != '"' || q >= groesse)) return false;
+    const uint8_t c = text[q];
+    if (!tr.t[c] || c == ';') return false;
+    ziel[lauf_ende - pos] = 0;
+    uint32_t summe = e.summe, index = e.index;
+    // The sum takes every character until it comes to zero, and none after that.
+    for (uint32_t k = pos; summe && k < lauf_ende; ++k) {
+        summe += index * uint32_t(int32_t(int8_t(text[k])));
+        ++index;
+    }
+    e.summe = summe, e.index = index;
+    e.zeilenende = c == '\n';
+    e.zeile += e.zeilenende;
+    e.pos = q + 1;
+    return true;
+}
+
 void ebene_zuruecksetzen(Ebene& e)
 {
     e.pos = 0;
@@ -234,6 +322,14 @@ bool gleich_ohne_case(const char* a, const char* b)
     return *a == *b;
 }
 
+// The leading digits' number, modulo 2^32.
+uint32_t ziffern(const char* s)
+{
+    uint32_t v = 0;
+    for (; *s >= '0' && *s <= '9'; ++s) v = v * 10u + uint32_t(*s - '0');
+    return v;
+}
+
 // Decimal like the runtime's atoi, wrapping modulo 2^32 instead of overflowing, so that a sum
 // written as "%u" or as "%d" reads back the same.
 int32_t zahl(const char* s)
@@ -241,8 +337,7 @@ int32_t zahl(const char* s)
     while (*s == ' ' || (*s >= '\t' && *s <= '\r')) ++s;
     bool minus = *s == '-';
     if (*s == '-' || *s == '+') ++s;
-    uint32_t v = 0;
-    for (; *s >= '0' && *s <= '9'; ++s) v = v * 10u + uint32_t(*s - '0');
+    const uint32_t v = ziffern(s);
     return int32_t(minus ? 0u - v : v);
 }
 
@@ -429,10 +524,11 @@ const char* Read_Config_Read_Zeile(const char* trenner, bool mit_wert)
     e.eintrag_start = e.pos;
     e.wert_zeiger = nullptr;
     // The keyword is read in capitals.
-    if (!token_lesen(e, e.schluessel, *tr, false, in_grossbuchstaben)) return e.schluessel;
+    if (!schlicht_lesen<false>(e, e.schluessel, *tr) && !token_lesen(e, e.schluessel, *tr, false, in_grossbuchstaben))
+        return e.schluessel;
     ++e.index;
     if (mit_wert) {
-        token_lesen(e, e.wert, *tr, true, wie_gelesen);
+        if (!schlicht_lesen<true>(e, e.wert, *tr)) token_lesen(e, e.wert, *tr, true, wie_gelesen);
         e.wert_zeiger = e.wert[0] ? e.wert : nullptr;
     } else {
         e.wert_zeiger = e.schluessel;
@@ -448,7 +544,8 @@ int32_t Read_Config_Get_Wert()
     // A number, as nearly every value is: no word or alias to compare it with.
     const char* z = roh;
     while (*z == ' ' || *z == '\t') ++z;
-    if ((*z >= '0' && *z <= '9') || *z == '-' || *z == '+') return zahl(z);
+    if (*z >= '0' && *z <= '9') return int32_t(ziffern(z));
+    if (*z == '-' || *z == '+') return zahl(z);
     // Blanks around a value are no part of it, as a number reads past them: the items of a
     // list "1, #NORD ,2" come with the blanks beside the commas.
     char w[READ_CONFIG_TOKEN];
@@ -498,6 +595,11 @@ uint32_t Read_Config_Get_Position() { return tiefe < 0 ? 0 : ebenen[tiefe].pos; 
 int32_t Read_Config_Get_Alias_Status() { return alias_status; }
 void Read_Config_Set_Pruefung(bool an) { pruefung = an; }
 uint32_t Read_Config_Get_Summe() { return tiefe < 0 ? 0 : ebenen[tiefe].summe; }
+
+void Read_Config_Ohne_Summe()
+{
+    if (tiefe >= 0) ebenen[tiefe].summe = 0;
+}
 
 bool Read_Config_Check_Summe(uint32_t* summe)
 {
@@ -598,4 +700,18 @@ const char* Read_Config_Get_Alias(int32_t nummer)
     if (!globale_alias_da) return nullptr;
     Liste_Element* a = Liste_Find_Key(&globale_alias, uint32_t(nummer));
     return a ? static_cast<const char*>(a->data) : nullptr;
+}
+
+Read_Config_Woerter::Read_Config_Woerter(const char* const* woerter, int32_t anzahl) : woerter_(woerter)
+{
+    uint16_t zahl[FAECHER] = {};
+    for (int32_t i = 0; i < anzahl; ++i)
+        if (woerter[i][0]) ++zahl[fach(woerter[i])];
+    anfang_[0] = 0;
+    for (uint32_t f = 0; f < FAECHER; ++f) anfang_[f + 1] = uint16_t(anfang_[f] + zahl[f]);
+    folge_.resize(anfang_[FAECHER]);
+    uint16_t frei[FAECHER];
+    std::memcpy(frei, anfang_, sizeof frei);
+    for (int32_t i = 0; i < anzahl; ++i)
+        if (woerter[i][0]) folge_[frei[fach(woerter[i])]++] = int16_t(i);
 }

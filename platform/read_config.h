@@ -18,6 +18,8 @@
 // Up to three files are open at once, as nested levels; close in reverse order.
 #pragma once
 #include <cstdint>
+#include <cstring>
+#include <vector>
 
 #include "platform/liste.h"
 
@@ -51,6 +53,9 @@ void Read_Config_Set_Pruefung(bool an);
 // CHECKSUMME passes. With the test off: true and *summe untouched.
 bool Read_Config_Check_Summe(uint32_t* summe);
 uint32_t Read_Config_Get_Summe();
+// For a reader that never asks for the current level's sum: the level takes none from here on,
+// as if it had come to zero (Read_Config_Get_Summe reads 0).
+void Read_Config_Ohne_Summe();
 
 // File name of mode 0-3 and the set in a temporary string; NULL for other modes.
 char* Read_Config_Get_Filenamen(int32_t modus, int32_t satz);
@@ -64,3 +69,26 @@ int32_t Read_Config_Parse_Zahlen(const char* text, int32_t* feld, int32_t kapazi
 Liste* Read_Config_Load_Alias_Liste(int32_t modus, int32_t alias_satz);
 void Read_Config_Free_Alias_Liste();
 const char* Read_Config_Get_Alias(int32_t nummer);
+
+// A fixed list of keywords (it must outlive the finder) and the index of the first entry equal
+// to a word, -1 for none; empty entries are never found. A word is compared only with the
+// entries that begin with its first two characters (and the few others of their hash).
+class Read_Config_Woerter {
+public:
+    Read_Config_Woerter(const char* const* woerter, int32_t anzahl);
+    int32_t finden(const char* wort) const
+    {
+        const uint32_t f = fach(wort);
+        for (uint32_t n = anfang_[f]; n < anfang_[f + 1]; ++n)
+            if (std::strcmp(woerter_[folge_[n]], wort) == 0) return folge_[n];
+        return -1;
+    }
+
+private:
+    static constexpr uint32_t FAECHER = 256;
+    // The hash of a word: its first two characters.
+    static uint32_t fach(const char* w) { return (uint8_t(w[0]) * 31u + (w[0] ? uint8_t(w[1]) : 0u)) & (FAECHER - 1); }
+    const char* const* woerter_;
+    std::vector<int16_t> folge_;    // the entries' indices by hash, ascending within one
+    uint16_t anfang_[FAECHER + 1];  // where each hash's indices begin in folge_
+};

@@ -108,6 +108,48 @@ TEST_F(ConfigTest, PlayerFileFieldsClampsAndCompletion)
     EXPECT_EQ(Spieler_Daten, nullptr);
 }
 
+// Every keyword of the player file reaches its own field, whatever its case; a word that only
+// begins or ends like a keyword is none of them and names the picture.
+TEST_F(ConfigTest, EveryPlayerKeywordReachesItsField)
+{
+    // Player 0 plays in the field, player 1 in goal (for the keeper's fields).
+    const struct {
+        int32_t spieler;
+        const char* wort;
+        int32_t id, wert;
+    } felder[] = {
+        {0, "LIEBLINGSPOS 2,5\nkraft", SP_KRAFT, 401}, {0, "AUSDAUER", SP_AUSDAUER, 402},
+        {0, "ZWEIKAMPF", SP_ZWEIKAMPF, 403}, {0, "\xDC" "BERSICHT", SP_UEBERSICHT, 404},
+        {0, "Takt_Verst", SP_TAKT_VERST, 405}, {0, "TEAMGEIST", SP_TEAMGEIST, 406},
+        {0, "SPRITZIGKEIT", SP_SPRITZIGKEIT, 407}, {0, "DRIBBLING", SP_DRIBBLING, 408},
+        {0, "TORSCHUSS", SP_TORSCHUSS, 409}, {0, "FLANKEN", SP_FLANKEN, 21}, {0, "FREISTO\xDF", SP_FREISTOSS, 22},
+        {0, "ELFMETER", SP_ELFMETER, 23}, {0, "ECKEN", SP_ECKEN, 24}, {0, "KOPFBALLST", SP_KOPFBALLST, 25},
+        {0, "TORINSTINKT", SP_TORINSTINKT, 26}, {0, "ROBUSTHEIT", SP_ROBUSTHEIT, 27}, {0, "NERVENST", SP_NERVENST, 28},
+        {0, "AGGRESSIV", SP_AGGRESSIV, 29}, {0, "VEREINSTREUE", SP_VEREINSTREUE, 30},
+        {0, "ALLROUNDER", SP_ALLROUNDER, 31}, {0, "GROESSE", SP_GROESSE, 181}, {0, "ALTER", SP_ALTER, 27},
+        {0, "HAARFARBE", SP_HAARFARBE, 3}, {0, "HAUTFARBE", SP_HAUTFARBE, 2}, {0, "RUECKENNUMMER", SP_RUECKENNUMMER, 14},
+        {0, "GESICHT", SP_GESICHT, 0x12345}, {0, "TOR", SP_BILDNUMMER, 77},
+        {1, "LIEBLINGSPOS 99,99\nREFLEXE", SP_REFLEXE, 61}, {1, "HERAUSLAUFEN", SP_HERAUSLAUFEN, 62},
+        {1, "STRAFRAUM", SP_STRAFRAUM, 63}, {1, "TORWART_STAERKE", SP_TORWART_STAERKE, 640},
+        {1, "NUMMERN 5\nTORWART 6\nM`ME 8\nN", SP_BILDNUMMER, 7},  // the last of the near misses
+    };
+    std::string block[2];
+    for (const auto& f : felder) block[f.spieler] += std::string(f.wort) + " " + std::to_string(f.wert) + "\n";
+    // A good set to fall back on: a file read wrongly fails here rather than ending the test.
+    datei(0, "spieler.cfg", gute_spieler(2));
+    ASSERT_TRUE(Spieler(0));
+    datei(1, "spieler.cfg", "INFOTEXT \"Zwei Spieler\"\nLETZTER_SPIELER 1\n" + spieler_block(0, "VORNAME Uwe\n" + block[0]) +
+                                spieler_block(1, block[1]));
+    Fehler_Capture cap;
+    ASSERT_TRUE(Spieler(1));
+    ASSERT_EQ(Spieler_Anzahl, 2);
+    for (const auto& f : felder) EXPECT_EQ(Spieler_Wert(f.id, f.spieler, 0, 0), f.wert) << f.wort;
+    EXPECT_STREQ(Spieler_String(SP_NAME, 1, nullptr, 0), "Kessler1");
+    EXPECT_STREQ(Spieler_String(SP_VORNAME, 0, nullptr, 0), "U");
+    EXPECT_EQ(Spieler_Wert(SP_LIEBLINGSPOS, 0, 0, 0), 39);
+    EXPECT_FALSE(cap.contains("TW-Attribut"));
+}
+
 TEST_F(ConfigTest, BrokenPlayerFilesFallBackOnce)
 {
     datei(0, "spieler.cfg", gute_spieler(3));

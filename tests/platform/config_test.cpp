@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <unistd.h>
 #include <vector>
@@ -325,6 +326,33 @@ struct Lese_Modell {
     }
 };
 
+// Reads the next entry with the reader and with the model (own separators or the standard
+// ones) and compares keyword, value, sum, place and line; *ende: the text was at its end.
+::testing::AssertionResult eintrag_wie_modell(Lese_Modell& m, const char* eigene, bool mit_wert, bool* ende)
+{
+    const std::string trenner = std::string(eigene ? eigene : " \xA0;\t") + "\n\r";
+    std::string k = m.token(trenner, false);
+    *ende = k.empty() && m.pos >= m.text.size();
+    const std::string gelesen = Read_Config_Read_Zeile(eigene, mit_wert);
+    if (!*ende) {
+        ++m.index;
+        for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
+    }
+    if (gelesen != k) return ::testing::AssertionFailure() << "Wort '" << gelesen << "' statt '" << k << "'";
+    if (!*ende && mit_wert) {
+        const std::string w = m.token(trenner, true);
+        const std::string soll = w.empty() ? k : w;
+        if (soll != Read_Config_Get_Wert_Text())
+            return ::testing::AssertionFailure() << "Wert '" << Read_Config_Get_Wert_Text() << "' statt '" << soll << "'";
+    }
+    if (Read_Config_Get_Summe() != m.summe)
+        return ::testing::AssertionFailure() << "Summe " << Read_Config_Get_Summe() << " statt " << m.summe;
+    if (Read_Config_Get_Position() != uint32_t(m.pos) ||
+        Read_Config_Get_Zeilennummer() != (m.zeilenende ? m.zeile - 1 : m.zeile))
+        return ::testing::AssertionFailure() << "Stelle " << Read_Config_Get_Position() << " statt " << m.pos;
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace
 
 TEST(Config, QuickRunsReadAsCharacterByCharacter)
@@ -346,20 +374,8 @@ TEST(Config, QuickRunsReadAsCharacterByCharacter)
         ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
         for (int schritt = 0; schritt < 400; ++schritt) {
             const char* eigene = schritt % 3 == 0 ? nullptr : schritt % 3 == 1 ? "," : ".,";
-            const std::string trenner = eigene ? eigene : " \xA0;\t";
-            const bool mit_wert = schritt % 2 == 0;
-            std::string k = m.token(trenner + "\n\r", false);
-            const bool ende = k.empty() && m.pos >= m.text.size();
-            const std::string gelesen = Read_Config_Read_Zeile(eigene, mit_wert);
-            if (!ende) {
-                ++m.index;
-                for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-            }
-            ASSERT_EQ(gelesen, k) << "Lauf " << lauf << ", Schritt " << schritt;
-            if (!ende && mit_wert) {
-                const std::string w = m.token(trenner + "\n\r", true);
-                EXPECT_STREQ(Read_Config_Get_Wert_Text(), w.empty() ? k.c_str() : w.c_str());
-            }
+            bool ende = false;
+            ASSERT_TRUE(eintrag_wie_modell(m, eigene, schritt % 2 == 0, &ende)) << "Lauf " << lauf << ", Schritt " << schritt;
             if (schritt % 7 == 0) {
                 int32_t z[2] = {};
                 EXPECT_EQ(Read_Config_Parse_Zahlen("3, -4", z, 2), 2);
@@ -380,20 +396,75 @@ TEST(Config, QuickRunsReadAsCharacterByCharacter)
 TEST(Config, SumThatComesToZeroTakesNothingMore)
 {
     Config_Ordner o;
-    for (const std::string text : {"x\xFFyz abc\nq\xFE w", "a\x01\xFFzz q", "a \x01\xFF" "bc d"}) {
+    // The last three come to zero within a value (quoted or not) and are read with values.
+    const std::string texte[] = {"x\xFFyz abc\nq\xFE w", "a\x01\xFFzz q", "a \x01\xFF" "bc d",
+                                 "K \x01\xFFq rest\nA b\n", "K \"\x01\xFFq\" z\nC d", "\x01\xFF" "a b\nC d\n"};
+    for (const std::string& text : texte) {
         Lese_Modell m;
         m.text = text;
         ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
-        for (;;) {
-            std::string k = m.token(" \xA0;\t\n\r", false);
-            const std::string gelesen = Read_Config_Read_Zeile(nullptr, false);
-            if (k.empty()) break;
-            ++m.index;
-            for (char& c : k) c = char(c >= 'a' && c <= 'z' ? c - 32 : c);
-            ASSERT_EQ(gelesen, k);
-            ASSERT_EQ(Read_Config_Get_Summe(), m.summe) << text;
-        }
+        const bool mit_wert = &text - texte >= 3;
+        for (bool ende = false; !ende;) ASSERT_TRUE(eintrag_wie_modell(m, nullptr, mit_wert, &ende)) << text;
         EXPECT_EQ(m.summe, 0u) << text;
         Read_Config_Close();
     }
+}
+
+// Texts shaped like a world's files (keyword, value, line end), with the shapes beside them that
+// the quick reading of such lines must leave to the general rules: quotes left open, empty or
+// followed by text or a comment, sections, blank and indented lines, separators of a caller's
+// own (a quote among them), runs ending the text or filling a token.
+TEST(Config, WorldLinesReadAsCharacterByCharacter)
+{
+    const char* const stuecke[] = {
+        "NAME", "wert7", "661", "99,99", "\"Steinwald Dirk\"", "\"\"", "\"a;b\"", "\"offen\n", "\"x\"y", "\"z\";r",
+        "[x]", "[", "]", "; bem", "\xFF\x01", "\x01\xFF", "x\"y\"z", ",", ".", "\"", "\xE9t\xE9",
+        "ab`z{Az@\xE1\xFA" "qrstuvwxyzABCDEFG0123456789", "\"Waldstadion L\xFC" "berlitz\xA0" "am See\tund\"",
+        "STADION_NAME_DES_VEREINS_AUS_DER_STADT",
+    };
+    const char* const zwischen[] = {" ", " ", "\n", "\n", "\n\n", "\t", "\xA0", "\r\n", "  ", ";", "\r"};
+    Config_Ordner o;
+    uint32_t zustand = 777;
+    auto wuerfel = [&zustand](uint32_t n) {
+        zustand = zustand * 1103515245u + 12345u;
+        return (zustand >> 16) % n;
+    };
+    for (int lauf = 0; lauf < 400; ++lauf) {
+        Lese_Modell m;
+        for (int i = 0; i < 60; ++i) {
+            // Mostly plain keyword and value lines; every part at times.
+            const bool zeile = wuerfel(4) != 0;
+            m.text += zeile ? stuecke[wuerfel(5)] : stuecke[wuerfel(std::size(stuecke))];
+            m.text += zeile && i % 2 == 0 ? " " : zwischen[wuerfel(std::size(zwischen))];
+        }
+        if (lauf % 40 == 3) m.text += std::string(3100, 'q') + " \"" + std::string(2998, 'r') + "\" 1";
+        if (lauf % 2) m.text.pop_back();
+        ASSERT_TRUE(Read_Config_Open_Buffer(m.text.data(), uint32_t(m.text.size()), -1, 0, -1));
+        const char* eigene = lauf % 4 == 1 ? "," : lauf % 4 == 2 ? "\"," : nullptr;
+        bool ende = false;
+        for (int schritt = 0; !ende; ++schritt)
+            ASSERT_TRUE(eintrag_wie_modell(m, eigene, schritt % 5 != 4, &ende)) << "Lauf " << lauf << ", Schritt " << schritt;
+        Read_Config_Close();
+    }
+}
+
+// A keyword list finds what a plain search from the front finds: the first of equal entries,
+// never an empty one, nothing for prefixes, extensions or a change of case, with many entries
+// sharing a hash.
+TEST(Config, KeywordListFindsTheFirstEqualEntry)
+{
+    std::vector<std::string> namen = {"NAME", "", "NAME", "NAMEN", "N", "TOR", "TORWART", "", "\xDC" "BERSICHT"};
+    for (int i = 0; i < 300; ++i) namen.push_back("F_" + std::to_string(i * 7919 % 1000));
+    std::vector<const char*> liste;
+    for (const std::string& n : namen) liste.push_back(n.c_str());
+    const Read_Config_Woerter woerter(liste.data(), int32_t(liste.size()));
+    auto von_vorn = [&](const std::string& w) {
+        for (size_t i = 0; i < namen.size(); ++i)
+            if (!namen[i].empty() && namen[i] == w) return int32_t(i);
+        return int32_t(-1);
+    };
+    std::vector<std::string> proben = {"", "NAM", "name", "TORWAR", "TORWARTE", "\xDC" "BERSICHT", "F_", "F_1000"};
+    for (const std::string& n : namen) proben.insert(proben.end(), {n, n + "X", n.substr(0, n.size() / 2)});
+    for (const std::string& w : proben) EXPECT_EQ(woerter.finden(w.c_str()), von_vorn(w)) << w;
+    EXPECT_EQ(woerter.finden("NAME"), 0);
 }
