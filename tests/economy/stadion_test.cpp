@@ -249,6 +249,9 @@ TEST_F(StadionTest, SavegameBlockIsTheBuiltBlockWithPartFlagsAsOneOrZero)
     EXPECT_EQ(Bytes_Hole32(Stadion_Bild_Schreiben(*Stadion_Zeiger(1, 1)).data() + 448), 1u);
     EXPECT_EQ(Stadion_Zeiger(1, 1)->hat_top, 7u);  // the stadium itself stays as it was
 
+    // the stadiums' block alone in the save: blocks another test registered stay out of it
+    for (int pos = 1; pos <= DISK_POSITIONEN; ++pos)
+        if (pos != DISK_POS_FREI) Disk_Block_Registrieren(pos, nullptr, nullptr);
     Stadion_Module_Registrieren();
     const std::vector<uint8_t> datei = Disk_Spielstand_Abbild();
     Disk_Block_Registrieren(DISK_POS_STADION, nullptr, nullptr);
