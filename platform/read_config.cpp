@@ -704,12 +704,12 @@ const char* Read_Config_Get_Alias(int32_t nummer)
 
 Read_Config_Woerter::Read_Config_Woerter(const char* const* woerter, int32_t anzahl) : woerter_(woerter)
 {
+    anzahl = std::min<int32_t>(anzahl, int32_t(HOECHSTENS));
     uint16_t zahl[FAECHER] = {};
     for (int32_t i = 0; i < anzahl; ++i)
         if (woerter[i][0]) ++zahl[fach(woerter[i])];
     anfang_[0] = 0;
     for (uint32_t f = 0; f < FAECHER; ++f) anfang_[f + 1] = uint16_t(anfang_[f] + zahl[f]);
-    folge_.resize(anfang_[FAECHER]);
     uint16_t frei[FAECHER];
     std::memcpy(frei, anfang_, sizeof frei);
     for (int32_t i = 0; i < anzahl; ++i)

@@ -19,7 +19,6 @@
 #pragma once
 #include <cstdint>
 #include <cstring>
-#include <vector>
 
 #include "platform/liste.h"
 
@@ -70,8 +69,9 @@ Liste* Read_Config_Load_Alias_Liste(int32_t modus, int32_t alias_satz);
 void Read_Config_Free_Alias_Liste();
 const char* Read_Config_Get_Alias(int32_t nummer);
 
-// A fixed list of keywords (it must outlive the finder) and the index of the first entry equal
-// to a word, -1 for none; empty entries are never found. A word is compared only with the
+// A fixed list of up to 1024 keywords (it must outlive the finder; entries beyond are never found)
+// and the index of the first entry equal to a word, -1 for none; empty entries are never found.
+// It holds no memory of the heap: a reader keeps it for the program's life. A word is compared only with the
 // entries that begin with its first two characters (and the few others of their hash).
 class Read_Config_Woerter {
 public:
@@ -85,10 +85,10 @@ public:
     }
 
 private:
-    static constexpr uint32_t FAECHER = 256;
+    static constexpr uint32_t FAECHER = 256, HOECHSTENS = 1024;
     // The hash of a word: its first two characters.
     static uint32_t fach(const char* w) { return (uint8_t(w[0]) * 31u + (w[0] ? uint8_t(w[1]) : 0u)) & (FAECHER - 1); }
     const char* const* woerter_;
-    std::vector<int16_t> folge_;    // the entries' indices by hash, ascending within one
+    int16_t folge_[HOECHSTENS];     // the entries' indices by hash, ascending within one
     uint16_t anfang_[FAECHER + 1];  // where each hash's indices begin in folge_
 };
