@@ -276,17 +276,12 @@ void Spiele_Check_Wettbewerb_Ereignis()
     Spiele_Array& a = spiele_arrays[SPA_WETTBEWERB];
     // Up to the first key below the one before it nothing is dropped: found in one pass.
     int32_t i = 1;
-    if (a.anzahl > 1) {
-        const uint8_t* p = a.daten;
-        uint32_t vorher = spiele_array_key(a, 0);
-        for (; i < a.anzahl; ++i) {
-            p += a.groesse;
-            uint32_t k;
-            std::memcpy(&k, p, 4);
+    if (a.anzahl > 1)
+        for (uint32_t vorher = spiele_array_key(a, 0); i < a.anzahl; ++i) {
+            const uint32_t k = spiele_array_key(a, i);
             if (k < vorher) break;
             vorher = k;
         }
-    }
     while (i < a.anzahl) {
         if (spiele_array_key(a, i) < spiele_array_key(a, i - 1)) {
             spiele_array_entfernen(a, i);

@@ -322,14 +322,6 @@ bool gleich_ohne_case(const char* a, const char* b)
     return *a == *b;
 }
 
-// The leading digits' number, modulo 2^32.
-uint32_t ziffern(const char* s)
-{
-    uint32_t v = 0;
-    for (; *s >= '0' && *s <= '9'; ++s) v = v * 10u + uint32_t(*s - '0');
-    return v;
-}
-
 // Decimal like the runtime's atoi, wrapping modulo 2^32 instead of overflowing, so that a sum
 // written as "%u" or as "%d" reads back the same.
 int32_t zahl(const char* s)
@@ -337,7 +329,8 @@ int32_t zahl(const char* s)
     while (*s == ' ' || (*s >= '\t' && *s <= '\r')) ++s;
     bool minus = *s == '-';
     if (*s == '-' || *s == '+') ++s;
-    const uint32_t v = ziffern(s);
+    uint32_t v = 0;
+    for (; *s >= '0' && *s <= '9'; ++s) v = v * 10u + uint32_t(*s - '0');
     return int32_t(minus ? 0u - v : v);
 }
 
@@ -544,8 +537,7 @@ int32_t Read_Config_Get_Wert()
     // A number, as nearly every value is: no word or alias to compare it with.
     const char* z = roh;
     while (*z == ' ' || *z == '\t') ++z;
-    if (*z >= '0' && *z <= '9') return int32_t(ziffern(z));
-    if (*z == '-' || *z == '+') return zahl(z);
+    if ((*z >= '0' && *z <= '9') || *z == '-' || *z == '+') return zahl(z);
     // Blanks around a value are no part of it, as a number reads past them: the items of a
     // list "1, #NORD ,2" come with the blanks beside the commas.
     char w[READ_CONFIG_TOKEN];
