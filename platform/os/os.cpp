@@ -953,11 +953,10 @@ static bool dialog_bild_wartet()
     return script.dialog_ruhe < DIALOG_RUHE;
 }
 
-// Runs one line of the script; returns false when it waits.
-static bool script_step()
+// Runs the script's next line, as read (`gelesen` is skript_zeile(script.next), the pump's
+// feed has it at hand already); returns false when it waits.
+static bool zeile_schritt(const Gelesene_Zeile& gelesen)
 {
-    if (script.next >= script.lines.size()) return false;
-    const Gelesene_Zeile& gelesen = skript_zeile(script.next);
     const Zeilen_Fehler fehler = gelesen.fehler;
     if (fehler != Zeilen_Fehler::keiner) {
         const std::string& line = script.lines[script.next];
@@ -1010,6 +1009,13 @@ static bool script_step()
         return false;
     }
     return zeile_ausfuehren(gelesen.z);
+}
+
+// Runs one line of the script; returns false when it waits.
+static bool script_step()
+{
+    if (script.next >= script.lines.size()) return false;
+    return zeile_schritt(skript_zeile(script.next));
 }
 
 // The script has a line for the program now (not a wait): input as good as arrived.
@@ -1092,7 +1098,7 @@ static void script_feed()
         const Befehl knopf = zeile.z.befehl;
         const bool druck = zeile.fehler == Zeilen_Fehler::keiner &&
                            (knopf == Befehl::left || knopf == Befehl::right) && zeile.z.a == 1;
-        script_step();
+        zeile_schritt(zeile);
         if (druck && script.next < script.lines.size()) {
             const Gelesene_Zeile& danach = skript_zeile(script.next);
             if (danach.fehler == Zeilen_Fehler::keiner && danach.z.befehl == knopf && danach.z.a == 0) script_step();
