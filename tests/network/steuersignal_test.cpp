@@ -569,14 +569,11 @@ TEST_F(Signale, DerServerMeldetSichJedenZweitausendstenDurchgang)
 {
     std::vector<int32_t> bei;
     for (int32_t i = 0; i < 4000; ++i) {
-        const size_t vorher = logzeilen.size();
         Steuersignal_Verarbeiten();
-        for (size_t k = vorher; k < logzeilen.size(); ++k)
-            if (logzeilen[k] == "Server Mode") bei.push_back(i);
+        if (std::count(logzeilen.begin(), logzeilen.end(), "Server Mode") > int32_t(bei.size())) bei.push_back(i);
     }
     ASSERT_EQ(bei.size(), 2u);
     EXPECT_EQ(bei[1] - bei[0], 2000);
-    EXPECT_EQ(Ablauf_Zustand, ABLAUF_MENUERUNDE);
 }
 
 // The server's own manager, his turn ended, reads whom the round still waits for: the managers of
