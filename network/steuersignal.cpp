@@ -56,7 +56,8 @@ bool notiz_offen = false;
 std::vector<std::vector<uint8_t>> vor_dem_spiel;
 bool spieltag_gestartet = false;
 constexpr size_t VOR_DEM_SPIEL_HOECHSTENS = 256;
-uint32_t durchlauf = 0;
+// Passes of the server until its next "Server Mode" line in the log (one every 2000).
+uint32_t bis_zur_meldung = 2000;
 
 void packen(uint8_t* b, uint32_t code, int32_t team)
 {
@@ -717,9 +718,12 @@ const char* Steuersignal_Wartende_Zeile() { return wartende_zeile.c_str(); }
 constexpr int32_t WARTENDE_NAMEN = 4;
 static void wartende_zeigen()
 {
+    const bool wartet = Netz_Rolle == 3 && Ablauf_Zustand == ABLAUF_SERVER_WARTET;
+    // No line to show and none shown, as on nearly every pass: nothing to build or compare.
+    if (!wartet && wartende_zeile.empty()) return;
     std::string text;
     int32_t weitere = 0;
-    if (Netz_Rolle == 3 && Ablauf_Zustand == ABLAUF_SERVER_WARTET && !Chat_Screen_Ist_Offen())
+    if (wartet && !Chat_Screen_Ist_Offen())
         for (int32_t i = 0, n = 0; Netzuser_Belegte() && i < NETZUSER_ANZAHL; ++i) {
             const Mitspieler_Eintrag* m = Netzuser_Get(i);
             if (!m || !m->in_benutzung || !m->verein_beansprucht || m->team <= 0 || team_fertig(m->team)) continue;
@@ -779,7 +783,10 @@ static void server_pass()
         Ablauf_Zustand = ABLAUF_SPIELTAG_STARTEN;
     }
     wartende_zeigen();
-    if (++durchlauf % 2000 == 0) Print_Log(0xF0000, "Server Mode");
+    if (--bis_zur_meldung == 0) {
+        bis_zur_meldung = 2000;
+        Print_Log(0xF0000, "Server Mode");
+    }
 }
 
 static Steuersignal_Beobachter steuersignal_beobachter = nullptr;

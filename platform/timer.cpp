@@ -43,6 +43,8 @@ void wait_while_busy(int slot)
     while (slots[slot].busy.load()) std::this_thread::yield();
 }
 
+// The pass's own stores go through Os_Wort_Setzen: fenced only once a second thread exists
+// (headless, with the passes on the clock's thread, there is none to see them).
 void run_pass()
 {
     uint32_t now = Timer_Get_Time();
@@ -52,15 +54,15 @@ void run_pass()
         if (!Win95_Eingabe.aktiv.load() || pause_all.load()) break;
         if (!s.active.load() || s.busy.load() || !s.enabled.load()) continue;
         if (int32_t(now - s.last_time.load()) < int32_t(s.interval.load())) continue;
-        s.busy.store(1);
-        s.last_time.store(now);
+        Os_Wort_Setzen(s.busy, 1);
+        Os_Wort_Setzen(s.last_time, now);
         Timer_Callback cb = s.callback.load();
         // Test the gates again now that busy is up: a pause or remove that came in between has
         // either seen busy or is seen here.
         if (!pause_all.load() && Win95_Eingabe.aktiv.load() && s.active.load() &&
             s.enabled.load() && cb)
             cb();
-        s.busy.store(0);
+        Os_Wort_Setzen(s.busy, 0);
     }
 }
 
@@ -77,11 +79,11 @@ uint32_t getakteter_pass()
 {
     if (suspended.load() || quit.load()) return PASS_ABSTAND_MS;
     if (!Win95_Eingabe.aktiv.load()) return INAKTIV_ABSTAND_MS;
-    in_pass.store(1);
+    Os_Wort_Setzen(in_pass, 1);
     im_pass = true;
     run_pass();
     im_pass = false;
-    in_pass.store(0);
+    Os_Wort_Setzen(in_pass, 0);
     return PASS_ABSTAND_MS;
 }
 

@@ -25,10 +25,6 @@
 #include "platform/os/os.h"
 #include "platform/os/os_sound.h"
 
-#if __has_include(<sys/single_threaded.h>)
-#include <sys/single_threaded.h>
-#define OS_HAT_EINEN_FADEN 1
-#endif
 #include <unistd.h>
 
 #include <algorithm>
@@ -60,25 +56,6 @@ Os_Maus_Zustand Os_Maus;
 std::atomic<uint32_t> Os_Virtuelle_Ms{0};
 
 namespace {
-
-// The program has never had a second thread (the C library keeps count); without the library's
-// word on it, it is taken to have more.
-inline bool ein_faden()
-{
-#ifdef OS_HAT_EINEN_FADEN
-    return __libc_single_threaded;
-#else
-    return false;
-#endif
-}
-
-// A store of the clock's times: in a program of one thread nobody else reads them, and the store
-// needs no fence (a full barrier at every timer pass and every step of an advance otherwise).
-inline void uhr_setzen(std::atomic<uint32_t>& wert, uint32_t v)
-{
-    if (ein_faden()) wert.store(v, std::memory_order_relaxed);
-    else wert.store(v);
-}
 
 std::atomic<int>& headless_flag = Os_Kopflos_Stand;  // -1: not yet decided
 std::string start_dir;
@@ -291,8 +268,8 @@ static void clock_advance_followers(uint32_t ms)
     // for. A thread that begins to follow meanwhile sleeps towards a time at least as far and
     // is woken to see the clock there. In a program of one thread no follower can begin, and a
     // step of any length is the same.
-    if ((ms <= 1 || ein_faden()) && follower_count.load() == 0) {
-        uhr_setzen(virtual_ms, virtual_ms.load() + ms);
+    if ((ms <= 1 || Os_Ein_Faden()) && follower_count.load() == 0) {
+        Os_Wort_Setzen(virtual_ms, virtual_ms.load() + ms);
         if (follower_count.load() != 0) {
             std::lock_guard<std::mutex> lock(clock_mutex);
             clock_cv.notify_all();
@@ -331,7 +308,7 @@ static void clock_advance_followers(uint32_t ms)
         // In a program of one thread nobody else can be advancing: the lock is taken only once a
         // second thread exists (a clocked pass may start one).
         std::unique_lock<std::mutex> one(advance_mutex, std::defer_lock);
-        if (!ein_faden()) one.lock();
+        if (!Os_Ein_Faden()) one.lock();
         const uint32_t ziel = virtual_ms.load() + ms;
         // The clocked routine's passes on the way, each at its own time, on this thread: no
         // other thread needs waking for them.
@@ -344,10 +321,10 @@ static void clock_advance_followers(uint32_t ms)
             clock_advance_followers(bis - jetzt);
             if (!pass) break;
             const uint32_t naechster = routine();
-            if (!one.owns_lock() && !ein_faden()) one.lock();
+            if (!one.owns_lock() && !Os_Ein_Faden()) one.lock();
             // A routine set anew meanwhile keeps the time it was set for.
             if (takt.load() == routine && takt_faellig.load() == faellig)
-                uhr_setzen(takt_faellig, virtual_ms.load() + naechster);
+                Os_Wort_Setzen(takt_faellig, virtual_ms.load() + naechster);
         }
     }
     // Headless sound plays exactly as far as the virtual clock goes.
@@ -360,7 +337,7 @@ void Os_Clock_Advance(uint32_t ms)
     // on the way and nobody following the clock: the clock steps on its own, and no other thread
     // can be advancing meanwhile (none exists, and none is started without a pass that could
     // start it).
-    if (ein_faden() && follower_count.load() == 0) {
+    if (Os_Ein_Faden() && follower_count.load() == 0) {
         const uint32_t ziel = virtual_ms.load() + ms;
         if (!takt.load() || !reached(ziel, takt_faellig.load())) {
             // Nobody else to see the store: no fence.
@@ -976,11 +953,10 @@ static bool dialog_bild_wartet()
     return script.dialog_ruhe < DIALOG_RUHE;
 }
 
-// Runs one line of the script; returns false when it waits.
-static bool script_step()
+// Runs the script's next line, as read (`gelesen` is skript_zeile(script.next), the pump's
+// feed has it at hand already); returns false when it waits.
+static bool zeile_schritt(const Gelesene_Zeile& gelesen)
 {
-    if (script.next >= script.lines.size()) return false;
-    const Gelesene_Zeile& gelesen = skript_zeile(script.next);
     const Zeilen_Fehler fehler = gelesen.fehler;
     if (fehler != Zeilen_Fehler::keiner) {
         const std::string& line = script.lines[script.next];
@@ -1033,6 +1009,13 @@ static bool script_step()
         return false;
     }
     return zeile_ausfuehren(gelesen.z);
+}
+
+// Runs one line of the script; returns false when it waits.
+static bool script_step()
+{
+    if (script.next >= script.lines.size()) return false;
+    return zeile_schritt(skript_zeile(script.next));
 }
 
 // The script has a line for the program now (not a wait): input as good as arrived.
@@ -1115,7 +1098,7 @@ static void script_feed()
         const Befehl knopf = zeile.z.befehl;
         const bool druck = zeile.fehler == Zeilen_Fehler::keiner &&
                            (knopf == Befehl::left || knopf == Befehl::right) && zeile.z.a == 1;
-        script_step();
+        zeile_schritt(zeile);
         if (druck && script.next < script.lines.size()) {
             const Gelesene_Zeile& danach = skript_zeile(script.next);
             if (danach.fehler == Zeilen_Fehler::keiner && danach.z.befehl == knopf && danach.z.a == 0) script_step();

@@ -2,6 +2,11 @@
 // behind this one interface, chosen once at start: SDL2 (a real window) and headless (no
 // window; input from a script, the frame kept in memory, a virtual clock).
 #pragma once
+#if __has_include(<sys/single_threaded.h>)
+#include <sys/single_threaded.h>
+#define OS_HAT_EINEN_FADEN 1
+#endif
+
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -59,6 +64,24 @@ inline bool Os_Headless()
 }
 // Ends the back end (closes the window and SDL). Safe to call twice.
 void Os_Shutdown();
+
+// The program has never had a second thread (the C library keeps count); without the library's
+// word on it, it is taken to have more.
+inline bool Os_Ein_Faden()
+{
+#ifdef OS_HAT_EINEN_FADEN
+    return __libc_single_threaded;
+#else
+    return false;
+#endif
+}
+// A store of a word that threads share: in a program of one thread nobody else reads it, and the
+// store needs no fence (a locked exchange for each store otherwise).
+inline void Os_Wort_Setzen(std::atomic<uint32_t>& wort, uint32_t v)
+{
+    if (Os_Ein_Faden()) wort.store(v, std::memory_order_relaxed);
+    else wort.store(v);
+}
 
 // Milliseconds since start. Headless: a virtual clock that only the window thread advances
 // (by sleeping and by pumping an empty queue); other threads wait for it, not for real time.

@@ -564,6 +564,18 @@ TEST_F(Signale, RundeEndetWennAlleFertigSind)
     EXPECT_EQ(Ablauf_Zustand, ABLAUF_SPIELTAG_STARTEN);
 }
 
+// The server's pass writes its line to the log once in 2000 passes, whenever the count began.
+TEST_F(Signale, DerServerMeldetSichJedenZweitausendstenDurchgang)
+{
+    std::vector<int32_t> bei;
+    for (int32_t i = 0; i < 4000; ++i) {
+        Steuersignal_Verarbeiten();
+        if (std::count(logzeilen.begin(), logzeilen.end(), "Server Mode") > int32_t(bei.size())) bei.push_back(i);
+    }
+    ASSERT_EQ(bei.size(), 2u);
+    EXPECT_EQ(bei[1] - bei[0], 2000);
+}
+
 // The server's own manager, his turn ended, reads whom the round still waits for: the managers of
 // the participants' clubs whose turns are open, by name and no format code among them; the line
 // goes once the round is over. In his own turn, and on the chat, there is none.

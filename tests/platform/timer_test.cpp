@@ -2,6 +2,7 @@
 
 #include <atomic>
 #include <chrono>
+#include <cstdlib>
 #include <mutex>
 #include <thread>
 #include <utility>
@@ -34,6 +35,25 @@ void record(int routine)
 
 void record_a() { record(0); }
 void record_b() { record(1); }
+
+// Two routines over idle steps, a pause and sleeps, from a fresh start of the clocked passes: each
+// run with its time since the start.
+std::vector<std::pair<int, uint32_t>> clocked_runs()
+{
+    Timer_Thread_Stop();
+    Timer_Thread_Start();
+    run_log.clear();  // no routine runs: the passes run on this thread
+    const uint32_t start = Timer_Get_Time();
+    const int a = Timer_Add(record_a, 30);
+    Timer_Add(record_b, 100);
+    for (int i = 0; i < 150; ++i) Os_Clock_Advance(1);
+    Timer_Pause(a);
+    Os_Sleep(200);
+    Timer_Resume(a);
+    Os_Sleep(501);
+    for (auto& [r, t] : run_log) t -= start;
+    return run_log;
+}
 
 // The gaps between the runs of one routine, in order.
 std::vector<uint32_t> gaps(int routine)
@@ -227,4 +247,22 @@ TEST_F(Timer_Fixture, RoutinesInHigherSlotsRunAsTheFirst)
     EXPECT_EQ(runs.load(), vorher) << "a removed routine does not run";
     ASSERT_EQ(Timer_Add(count_run, 30), 0);
     EXPECT_TRUE(wait_for_run(vorher));
+}
+
+// Headless the passes run on the clock's thread: alone their words are stored without fences, and
+// once a second thread has existed with them. Every routine runs at the same times either way.
+// In a process of its own, which has had no second thread before.
+TEST_F(Timer_Fixture, ClockedPassesRunAlikeAloneAndOnceASecondThreadExisted)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    EXPECT_EXIT(
+        {
+            if (!Os_Headless() || !Os_Ein_Faden()) std::_Exit(3);
+            const auto alone = clocked_runs();
+            std::thread([] {}).join();
+            if (Os_Ein_Faden()) std::_Exit(4);
+            const auto after = clocked_runs();
+            std::_Exit(alone.size() < 20 ? 5 : alone != after ? 6 : 0);
+        },
+        testing::ExitedWithCode(0), "");
 }
