@@ -173,6 +173,19 @@ static void zeile_kurz(uint16_t* dst, const uint16_t* src, int32_t w)
     else if (w == 1) *dst = *src;
 }
 
+// How many rows ahead a copy between distinct bitmaps asks for its rows' cache lines.
+constexpr int32_t VORAUS = 4;
+
+// The cache lines of a row of w pixels, soon to be written (or only read); a hint that reads
+// and writes nothing.
+template <int SCHREIBEN>
+static void zeile_vorholen(const uint16_t* zeile, int32_t w)
+{
+    const uintptr_t ende = reinterpret_cast<uintptr_t>(zeile) + uintptr_t(w) * 2 - 1;
+    for (uintptr_t a = reinterpret_cast<uintptr_t>(zeile) & ~uintptr_t(63); a <= ende; a += 64)
+        __builtin_prefetch(reinterpret_cast<const void*>(a), SCHREIBEN, 3);
+}
+
 int Grafik_Blit_16_Zeilen(const uint16_t* src, int32_t sx, int32_t sy, int32_t w, int32_t h,
                           int32_t sw, uint16_t* dst, int32_t dx, int32_t dy, int32_t dw)
 {
@@ -185,8 +198,26 @@ int Grafik_Blit_16_Zeilen(const uint16_t* src, int32_t sx, int32_t sy, int32_t w
     // Narrow rows of distinct bitmaps (the frame's edges beside a window, a few pixels across
     // each of hundreds of rows): each row in two overlapping moves, without a call a row.
     if (src != dst && w <= 32) {
-        for (int32_t row = 0; row < h; ++row)
-            zeile_kurz(dst + size_t(dy + row) * dw + dx, src + size_t(sy + row) * sw + sx, w);
+        for (int32_t row = 0; row < h; ++row) {
+            uint16_t* ziel = dst + size_t(dy + row) * dw + dx;
+            if (row + VORAUS < h) zeile_vorholen<1>(ziel + size_t(VORAUS) * dw, w);
+            zeile_kurz(ziel, src + size_t(sy + row) * sw + sx, w);
+        }
+        return 1;
+    }
+    // Wide rows of distinct bitmaps (a window's background onto the page): the destination's
+    // rows are often out of the cache (the page drawn two frames before), and each row starts
+    // anew in memory; asked for a few rows ahead, they are there when the copy comes.
+    if (src != dst) {
+        for (int32_t row = 0; row < h; ++row) {
+            uint16_t* ziel = dst + size_t(dy + row) * dw + dx;
+            const uint16_t* quelle = src + size_t(sy + row) * sw + sx;
+            if (row + VORAUS < h) {
+                zeile_vorholen<1>(ziel + size_t(VORAUS) * dw, w);
+                zeile_vorholen<0>(quelle + size_t(VORAUS) * sw, w);
+            }
+            std::memmove(ziel, quelle, size_t(w) * 2);
+        }
         return 1;
     }
     // Rows in order top to bottom; memmove keeps a bitmap blitted onto itself sound.

@@ -35,14 +35,16 @@ struct Bitmap {
 // A page of memory followed by one that can be neither read nor written: `ende` is the end of
 // the usable page (null where the pages are not to be had).
 struct Schutzseite {
+    explicit Schutzseite(long seiten = 1) : seiten(seiten) {}
+    long seiten;
     long seite = sysconf(_SC_PAGESIZE);
-    void* block = mmap(nullptr, size_t(2 * seite), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    uint16_t* ende = block != MAP_FAILED && mprotect(static_cast<uint8_t*>(block) + seite, size_t(seite), PROT_NONE) == 0
-                         ? reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(block) + seite)
+    void* block = mmap(nullptr, size_t((seiten + 1) * seite), PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    uint16_t* ende = block != MAP_FAILED && mprotect(static_cast<uint8_t*>(block) + seiten * seite, size_t(seite), PROT_NONE) == 0
+                         ? reinterpret_cast<uint16_t*>(static_cast<uint8_t*>(block) + seiten * seite)
                          : nullptr;
     ~Schutzseite()
     {
-        if (block != MAP_FAILED) munmap(block, size_t(2 * seite));
+        if (block != MAP_FAILED) munmap(block, size_t((seiten + 1) * seite));
     }
 };
 
@@ -650,5 +652,32 @@ TEST(Blit, NarrowRowsCopyExactlyTheirPixels)
                 ASSERT_EQ(Grafik_Blit_16_Zeilen(src, x0, 0, w, 3, B, dst, x0, 0, B), 1);
                 for (int i = 0; i < n; ++i)
                     ASSERT_EQ(dst[i], i % B >= x0 && i % B < x0 + w ? uint16_t(i + 1) : 0xABCD) << w << " " << x0 << " " << i;
+            }
+}
+
+// Rows between two bitmaps of different widths, narrow and wide, in rectangles of fewer and
+// more rows than the copy asks for ahead: every row lands exactly at its place, with the
+// source's pixels, and nothing beside or below the rectangle changes, also where the
+// destination's last row ends at the end of its memory.
+TEST(Blit, RowsBetweenBitmapsOfOtherWidthsLandExactly)
+{
+    const Schutzseite schutz(4);
+    ASSERT_NE(schutz.ende, nullptr);
+    constexpr int SW = 700, DW = 640;
+    std::vector<uint16_t> quelle(size_t(SW) * 12);
+    for (size_t i = 0; i < quelle.size(); ++i) quelle[i] = uint16_t(i * 7 + 1);
+    for (int w : {5, 32, 33, 48, 100, 603, 640})
+        for (int h : {1, 3, 4, 5, 9})
+            for (int sx : {0, 3, SW - w}) {
+                const int dx = DW - w, sy = 2;
+                const int n = (h - 1) * DW + dx + w;  // up to the rectangle's last pixel
+                uint16_t* ziel = schutz.ende - n;
+                std::fill(ziel, ziel + n, uint16_t(0xABCD));
+                ASSERT_EQ(Grafik_Blit_16_Zeilen(quelle.data(), sx, sy, w, h, SW, ziel, dx, 0, DW), 1);
+                for (int i = 0; i < n; ++i) {
+                    const int y = i / DW, x = i % DW;
+                    const uint16_t soll = x >= dx ? quelle[size_t(sy + y) * SW + size_t(sx + x - dx)] : uint16_t(0xABCD);
+                    ASSERT_EQ(ziel[i], soll) << w << " " << h << " " << sx << " " << i;
+                }
             }
 }
