@@ -585,4 +585,62 @@ TEST_F(LinkTest, AFilteredSquadFollowsThePlayersAsTheyStandNow)
     }
 }
 
+// A filter of flag bits alone, on a held squad, takes each player by his flags as they stand
+// (they change without the list): the count past the capacity, nothing written past what is
+// taken, and the lists' cursor behind the list.
+TEST_F(LinkTest, AFlagFilterTakesThePlayersByTheirFlagsNow)
+{
+    for (int32_t sp = 40; sp < 64; ++sp) ASSERT_TRUE(kommt(2, sp));
+    auto erwartet = [](int32_t filter, int32_t kapazitaet, std::vector<int32_t>& spieler) {
+        int32_t n = 0;
+        for (Liste_Element* e = T_Fix[2].liste.next; e; e = e->next) {
+            const uint32_t flags = static_cast<const TS*>(e->data)->flags;
+            if ((filter & 0xFFFF0) && !(flags & static_cast<uint32_t>(filter & ~0xF))) continue;
+            if ((filter & TS_FILTER_NICHT_AUFGESTELLT) && (flags & (TS_STARTELF | TS_ERSATZ))) continue;
+            if (kapazitaet == -1 || n < kapazitaet) spieler.push_back(static_cast<int32_t>(e->key));
+            ++n;
+        }
+        return n;
+    };
+    const int32_t filter[] = {0,
+                              TS_STARTELF,
+                              TS_ERSATZ,
+                              TS_STARTELF | TS_ERSATZ,
+                              static_cast<int32_t>(TS_TRANSFERLISTE),
+                              TS_FILTER_NICHT_AUFGESTELLT,
+                              TS_STARTELF | TS_FILTER_NICHT_AUFGESTELLT,
+                              static_cast<int32_t>(TS_TRANSFERLISTE) | TS_FILTER_NICHT_AUFGESTELLT};
+    for (int32_t runde = 0; runde < 4; ++runde) {
+        for (int32_t sp = 40; sp < 64; ++sp) {
+            TS* ts = Teamspieler_Get_Record(2, sp);
+            ts->flags = 0;
+            if ((sp + runde) % 3 == 0) ts->flags |= TS_STARTELF;
+            if ((sp + runde) % 4 == 1) ts->flags |= TS_ERSATZ;
+            if ((sp * runde) % 5 == 2) ts->flags |= TS_TRANSFERLISTE;
+        }
+        for (const int32_t f : filter)
+            for (const int32_t kapazitaet : {-1, 60, 5, 0}) {
+                std::vector<int32_t> soll;
+                const int32_t n = erwartet(f, kapazitaet, soll);
+                const int32_t m = static_cast<int32_t>(soll.size());
+                int32_t feld[60];
+                TS* records[60];
+                std::fill_n(feld, 60, -7);
+                std::fill_n(records, 60, nullptr);
+                Liste_Set_Cursor(T_Fix[0].liste.next);
+                ASSERT_EQ(Teamspieler_Kader(2, feld, records, kapazitaet, f), n) << runde << " " << f;
+                EXPECT_EQ(std::vector<int32_t>(feld, feld + m), soll) << runde << " " << f << " " << kapazitaet;
+                for (int32_t i = 0; i < m; ++i) EXPECT_EQ(records[i], Teamspieler_Get_Record(2, feld[i])) << i;
+                EXPECT_TRUE(std::all_of(feld + m, feld + 60, [](int32_t x) { return x == -7; })) << f << " " << kapazitaet;
+                EXPECT_TRUE(std::all_of(records + m, records + 60, [](TS* x) { return x == nullptr; }));
+                EXPECT_EQ(Liste_Next_Cursor(), nullptr);
+                // the count alone, and the numbers without the records
+                EXPECT_EQ(Teamspieler_Ins_Array(2, nullptr, kapazitaet, f), n);
+                std::fill_n(feld, 60, -7);
+                EXPECT_EQ(Teamspieler_Kader(2, feld, nullptr, kapazitaet, f), n);
+                EXPECT_EQ(std::vector<int32_t>(feld, feld + m), soll);
+            }
+    }
+}
+
 }  // namespace
