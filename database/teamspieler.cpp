@@ -775,6 +775,12 @@ void Teamspieler_Get_Positionen(int32_t team, int32_t spieler, int32_t* aus[10])
     }
 }
 
+void Teamspieler_Wert_Schreiben(TS* ts, int32_t feld, int32_t team, int32_t spieler, int32_t wert)
+{
+    if (ts && !ist_client() && schreiben_direkt(*ts, feld, wert)) return;
+    Teamspieler_Wert(feld, team, spieler, wert, 1);
+}
+
 void Teamspieler_Set_Manndeckung(int32_t a, int32_t team_a, int32_t c, int32_t team_c)
 {
     Teamspieler_Wert(316, team_a, a, c, 1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "common/capture.h"
@@ -144,6 +145,45 @@ TEST_F(LinkTest, AWriteAfterALookupKeepsTheBoundsAndFollowsThePlayer)
     Teamspieler_Wert(305, 1, 7, 0, 0);
     Teamspieler_Wert(305, 1, 7, 12, 1);
     EXPECT_EQ(Teamspieler_Get_Record(1, 7)->vertrag_monate, 12);
+}
+
+// A write into the record at hand leaves the record and the reports as Teamspieler_Wert's write
+// leaves them, for every field and for values inside, on and beyond the bounds; a client's goes
+// through the checks.
+TEST_F(LinkTest, AWriteIntoTheRecordAtHandIsTheAccessorsWrite)
+{
+    ASSERT_TRUE(kommt(0, 7));
+    TS* ts = Teamspieler_Get_Record(0, 7);
+    ASSERT_NE(ts, nullptr);
+    const TS anfang = *ts;
+    for (int32_t feld = 300; feld <= 337; ++feld)
+        for (const int32_t wert : {-70000, -2, -1, 0, 1, 7, 48, 61, 99, 100, 459, 460, 32767, 40000, 50000, 50001, 99999999}) {
+            *ts = anfang;
+            std::vector<std::string> soll_text;
+            TS soll;
+            {
+                Fehler_Capture cap;
+                Teamspieler_Wert(feld, 0, 7, wert, 1);
+                soll = *ts;
+                soll_text = cap.texts;
+            }
+            *ts = anfang;
+            Fehler_Capture cap;
+            Teamspieler_Wert_Schreiben(ts, feld, 0, 7, wert);
+            EXPECT_EQ(std::memcmp(ts, &soll, sizeof soll), 0) << feld << " " << wert;
+            EXPECT_EQ(cap.texts, soll_text) << feld << " " << wert;
+        }
+    *ts = anfang;
+    // without the record, and on a client
+    Teamspieler_Wert_Schreiben(nullptr, 316, 0, 7, 33);
+    EXPECT_EQ(ts->deckt, 33);
+    Netz_Rolle = 1;
+    Aktuelles_Team = 0;
+    Fehler_Capture cap;
+    Teamspieler_Wert_Schreiben(ts, 305, 0, 7, 3);
+    EXPECT_TRUE(cap.contains("Teamspieler_Wert: CLIENT-WRITE!"));
+    EXPECT_EQ(ts->vertrag_monate, anfang.vertrag_monate);
+    Netz_Rolle = 0;
 }
 
 // The club asked for without a hint stays known while only lists other than the clubs' change,
