@@ -555,7 +555,7 @@ constexpr int32_t AUFSTELLUNG_KNOPF = 1271;
 struct Platz {
     int32_t spnr;
     int32_t zelle;
-    const TS* ts = nullptr;  // his link record where the squad's records are read in place
+    TS* ts = nullptr;  // his link record where the squad's records are read in place
     int32_t link = -1;  // his place in the squad's link records (own players only)
 };
 
@@ -580,10 +580,15 @@ std::vector<Platz> elf_feldspieler(int32_t team)
 void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& eigene, const Kader_Links& links)
 {
     const std::vector<Platz> fremde = elf_feldspieler(gegner);
+    // whether a player is in our list: our squad at hand holds it whole below the listing's bound
+    auto bei_uns = [&](int32_t spnr) {
+        if (links.anzahl >= 49) return Teamspieler_Ist_Im_Team(team, spnr) >= 0;
+        return std::find(links.feld, links.feld + links.anzahl, spnr) != links.feld + links.anzahl;
+    };
     for (const Platz& p : fremde) {
         // field 309 as Teamspieler_Wert reads it
         const int32_t deckt_ihn = p.ts ? p.ts->gedeckt_von : Teamspieler_Wert(309, gegner, p.spnr, 0, 0);
-        if (deckt_ihn >= 0 && Teamspieler_Ist_Im_Team(team, deckt_ihn) >= 0) Teamspieler_Wert(309, gegner, p.spnr, -1, 1);
+        if (deckt_ihn >= 0 && bei_uns(deckt_ihn)) Teamspieler_Wert_Schreiben(p.ts, 309, gegner, p.spnr, -1);
     }
     for (const Platz& p : eigene) links.schreiben(team, p.link, 316, -1);
     if (eigene.empty()) {
@@ -599,7 +604,7 @@ void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& e
     for (const Platz& p : eigene)
         if (p.zelle / SPALTEN <= 8) verteidiger.push_back(p);
     for (const Platz& p : fremde)
-        if (p.zelle / SPALTEN >= 18) stuermer.push_back({p.spnr, ZELLEN - 1 - p.zelle});
+        if (p.zelle / SPALTEN >= 18) stuermer.push_back({p.spnr, ZELLEN - 1 - p.zelle, p.ts});
     if (stuermer.empty()) return;
     // Both stand on the grid: their distance is one read of the signed table, from the
     // defender's offset as a place's and the forward's as a favourite cell's.
@@ -621,7 +626,11 @@ void manndecker_setzen(int32_t team, int32_t gegner, const std::vector<Platz>& e
                 if (bester < 0 || d < bester) bester = d, bv = v, bs = k;
             }
         if (bester < 0) break;
-        Teamspieler_Set_Manndeckung(verteidiger[bv].spnr, team, stuermer[bs].spnr, gegner);
+        // Teamspieler_Set_Manndeckung, each side's record where it is at hand
+        const Platz& v = verteidiger[bv];
+        const Platz& s = stuermer[bs];
+        Teamspieler_Wert_Schreiben(links.direkt ? links.ts[v.link] : nullptr, 316, team, v.spnr, s.spnr);
+        Teamspieler_Wert_Schreiben(s.ts, 309, gegner, s.spnr, v.spnr);
         verteidiger[bv].spnr = stuermer[bs].spnr = -1;
         ++paare;
     }

@@ -145,9 +145,8 @@ void Assis_Setze_Training(int32_t team)
     uint8_t w[14];
     for (auto& x : w) x = static_cast<uint8_t>(t / 14);
     for (int32_t rest = t % 14; rest > 0; --rest) {
-        bool frei = false;
-        for (uint8_t x : w) frei = frei || x < 5;
-        if (!frei) break;
+        // (the first weight below 5 answers it)
+        if (std::none_of(w, w + 14, [](uint8_t x) { return x < 5; })) break;
         for (;;) {
             const int32_t k = Zufall_Gross(0, 13);
             if (w[k] < 5) {

@@ -258,6 +258,29 @@ int32_t team_im_index(int32_t spieler)
 
 int32_t max_spieler(int32_t team) { return pseudo(team) ? TEAM_MAX_TRANSFERMARKT : TEAM_MAX_SPIELER; }
 
+// The held squad's players whose flags pass `filter` (without line bits and the status test), in
+// order; as many as the capacity holds (-1: no bound) go into feld and records (either may be
+// null), and all are counted.
+int32_t nach_flags(const Kader_Index& x, int32_t filter, int32_t kapazitaet, int32_t* feld, TS** records)
+{
+    // one of the flag bits asked for (any bit above the line bits, where one of 4..19 is set) ...
+    const uint32_t gefragt = filter & 0xFFFF0 ? static_cast<uint32_t>(filter & ~0xF) : 0;
+    // ... and none of those left out
+    const uint32_t verboten = filter & TS_FILTER_NICHT_AUFGESTELLT ? TS_STARTELF | TS_ERSATZ : 0;
+    const int32_t platz = kapazitaet == -1 || kapazitaet > x.anzahl ? x.anzahl : kapazitaet;
+    int32_t n = 0;
+    for (int32_t i = 0; i < x.anzahl; ++i) {
+        const uint32_t f = x.record[i]->flags;
+        if ((gefragt && !(f & gefragt)) || (f & verboten)) continue;
+        if (n < platz) {
+            if (feld) feld[n] = x.spieler[i];
+            if (records) records[n] = x.record[i];
+        }
+        ++n;
+    }
+    return n;
+}
+
 }  // namespace
 
 void Teamspieler_TS_Packen(const TS& t, uint8_t* b)
@@ -645,6 +668,13 @@ int32_t Teamspieler_Kader(int32_t team, int32_t* feld, TS** records, int32_t kap
         if (!x && Liste_First_Element(liste)) x = kader_index(team, liste);
     }
     if (x) {
+        // Flag bits alone (the match's eleven, the cards, the bench): each player's flags decide,
+        // and the held squad fits the capacity or is counted past it.
+        if (!ohne_wechsler && !(filter & 0xF)) {
+            n = nach_flags(*x, filter, kapazitaet, feld, records);
+            Liste_Set_Cursor(nullptr);
+            return n;
+        }
         const int32_t lesbare = Spieler_Daten && Spieler_Fix_Daten ? Spieler_Anzahl : 0;
         for (int32_t i = 0; i < x->anzahl; ++i) {
             const int32_t sp = x->spieler[i];
@@ -743,6 +773,12 @@ void Teamspieler_Get_Positionen(int32_t team, int32_t spieler, int32_t* aus[10])
         if (aus[2 * i]) *aus[2 * i] = z[i];
         if (aus[2 * i + 1]) *aus[2 * i + 1] = s[i];
     }
+}
+
+void Teamspieler_Wert_Schreiben(TS* ts, int32_t feld, int32_t team, int32_t spieler, int32_t wert)
+{
+    if (ts && !ist_client() && schreiben_direkt(*ts, feld, wert)) return;
+    Teamspieler_Wert(feld, team, spieler, wert, 1);
 }
 
 void Teamspieler_Set_Manndeckung(int32_t a, int32_t team_a, int32_t c, int32_t team_c)

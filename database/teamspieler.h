@@ -84,6 +84,10 @@ int32_t Teamspieler_Get_Team_Des_Spielers(int32_t hinweis, int32_t spieler, int3
 // Positions 310-314 as (row, column): aus[2k] row, aus[2k+1] column; null entries are skipped.
 void Teamspieler_Get_Positionen(int32_t team, int32_t spieler, int32_t* aus[10]);
 void Teamspieler_Set_Manndeckung(int32_t spieler_a, int32_t team_a, int32_t spieler_c, int32_t team_c);
+// A write (mode 1) of field `feld` of the player, as Teamspieler_Wert makes it, into his link
+// record at hand (`ts`, as his squad's listing hands it over) where a server may write it in
+// place; otherwise (no record, a client, a field or value for the checks) through Teamspieler_Wert.
+void Teamspieler_Wert_Schreiben(TS* ts, int32_t feld, int32_t team, int32_t spieler, int32_t wert);
 int32_t Teamspieler_Zaehle_Startelf(int32_t team, int32_t* kapitaen, int32_t* schnitt, bool mit_probe);
 int32_t Teamspieler_Rueckennummer_Zuweisen(int32_t spieler, int32_t team, int32_t wunsch);
 // richtung bit 0: the player comes (else he goes); gehalt in thousand DM.

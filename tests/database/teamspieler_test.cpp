@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "common/capture.h"
@@ -144,6 +145,27 @@ TEST_F(LinkTest, AWriteAfterALookupKeepsTheBoundsAndFollowsThePlayer)
     Teamspieler_Wert(305, 1, 7, 0, 0);
     Teamspieler_Wert(305, 1, 7, 12, 1);
     EXPECT_EQ(Teamspieler_Get_Record(1, 7)->vertrag_monate, 12);
+}
+
+// A write into the record at hand leaves the record and the reports as Teamspieler_Wert's write
+// leaves them, for every field and for values inside, on and beyond the bounds.
+TEST_F(LinkTest, AWriteIntoTheRecordAtHandIsTheAccessorsWrite)
+{
+    ASSERT_TRUE(kommt(0, 7));
+    TS* ts = Teamspieler_Get_Record(0, 7);
+    const TS anfang = *ts;
+    for (int32_t feld = 300; feld <= 337; ++feld)
+        for (const int32_t wert : {-70000, -2, -1, 0, 7, 48, 61, 100, 459, 460, 32767, 40000, 50000, 50001}) {
+            Fehler_Capture soll_cap;
+            Teamspieler_Wert(feld, 0, 7, wert, 1);
+            const TS soll = *ts;
+            *ts = anfang;
+            Fehler_Capture cap;
+            Teamspieler_Wert_Schreiben(ts, feld, 0, 7, wert);
+            EXPECT_EQ(std::memcmp(ts, &soll, sizeof soll), 0) << feld << " " << wert;
+            EXPECT_EQ(cap.texts, soll_cap.texts) << feld << " " << wert;
+            *ts = anfang;
+        }
 }
 
 // The club asked for without a hint stays known while only lists other than the clubs' change,
@@ -558,7 +580,8 @@ TEST_F(LinkTest, AFilteredSquadFollowsThePlayersAsTheyStandNow)
         return n;
     };
     const int32_t filter[] = {TS_STARTELF, TS_STARTELF | TS_ERSATZ, 1 << 0, (1 << 2) | (1 << 3), TS_FILTER_OHNE_WECHSLER,
-                              TS_FILTER_NICHT_AUFGESTELLT, TS_FILTER_OHNE_WECHSLER | (1 << 1) | TS_FILTER_NICHT_AUFGESTELLT};
+                              TS_FILTER_NICHT_AUFGESTELLT, TS_FILTER_OHNE_WECHSLER | (1 << 1) | TS_FILTER_NICHT_AUFGESTELLT,
+                              0, TS_ERSATZ, TS_STARTELF | TS_FILTER_NICHT_AUFGESTELLT};
     for (int32_t runde = 0; runde < 3; ++runde) {
         for (int32_t sp = 10; sp < 30; ++sp) {
             Spieler_Fix_Daten[sp].lieblingspos = static_cast<int16_t>((sp * 7 + runde * 150) % 460);
@@ -574,9 +597,11 @@ TEST_F(LinkTest, AFilteredSquadFollowsThePlayersAsTheyStandNow)
                 Fehler_Capture cap;
                 int32_t feld[60];
                 TS* records[60];
+                std::fill_n(feld, 60, -7);
                 Liste_Set_Cursor(T_Fix[0].liste.next);
                 ASSERT_EQ(Teamspieler_Kader(1, feld, records, kapazitaet, f), n) << runde << " " << f;
                 EXPECT_EQ(std::vector<int32_t>(feld, feld + std::min(n, kapazitaet)), soll) << runde << " " << f;
+                EXPECT_TRUE(std::all_of(feld + std::min(n, kapazitaet), feld + 60, [](int32_t x) { return x == -7; }));
                 for (int32_t i = 0; i < std::min(n, kapazitaet); ++i)
                     EXPECT_EQ(records[i], Teamspieler_Get_Record(1, feld[i])) << i;
                 EXPECT_EQ(Liste_Next_Cursor(), nullptr);
