@@ -273,12 +273,19 @@ struct Planer {
         if (!laeufe->empty() && laeufe->back().von + laeufe->back().laenge == von) laeufe->back().laenge += uint32_t(k);
         else laeufe->push_back({von, uint32_t(k)});
     }
-    void u8(const uint8_t& v) { bytes(&v, 1); }
-    void i8(const int8_t& v) { bytes(&v, 1); }
-    void i16(const int16_t& v) { bytes(&v, 2); }
-    void i32(const int32_t& v) { bytes(&v, 4); }
-    void u32(const uint32_t& v) { bytes(&v, 4); }
+    // A field's own type, never a converted copy: the run is taken at the field's address.
+    template <class T> void u8(const T& v) { feld<T, uint8_t>(v); }
+    template <class T> void i8(const T& v) { feld<T, int8_t>(v); }
+    template <class T> void i16(const T& v) { feld<T, int16_t>(v); }
+    template <class T> void i32(const T& v) { feld<T, int32_t>(v); }
+    template <class T> void u32(const T& v) { feld<T, uint32_t>(v); }
+    template <class T, class Soll> void feld(const T& v)
+    {
+        static_assert(std::is_same_v<T, Soll>, "a field is planned at its own address and width");
+        bytes(&v, sizeof v);
+    }
 };
+static_assert(std::endian::native == std::endian::little, "the image is the records' little-endian memory");
 
 const std::vector<Lauf>& datensatz_laeufe()
 {
