@@ -416,8 +416,8 @@ constexpr uint32_t WETTBEWERB_BLOCK_VERSION = 3;
 size_t Wettbewerb_Block_Groesse();
 // The byte image of all records and the ready state, then the running rule vote.
 std::vector<uint8_t> Wettbewerb_Block_Packen();
-// The same into `bild`, which keeps its memory from one save to the next.
-void Wettbewerb_Block_Packen(std::vector<uint8_t>* bild);
+// The same into `ziel`, Wettbewerb_Block_Groesse() bytes, every one of them written.
+void Wettbewerb_Block_Packen(uint8_t* ziel);
 // Checks the image against its real size and every record against the limits; on any fault
 // false with a message, and the records in memory stay as they were.
 bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t team_anzahl);

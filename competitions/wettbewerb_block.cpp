@@ -129,36 +129,10 @@ struct Zaehler {
     void u32(const uint32_t&) { n += 4; }
 };
 
-// Writes into the block made to the size the same walk counted (little-endian by its bytes).
+// Writes the header's and the rule vote's values, little-endian by their bytes.
 struct Schreiber {
     uint8_t* p;
-    template <class T, size_t N>
-    void i16s(const T (&a)[N])
-    {
-        static_assert(sizeof(T) == 2);
-        bytes(a, sizeof a);
-    }
-    template <class T, size_t N>
-    void i32s(const T (&a)[N])
-    {
-        static_assert(sizeof(T) == 4);
-        bytes(a, sizeof a);
-    }
-    void bytes(const void* q, size_t k)
-    {
-        std::memcpy(p, q, k);
-        p += k;
-    }
-    void u8(const uint8_t& v) { *p++ = v; }
-    void i8(const int8_t& v) { *p++ = uint8_t(v); }
-    void i16(const int16_t& v)
-    {
-        const uint16_t u = static_cast<uint16_t>(v);
-        p[0] = uint8_t(u);
-        p[1] = uint8_t(u >> 8);
-        p += 2;
-    }
-    void u32(const uint32_t& v)
+    void u32(uint32_t v)
     {
         p[0] = uint8_t(v);
         p[1] = uint8_t(v >> 8);
@@ -166,7 +140,7 @@ struct Schreiber {
         p[3] = uint8_t(v >> 24);
         p += 4;
     }
-    void i32(const int32_t& v) { u32(static_cast<uint32_t>(v)); }
+    void i32(int32_t v) { u32(static_cast<uint32_t>(v)); }
 };
 
 // Reads within the real size; the caller has checked the total length beforehand.
@@ -264,32 +238,86 @@ size_t Wettbewerb_Block_Groesse() { return KOPF + Wettbewerb_Block_Datensatz_Gro
 
 std::vector<uint8_t> Wettbewerb_Block_Packen()
 {
-    std::vector<uint8_t> out;
-    Wettbewerb_Block_Packen(&out);
+    std::vector<uint8_t> out(Wettbewerb_Block_Groesse());
+    Wettbewerb_Block_Packen(out.data());
     return out;
 }
 
-void Wettbewerb_Block_Packen(std::vector<uint8_t>* out)
+namespace {
+
+// Every field goes as the bytes it holds in memory (little-endian throughout), so a record's
+// image is a gather of runs of its memory: fields lying next to each other in the record and in
+// the image make one run; padding and the image's own order split them.
+struct Lauf {
+    uint32_t von, laenge;
+};
+
+struct Planer {
+    const uint8_t* basis;
+    std::vector<Lauf>* laeufe;
+    template <class T, size_t N>
+    void i16s(const T (&a)[N])
+    {
+        static_assert(sizeof(T) == 2);
+        bytes(a, sizeof a);
+    }
+    template <class T, size_t N>
+    void i32s(const T (&a)[N])
+    {
+        static_assert(sizeof(T) == 4);
+        bytes(a, sizeof a);
+    }
+    void bytes(const void* q, size_t k)
+    {
+        const auto von = static_cast<uint32_t>(static_cast<const uint8_t*>(q) - basis);
+        if (!laeufe->empty() && laeufe->back().von + laeufe->back().laenge == von) laeufe->back().laenge += uint32_t(k);
+        else laeufe->push_back({von, uint32_t(k)});
+    }
+    // A field's own type, never a converted copy: the run is taken at the field's address.
+    template <class T> void u8(const T& v) { feld<T, uint8_t>(v); }
+    template <class T> void i8(const T& v) { feld<T, int8_t>(v); }
+    template <class T> void i16(const T& v) { feld<T, int16_t>(v); }
+    template <class T> void i32(const T& v) { feld<T, int32_t>(v); }
+    template <class T> void u32(const T& v) { feld<T, uint32_t>(v); }
+    template <class T, class Soll> void feld(const T& v)
+    {
+        static_assert(std::is_same_v<T, Soll>, "a field is planned at its own address and width");
+        bytes(&v, sizeof v);
+    }
+};
+static_assert(std::endian::native == std::endian::little, "the image is the records' little-endian memory");
+
+const std::vector<Lauf>& datensatz_laeufe()
+{
+    static const std::vector<Lauf> laeufe = [] {
+        std::vector<Lauf> l;
+        Planer p{reinterpret_cast<const uint8_t*>(&Wettbewerb_Leerer_Datensatz), &l};
+        felder(Wettbewerb_Leerer_Datensatz, p);
+        return l;
+    }();
+    return laeufe;
+}
+
+}  // namespace
+
+void Wettbewerb_Block_Packen(uint8_t* ziel)
 {
     static const size_t groesse = Wettbewerb_Block_Datensatz_Groesse();
-    out->resize(KOPF + groesse * WETTBEWERB_ANZAHL + ABSTIMMUNG);
-    Schreiber s{out->data()};
+    const std::vector<Lauf>& laeufe = datensatz_laeufe();
+    Schreiber s{ziel};
     s.u32(WETTBEWERB_BLOCK_VERSION);
     s.u32(Wettbewerb_Bereit() ? 1u : 0u);
     s.u32(static_cast<uint32_t>(WETTBEWERB_ANZAHL));
     s.u32(static_cast<uint32_t>(groesse));
-    // The records not in use lie as the empty one: their image is copied, made once.
-    static_assert(std::is_trivially_copyable_v<Wettbewerb_Datensatz>, "records compare by their bytes");
-    static const std::vector<uint8_t> leer = [] {
-        std::vector<uint8_t> bild(groesse);
-        Schreiber l{bild.data()};
-        felder(Wettbewerb_Leerer_Datensatz, l);
-        return bild;
-    }();
+    static_assert(std::is_trivially_copyable_v<Wettbewerb_Datensatz>, "records are copied by their bytes");
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
         const Wettbewerb_Datensatz* w = wb_link(i);
-        if (!w || std::memcmp(w, &Wettbewerb_Leerer_Datensatz, sizeof *w) == 0) s.bytes(leer.data(), groesse);
-        else felder(*w, s);
+        // Without records every one goes as the empty one.
+        const auto* q = reinterpret_cast<const uint8_t*>(w ? w : &Wettbewerb_Leerer_Datensatz);
+        for (const Lauf& l : laeufe) {
+            std::memcpy(s.p, q + l.von, l.laenge);
+            s.p += l.laenge;
+        }
     }
     Wettbewerb_Abstimmung a = Wettbewerb_Get_Abstimmung();
     abstimmung_felder(a, s);

@@ -10,10 +10,9 @@
 
 bool Wettbewerb_Write_Bin_Block(Disk_Datei* datei)
 {
-    // The block is the same size at every save: its memory is kept rather than taken anew.
-    static std::vector<uint8_t> bild;
-    Wettbewerb_Block_Packen(&bild);
-    return Disk_Schreibe_Block(datei, bild.data(), static_cast<uint32_t>(bild.size()));
+    // The image sets every byte of the block: it is put together straight in its place.
+    return Disk_Schreibe_Block_Gefuellt(datei, static_cast<uint32_t>(Wettbewerb_Block_Groesse()),
+                                       [](uint8_t* ziel) { Wettbewerb_Block_Packen(ziel); });
 }
 
 bool Wettbewerb_Read_Bin_Block(Disk_Datei* datei, const char*)

@@ -150,3 +150,36 @@ TEST(WettbewerbBlock, UnbenutzteDatensaetzeGehenMitIhremInhalt)
     EXPECT_EQ(satz(bild, FINALE), leer);
     EXPECT_NE(satz(bild, GRUPPE_B), leer);
 }
+
+// The image of a record against the reader, which takes it field by field: a record not in use,
+// every byte of it (padding too) set to a pattern, comes back with each of its fields; where
+// the loaded record differs, it holds the empty record's bytes (padding, which the image leaves
+// out). The image of either is the same, so padding never reaches the image.
+TEST(WettbewerbBlock, JedesFeldKommtZurueck)
+{
+    ASSERT_TRUE(laden());
+    const int32_t nr = WETTBEWERB_ANZAHL - 1;
+    const size_t n = sizeof(Wettbewerb_Datensatz);
+    for (uint8_t schritt : {uint8_t(7), uint8_t(131)}) {
+        Wettbewerb_Datensatz* w = Wettbewerb_Zeiger(nr);
+        auto* b = reinterpret_cast<uint8_t*>(w);
+        for (size_t k = 0; k < n; ++k) b[k] = uint8_t(k * schritt + 1);
+        w->name[0] = 0;  // still free: no checks of a record in use
+        std::memcpy(&w->vk, &Wettbewerb_Leerer_Datensatz.vk, sizeof w->vk);
+        w->besitzer = Wettbewerb_Leerer_Datensatz.besitzer;
+        std::vector<uint8_t> vorher(b, b + n);
+        const std::vector<uint8_t> bild = Wettbewerb_Block_Packen();
+        ASSERT_TRUE(Wettbewerb_Block_Entpacken(bild.data(), bild.size(), TEAM_ANZAHL));
+        const auto* nach = reinterpret_cast<const uint8_t*>(Wettbewerb_Zeiger(nr));
+        const auto* leer = reinterpret_cast<const uint8_t*>(&Wettbewerb_Leerer_Datensatz);
+        size_t gleich = 0;
+        for (size_t k = 0; k < n; ++k) {
+            if (nach[k] == vorher[k]) ++gleich;
+            else EXPECT_EQ(nach[k], leer[k]) << k;
+        }
+        // Only the padding may differ: the image is all fields.
+        EXPECT_GE(gleich, Wettbewerb_Block_Datensatz_Groesse());
+        EXPECT_EQ(Wettbewerb_Block_Packen(), bild);
+    }
+    Wettbewerb_Free();
+}
