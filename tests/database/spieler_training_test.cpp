@@ -586,37 +586,6 @@ TEST_F(Training, SquadKeptFromTheDayBeforeFollowsTransfers)
     EXPECT_TRUE(laufen() == nach_wechsel);
 }
 
-// The next club's records are asked for while the club before it trains: clubs that follow one
-// with fewer, none or more players than they hold, and the last club, train each of their players
-// once, and nobody else.
-TEST_F(Training, ClubsOfUnevenSizesTrainEachOfTheirPlayersOnce)
-{
-    kader();
-    // club 0 keeps its keeper alone, club 1 nobody, club 2 takes 30 players without a club
-    for (int32_t spnr = 1; spnr < 20; ++spnr)
-        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, spnr / 10, spnr, 10, 0, 24, -1, false));
-    for (int32_t spnr = 100; spnr < 130; ++spnr) {
-        Spieler_Fix_Daten[spnr].lieblingspos = static_cast<int16_t>(3 * spnr);
-        Spieler_Daten[spnr].form = 70;
-        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 2, spnr, 10, 0, 24, -1, false));
-    }
-    // a day that trains a player writes his experience's copy back
-    for (int32_t i = 0; i < Spieler_Anzahl; ++i) {
-        Spieler_Daten[i].erfahrung = 7;
-        Spieler_Daten[i].unsichtbar[11] = 200;
-    }
-    Zufall_Set_Seed(5);
-    Spieler_Bewerte_Training(1);
-    int32_t anzahl = 0;
-    for (int32_t i = 0; i < Spieler_Anzahl; ++i) {
-        bool trainiert = false;
-        for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) trainiert |= Teamspieler_Ist_Im_Team(t, i) >= 0;
-        anzahl += trainiert;
-        EXPECT_EQ(Spieler_Daten[i].unsichtbar[11], trainiert ? 7 : 200) << "Spieler " << i;
-    }
-    EXPECT_EQ(anzahl, 1 + 40 + 5 * 10);
-}
-
 // A club whose plan is the one of the club before it still trains with its own training grounds
 // and its own league's regulation. The club before trains nobody, so that the one after starts
 // from the same draw whether their plans are alike or not: the day must not tell the two apart.
