@@ -64,31 +64,15 @@ struct Kader_Links {
         else Teamspieler_Wert(317, team, feld[i], static_cast<int32_t>(bits), 8);
     }
     // a write (mode 1) of field 310..314 (a cell), 316 (-1: marks nobody) or 329: in place when
-    // the value lies within the field's bounds, else through Teamspieler_Wert, which reports it
+    // the value lies within the field's bounds (the tactic here, the other fields as
+    // Teamspieler_Wert_Schreiben writes a record at hand), else through Teamspieler_Wert
     void schreiben(int32_t team, int32_t i, int32_t nr, int32_t wert) const
     {
-        if (direkt) {
-            TS& t = *ts[i];
-            int16_t* zelle_feld = nr == 310   ? &t.position
-                                  : nr == 311 ? &t.bereich_a
-                                  : nr == 312 ? &t.bereich_b
-                                  : nr == 313 ? &t.position2_a
-                                  : nr == 314 ? &t.position2_b
-                                  : nullptr;
-            if (zelle_feld && wert >= -1 && wert <= 459) {
-                *zelle_feld = static_cast<int16_t>(wert);
-                return;
-            }
-            if (nr == 316 && wert == -1) {
-                t.deckt = -1;
-                return;
-            }
-            if (nr == 329 && wert >= 0 && wert <= 32767) {
-                t.taktik = static_cast<uint16_t>(wert);
-                return;
-            }
+        if (direkt && nr == 329 && wert >= 0 && wert <= 32767) {
+            ts[i]->taktik = static_cast<uint16_t>(wert);
+            return;
         }
-        Teamspieler_Wert(nr, team, feld[i], wert, 1);
+        Teamspieler_Wert_Schreiben(direkt ? ts[i] : nullptr, nr, team, feld[i], wert);
     }
     // fields 310..314 (a place and its area) written as schreiben writes them one by one
     void zellen_schreiben(int32_t team, int32_t i, const std::array<int32_t, 5>& zellen) const
