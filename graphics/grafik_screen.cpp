@@ -359,6 +359,13 @@ bool Grafik_Screen_Direkt_Aufschieben(Grafik_Direkt_Kopie kopie)
 void Grafik_Screen_Direkt_Abloesen(bool deckt)
 {
     if (wartend != Wartend::Seite_1) return;
+    // Nobody will see it (a headless script with no picture left to take): the frame draws into
+    // the pixels page 1 has, still in the cache from the frame before, and the present is dropped.
+    if (Os_Display_Kein_Bild_Voraus()) {
+        Os_Display_Aufschieben(nullptr);
+        seite_1_ersetzt();
+        return;
+    }
     const Rastport* s = Grafik_Seite_1;
     if (deckt && !seite_1_vorrat && s->width == 640 && s->height == 480)
         seite_1_vorrat = Grafik_Bitmap_Anlegen_Tiefe(int32_t(s->width), int32_t(s->height), int8_t(s->depth));

@@ -41,7 +41,8 @@ using Grafik_Direkt_Kopie = void (*)(Rastport* quelle);
 bool Grafik_Screen_Direkt_Aufschieben(Grafik_Direkt_Kopie kopie);
 // Before the next frame draws onto page 1: with `deckt` (the frame covers page 1 whole with
 // opaque copies before it reads any of it) a waiting present keeps the pixels page 1 holds and
-// page 1 draws into a second set; otherwise the present is made now.
+// page 1 draws into a second set; otherwise the present is made now. Where no picture of the
+// screen can be taken any more (Os_Display_Kein_Bild_Voraus) the present is dropped instead.
 void Grafik_Screen_Direkt_Abloesen(bool deckt);
 
 // The rows in which page 0 and page 1 may differ, [von, bis); empty (von >= bis) while the pages

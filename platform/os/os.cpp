@@ -750,6 +750,8 @@ Gelesene_Zeile zuletzt_gelesen;
 // were read then (a click's own lines are put in here too): no line is read a second time.
 std::vector<Gelesene_Zeile> alle_gelesen;
 uint64_t alle_gelesen_stand = UINT64_MAX;
+// The last of those lines that takes a picture, SIZE_MAX for none.
+size_t letztes_bild = SIZE_MAX;
 
 Gelesene_Zeile gelesen(const std::string& line)
 {
@@ -766,6 +768,7 @@ static bool skript_zeigt_bilder()
 {
     alle_gelesen.clear();
     alle_gelesen.reserve(script.lines.size());
+    letztes_bild = SIZE_MAX;
     // A script repeats a few lines thousands of times (its waits and clicks): a line the same as
     // one of the last distinct lines read takes that one's reading (a reading depends on the
     // line's text alone). Each is known by its length and first eight bytes, and compared whole
@@ -803,7 +806,7 @@ static bool skript_zeigt_bilder()
             zuletzt_anzahl = std::min(zuletzt_anzahl + 1, ZULETZT);
         }
         const Gelesene_Zeile& g = alle_gelesen.back();
-        bilder = bilder || g.fehler != Zeilen_Fehler::keiner || g.z.befehl == Befehl::dump;
+        if (g.fehler != Zeilen_Fehler::keiner || g.z.befehl == Befehl::dump) bilder = true, letztes_bild = n;
     }
     alle_gelesen_stand = script_stand;
     return bilder;
@@ -862,6 +865,7 @@ inline const Gelesene_Zeile& skript_zeile(size_t index)
             static const Gelesene_Zeile klick_gelesen[] = {gelesen(klick_zeilen[0]), gelesen(klick_zeilen[1]),
                                                            gelesen(klick_zeilen[2])};
             alle_gelesen.insert(alle_gelesen.begin() + hier, std::begin(klick_gelesen), std::end(klick_gelesen));
+            if (letztes_bild != SIZE_MAX && letztes_bild >= size_t(hier)) letztes_bild += std::size(klick_zeilen);
             ++alle_gelesen_stand;
         }
         ++script_stand;
@@ -1012,6 +1016,14 @@ static bool zeile_schritt(const Gelesene_Zeile& gelesen)
 }
 
 // Runs one line of the script; returns false when it waits.
+bool Os_Display_Kein_Bild_Voraus()
+{
+    if (Os_Display_Niemand_Sieht()) return true;
+    // a script changed since it was read whole is not known line by line
+    if (!Os_Headless() || Os_Display_Bild_Gefragt() || !script.active || alle_gelesen_stand != script_stand) return false;
+    return letztes_bild == SIZE_MAX || script.next > letztes_bild;
+}
+
 static bool script_step()
 {
     if (script.next >= script.lines.size()) return false;

@@ -29,6 +29,10 @@ void Os_Display_Set_Bild_Immer(bool immer);
 // (Os_Display_Set_Bild_Immer) or a dump makes every frame drawn again.
 void Os_Display_Set_Ungesehen(bool ungesehen);
 bool Os_Display_Niemand_Sieht();
+// Headless, no picture of the screen can be taken any more: nobody sees (above), or no picture
+// is asked for now and the script read whole at the start has no dump left ahead of it. A
+// present left waiting may then be dropped instead of kept.
+bool Os_Display_Kein_Bild_Voraus();
 // Headless, a whole-screen copy into the frame may wait until the frame is next read or
 // written: the copier leaves its routine here, and Os_Display_Nachholen runs it once (the
 // frame's readers and writers call it first). A later routine replaces a waiting one, null drops

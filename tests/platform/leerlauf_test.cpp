@@ -106,6 +106,50 @@ TEST(Leerlauf, ARepeatedLineOfAScriptReadWholeRunsAsItsOwnText)
     EXPECT_EQ(ablauf_ganz_gelesen(text), zeile_fuer_zeile);
 }
 
+// A picture is ahead until the script's last dump has run, a click's own lines put in before it
+// included; a script without one, or the rest of one after its last, takes none.
+TEST(Leerlauf, NoPictureIsAheadOnlyOnceTheScriptsLastDumpHasRun)
+{
+    const std::string datei = testing::TempDir() + "/leerlauf_bild_" + std::to_string(getpid()) + ".txt";
+    auto lauf = [&](const std::string& text, bool& vorher_frei, bool& nachher_frei) {
+        leeren();
+        if (FILE* f = std::fopen(datei.c_str(), "w")) {
+            std::fputs(text.c_str(), f);
+            std::fclose(f);
+        }
+        char prog[] = "dorvin", kopflos[] = "--headless", opt[] = "--script";
+        std::string pfad = datei;
+        char* argv[] = {prog, kopflos, opt, pfad.data(), nullptr};
+        Os_Init(4, argv);
+        Os_Input_Set_Mouse(0, 0);
+        vorher_frei = false, nachher_frei = true;
+        testing::internal::CaptureStderr();  // the dump without a screen complains
+        Os_Message m{};
+        for (int pump = 0; pump < 20000 && m.message != WM_CLOSE; ++pump) {
+            const bool frei = Os_Display_Kein_Bild_Voraus();
+            if (Os_Mouse_X() == 5) vorher_frei = vorher_frei || frei;
+            if (Os_Mouse_X() == 2) nachher_frei = nachher_frei && frei;
+            if (!Os_Take_Message(&m)) Os_Clock_Advance(1);
+        }
+        testing::internal::GetCapturedStderr();
+        std::remove(datei.c_str());
+        Os_Display_Set_Ungesehen(false);
+        leeren();
+    };
+    bool vorher = true, nachher = false;
+    lauf("click 5 5\nwait 20\nmove 3 3\ndump " + testing::TempDir() + "/leerlauf_bild.png\nmove 2 2\nwait 20\nquit\n",
+         vorher, nachher);
+    EXPECT_FALSE(vorher) << "the dump after the click was still to come";
+    EXPECT_TRUE(nachher);
+    lauf("click 5 5\nwait 20\nmove 2 2\nwait 20\nquit\n", vorher, nachher);
+    EXPECT_TRUE(vorher);
+    EXPECT_TRUE(nachher);
+    // a picture asked for is one
+    Os_Display_Set_Bild_Immer(true);
+    EXPECT_FALSE(Os_Display_Kein_Bild_Voraus());
+    Os_Display_Set_Bild_Immer(false);
+}
+
 // A line that waited is not what a new script has at the same place: the new one's line runs.
 TEST(Leerlauf, ANewScriptIsReadAnewWhereTheOldOneWaited)
 {
