@@ -48,10 +48,10 @@ std::string ablauf_eines_skripts()
     return ablauf + testing::internal::GetCapturedStderr();
 }
 
-// The same script as the program's start reads it, whole, from its file.
-std::string ablauf_ganz_gelesen(const std::string& text)
+// The platform started headless on the script `text` as the program's start reads it, whole,
+// from its file; the file's name, to be removed.
+std::string skript_datei_starten(const std::string& text)
 {
-    leeren();
     const std::string datei = testing::TempDir() + "/leerlauf_" + std::to_string(getpid()) + ".txt";
     if (FILE* f = std::fopen(datei.c_str(), "w")) {
         std::fputs(text.c_str(), f);
@@ -61,6 +61,14 @@ std::string ablauf_ganz_gelesen(const std::string& text)
     std::string pfad = datei;
     char* argv[] = {prog, kopflos, opt, pfad.data(), nullptr};
     Os_Init(4, argv);
+    return datei;
+}
+
+// The same script as the program's start reads it, whole, from its file.
+std::string ablauf_ganz_gelesen(const std::string& text)
+{
+    leeren();
+    const std::string datei = skript_datei_starten(text);
     const std::string ablauf = ablauf_eines_skripts();
     std::remove(datei.c_str());
     Os_Display_Set_Ungesehen(false);
@@ -110,17 +118,9 @@ TEST(Leerlauf, ARepeatedLineOfAScriptReadWholeRunsAsItsOwnText)
 // included; a script without one, or the rest of one after its last, takes none.
 TEST(Leerlauf, NoPictureIsAheadOnlyOnceTheScriptsLastDumpHasRun)
 {
-    const std::string datei = testing::TempDir() + "/leerlauf_bild_" + std::to_string(getpid()) + ".txt";
     auto lauf = [&](const std::string& text, bool& vorher_frei, bool& nachher_frei) {
         leeren();
-        if (FILE* f = std::fopen(datei.c_str(), "w")) {
-            std::fputs(text.c_str(), f);
-            std::fclose(f);
-        }
-        char prog[] = "dorvin", kopflos[] = "--headless", opt[] = "--script";
-        std::string pfad = datei;
-        char* argv[] = {prog, kopflos, opt, pfad.data(), nullptr};
-        Os_Init(4, argv);
+        const std::string datei = skript_datei_starten(text);
         Os_Input_Set_Mouse(0, 0);
         vorher_frei = false, nachher_frei = true;
         testing::internal::CaptureStderr();  // the dump without a screen complains
