@@ -120,7 +120,7 @@ TEST(Leerlauf, ARepeatedLineOfAScriptReadWholeRunsAsItsOwnText)
 TEST(Leerlauf, NoPictureIsAheadOnlyOnceTheScriptsLastDumpHasRun)
 {
     leeren();
-    const std::string bild = testing::TempDir() + "/leerlauf_bild.png";
+    const std::string bild = testing::TempDir() + "/leerlauf_bild_" + std::to_string(getpid()) + ".png";
     std::remove(bild.c_str());
     ASSERT_TRUE(Os_Display_Open(64, 48, false, false));
     const std::string datei = skript_datei_starten("click 5 5\nwait 20\ndump " + bild + "\nwait 20\nquit\n");
