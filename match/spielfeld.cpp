@@ -659,6 +659,24 @@ void Spielfeld_DeInit()
 
 bool Spielfeld_Ist_Initialisiert() { return initialisiert; }
 
+int32_t Spielfeld_Records_In_Folge(Spielfeld_Record** out, int32_t max)
+{
+    if (!initialisiert) return 0;
+    // Taken from the index, which no element's header need be read for (they fall out of the
+    // cache between frames); only more records than room walks the list itself.
+    const std::vector<Spielfeld_Record*>& v = index_aktuell().records;
+    if (max >= 0 && v.size() <= size_t(max)) {
+        if (!Liste_First_Element(&Spielfeld_Liste)) return 0;
+        std::copy(v.begin(), v.end(), out);
+        Liste_Set_Cursor(nullptr);
+        return int32_t(v.size());
+    }
+    int32_t n = 0;
+    for (Liste_Element* e = Liste_First_Element(&Spielfeld_Liste); e && n < max; e = Liste_Next_Element(&Spielfeld_Liste, e))
+        out[n++] = record_von(e);
+    return n;
+}
+
 uint8_t Spielfeld_Replay_Flag() { return replay ? replay[REPLAY_FLAG] : 0; }
 uint8_t* Spielfeld_Replay_Puffer()
 {

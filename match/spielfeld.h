@@ -322,6 +322,10 @@ void Spielfeld_Init();
 // Closes the overview, unloads the view, frees everything; nothing when not initialised.
 void Spielfeld_DeInit();
 bool Spielfeld_Ist_Initialisiert();
+// The day's records in the list's order, at most `max`, as a walk of the record list with
+// Liste_First_Element and Liste_Next_Element takes them, the list's cursor left where that walk
+// leaves it; 0 before the store is set up.
+int32_t Spielfeld_Records_In_Folge(Spielfeld_Record** out, int32_t max);
 // Creates the live record of a game (mode 0 background, 1 shown, 2 pitch without window;
 // `angezeigt` games shown so far; the fill of each of the venue's six stands in percent, may be
 // null; venue club; whether the competition has a human manager's club). A game in the

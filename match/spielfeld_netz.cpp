@@ -94,12 +94,7 @@ Spielfeld_Netz_Records quelle_hook = nullptr;
 int32_t records(Spielfeld_Record** out, int32_t max)
 {
     if (quelle_hook) return quelle_hook(out, max);
-    if (!Spielfeld_Ist_Initialisiert()) return 0;
-    int32_t n = 0;
-    for (Liste_Element* e = Liste_First_Element(&Spielfeld_Liste); e && n < max;
-         e = Liste_Next_Element(&Spielfeld_Liste, e))
-        out[n++] = static_cast<Spielfeld_Record*>(e->data);
-    return n;
+    return Spielfeld_Records_In_Folge(out, max);
 }
 
 // The time since a stamp; a stamp taken after `jetzt` (later in the same pass) is no time at all,

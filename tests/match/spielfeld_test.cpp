@@ -298,6 +298,29 @@ TEST_F(SpielfeldWelt, RecordsAreFoundAsTheRecordListStands)
     EXPECT_EQ(Spielfeld_Get_Spiel(a), nullptr);
 }
 
+// The day's records come in the list's order, the list's cursor left where a walk of it stops.
+TEST_F(SpielfeldWelt, TheDaysRecordsComeAsAWalkOfTheListTakesThem)
+{
+    Spielfeld_Init();
+    Spielfeld_Record* rs[SPIELFELD_MAX_SPIELE] = {};
+    EXPECT_EQ(Spielfeld_Records_In_Folge(rs, SPIELFELD_MAX_SPIELE), 0);
+    const int32_t spiele[3] = {spiel(0, 0, 1, 2), spiel(0, 1, 3, 4), spiel(1, 0, 1, 3)};
+    Spielfeld_Record* erwartet[3];
+    for (int32_t i = 0; i < 3; ++i) {
+        ASSERT_TRUE(Spielfeld_Record_Anlegen(spiele[i], 0, 0, nullptr, 1, 0));
+        erwartet[i] = Spielfeld_Get_Spiel(spiele[i]);
+    }
+    ASSERT_EQ(Spielfeld_Records_In_Folge(rs, SPIELFELD_MAX_SPIELE), 3);
+    EXPECT_EQ(Liste_Next_Cursor(), nullptr);
+    EXPECT_TRUE(std::equal(erwartet, erwartet + 3, rs));
+    // room for one: the walk stops on the second
+    ASSERT_EQ(Spielfeld_Records_In_Folge(rs, 1), 1);
+    const Liste_Element* dritter = Liste_Next_Cursor();
+    EXPECT_EQ(rs[0], erwartet[0]);
+    ASSERT_NE(dritter, nullptr);
+    EXPECT_EQ(dritter->data, erwartet[2]);
+}
+
 // The ball went out for a corner as the half ended: no corner follows. In network play the
 // taker's panel of the club's PC opens for a set piece still marked open, and its choice lands in
 // that PC's record alone; the others never hear of it, and their records part at the next kick
