@@ -1015,7 +1015,6 @@ static bool zeile_schritt(const Gelesene_Zeile& gelesen)
     return zeile_ausfuehren(gelesen.z);
 }
 
-// Runs one line of the script; returns false when it waits.
 bool Os_Display_Kein_Bild_Voraus()
 {
     if (Os_Display_Niemand_Sieht()) return true;
@@ -1024,6 +1023,7 @@ bool Os_Display_Kein_Bild_Voraus()
     return letztes_bild == SIZE_MAX || script.next > letztes_bild;
 }
 
+// Runs one line of the script; returns false when it waits.
 static bool script_step()
 {
     if (script.next >= script.lines.size()) return false;
