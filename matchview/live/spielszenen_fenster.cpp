@@ -840,7 +840,8 @@ void Spielszenen_Run(Spielfeld_Record* r, Spielfeld_Steuerung_Block* st, uint8_t
     }
     Rastport* seite = Grafik_Seite_1 ? Grafik_Seite_1 : Grafik_Render_Ziel;
     if (Spielszenen_Alles_Zeichnen) Spielszenen_Rahmen_Laden();
-    // the last frame's present, should it still wait, keeps its pixels
+    // the last frame's present, should it still wait, keeps its pixels (where no picture can be
+    // taken any more it is dropped, and this frame draws into the same ones)
     Grafik_Screen_Direkt_Abloesen(seite == Grafik_Seite_1 && deckt_ganz(seite));
     if (Spielszenen_Alles_Zeichnen && Spielszenen_Grafik.rahmen && seite)
         Grafik_Blit(Spielszenen_Grafik.rahmen, 0, 0, 640, 480, seite, 0, 0);
