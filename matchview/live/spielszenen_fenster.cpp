@@ -773,8 +773,8 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         int32_t sx = r->ansicht_x, sy = r->ansicht_y;
         if (f.groesse == 1) sx = std::max(0, r->ansicht_x / 2 - 160), sy = r->ansicht_y / 2;
         if (f.groesse == 2) sx = r->ansicht_x / 2, sy = r->ansicht_y / 2;
-        const int32_t oben = kopf_deckt(f, ziel);
-        Grafik_Blit(f.hintergrund, sx, sy + oben, f.breite, f.hoehe - oben, ziel, f.x, f.y + oben);
+        f.kopf_gedeckt = kopf_deckt(f, ziel);
+        Grafik_Blit(f.hintergrund, sx, sy + f.kopf_gedeckt, f.breite, f.hoehe - f.kopf_gedeckt, ziel, f.x, f.y + f.kopf_gedeckt);
         Spielszenen_Szenerie_Zeichnen(&f, r, 0);
         Spielszenen_Tore_Platzieren(&f, r);
         Spielszenen_Figuren_Zeichnen(r, &Spielfeld_Steuerung, &f);
@@ -784,6 +784,7 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         if (Spielszenen_Ereignis_Ticker(&f)) Spielszenen_Fenster_Ticker_Setzen(&f, Spielszenen_Ticker_Puffer());
         Spielszenen_Warte_Hinweis(&f, &Spielfeld_Steuerung);
         Spielszenen_Ticker_Zeichnen(&f);
+        f.kopf_gedeckt = 0;
         f.anweisungen_erlaubt = f.seite >= 0 && Spielfeld_Steuerung.anweisungen_erlaubt ? 1 : 0;
     }
     rahmen_zeichnen(ziel);

@@ -473,6 +473,7 @@ struct Fan_Ziel {
     uint16_t* pixel = nullptr;
     int32_t breite = 0;
     int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the window cut to the page
+    int32_t gedeckt = 0;                       // above this page row the header covers the window
     int32_t ox = 0, oy = 0;                    // page position of the picture's (0, 0)
     bool gemeldet = false;
 };
@@ -486,6 +487,7 @@ Fan_Ziel fan_ziel(const Spielszenen_Fenster* f)
     z.breite = int32_t(z.seite->width);
     z.x0 = std::max(f->x, 0), z.y0 = std::max(f->y, 0);
     z.x1 = std::min(f->x + f->breite, z.breite), z.y1 = std::min(f->y + f->hoehe, int32_t(z.seite->height));
+    z.gedeckt = f->y + f->kopf_gedeckt;
     // the blitters place by the window's own record (a replay's record moves no sprite)
     const Spielfeld_Record* r = f->record;
     z.ox = f->x - (r ? r->ansicht_x : 0), z.oy = f->y - (r ? r->ansicht_y : 0);
@@ -528,6 +530,8 @@ bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, cons
     if (!z.pixel || !s || s->depth != 8 || !farben || k >= FAN_BILDER || s->width <= 0 || s->height <= 0) return false;
     const int32_t w = s->width, h = s->height;
     const int32_t px = z.ox + x + (s->mirrored ? -(w + s->x_offset) : s->x_offset), py = z.oy + y + s->y_offset;
+    // a frame wholly under the header's rows would be drawn over
+    if (py + h <= z.gedeckt) return true;
     // a frame the window's top or bottom edge cuts goes on by its rows inside the window
     const int32_t von = std::max(z.y0 - py, 0), bis = std::min(z.y1 - py, h);
     if (px < z.x0 || px + w > z.x1 || von >= bis) return false;
