@@ -35,6 +35,13 @@ struct Szenerie {
     uint16_t farben[8][256];
     bool farben_fertig = false;
     uint32_t farben_stand = 0;  // counts the tables' fillings (0 none yet)
+    // Per block the fans that may still step, in their order: a fan on a row that neither
+    // animates nor starts anything new keeps it for good, and leaves the list at its next pass.
+    // A list holds while the crowd's placing and the rows' steps are those it was made from.
+    std::vector<uint16_t> schritte[SZ_BLOECKE];
+    uint32_t schritte_stand[SZ_BLOECKE] = {};
+    uint32_t stand = 1;  // counts the changes of the placing and of the rows' steps
+    bool bewegt[SZ_ZUSCHAUER_REIHEN] = {};
 };
 Szenerie szenerie[SPIELSZENEN_FENSTER];
 
@@ -322,6 +329,7 @@ void Spielszenen_Zuschauer_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
     } else if (zahl < 100) pose = p.q;
     const int32_t rate = Spielszenen_Zufall(0, 100);
     Spielszenen_Zuschauer& z = sz.zuschauer[sz.anzahl++];
+    ++sz.stand;
     z = {};
     z.pose = uint8_t(pose);
     z.reihe = uint8_t(reihe_von(pose, sz.art[block]));
@@ -338,6 +346,7 @@ void Spielszenen_Zuschauer_Verteilen(Spielszenen_Fenster* f, Spielfeld_Record* r
     if (!f || !r) return;
     Szenerie& sz = von(f);
     sz.anzahl = 0;
+    ++sz.stand;
     std::fill(std::begin(sz.erste), std::end(sz.erste), 0);
     std::fill(std::begin(sz.ende), std::end(sz.ende), 0);
     // the same game shows the same crowd on every set-up and every PC
@@ -671,8 +680,10 @@ void zuschauer_zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t blo
     // write the crowd, which would have the window's size read again for every fan
     const Sicht sicht = sicht_von(f);
     const int32_t x0 = sicht.x0 + ox, x1 = sicht.x1 + ox, y0 = sicht.y0 + oy, y1 = sicht.y1 + oy;
+    // All the block's fans are drawn before any steps: a fan's step changes that fan alone, and
+    // the steps keep their order.
     for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
-        Spielszenen_Zuschauer& z = sz.zuschauer[i];
+        const Spielszenen_Zuschauer& z = sz.zuschauer[i];
         if (z.x >= x0 && z.x < x1 && z.y >= y0 && z.y < y1) {
             const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
             const int32_t n = bilder_je_reihe[reihe], alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
@@ -692,9 +703,23 @@ void zuschauer_zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t blo
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-        const int32_t zeile = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
-        if (bewegt[zeile]) bewegen(r, &z, bilder_je_reihe[zeile]);
     }
+    if (std::memcmp(sz.bewegt, bewegt, sizeof sz.bewegt) != 0) std::memcpy(sz.bewegt, bewegt, sizeof sz.bewegt), ++sz.stand;
+    std::vector<uint16_t>& schritte = sz.schritte[block];
+    if (sz.schritte_stand[block] != sz.stand) {
+        schritte.clear();
+        for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) schritte.push_back(uint16_t(i));
+        sz.schritte_stand[block] = sz.stand;
+    }
+    size_t bleiben = 0;
+    for (const uint16_t i : schritte) {
+        Spielszenen_Zuschauer& z = sz.zuschauer[i];
+        const int32_t zeile = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
+        if (!bewegt[zeile]) continue;
+        bewegen(r, &z, bilder_je_reihe[zeile]);
+        schritte[bleiben++] = i;
+    }
+    schritte.resize(bleiben);
 }
 
 }  // namespace
