@@ -40,6 +40,7 @@ struct Szenerie {
     // A list holds while the crowd's placing and the rows' steps are those it was made from.
     std::vector<uint16_t> schritte[SZ_BLOECKE];
     uint32_t schritte_stand[SZ_BLOECKE] = {};
+    int32_t kasten[SZ_BLOECKE][4] = {};  // the block's fans' places: least x and y, greatest x and y
     uint32_t stand = 1;  // counts the changes of the placing and of the rows' steps
     bool bewegt[SZ_ZUSCHAUER_REIHEN] = {};
 };
@@ -680,9 +681,24 @@ void zuschauer_zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t blo
     // write the crowd, which would have the window's size read again for every fan
     const Sicht sicht = sicht_von(f);
     const int32_t x0 = sicht.x0 + ox, x1 = sicht.x1 + ox, y0 = sicht.y0 + oy, y1 = sicht.y1 + oy;
+    if (std::memcmp(sz.bewegt, bewegt, sizeof sz.bewegt) != 0) std::memcpy(sz.bewegt, bewegt, sizeof sz.bewegt), ++sz.stand;
+    std::vector<uint16_t>& schritte = sz.schritte[block];
+    int32_t* kasten = sz.kasten[block];
+    if (sz.schritte_stand[block] != sz.stand) {
+        schritte.clear();
+        kasten[0] = kasten[1] = INT32_MAX, kasten[2] = kasten[3] = INT32_MIN;
+        for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
+            const Spielszenen_Zuschauer& z = sz.zuschauer[i];
+            schritte.push_back(uint16_t(i));
+            kasten[0] = std::min<int32_t>(kasten[0], z.x), kasten[1] = std::min<int32_t>(kasten[1], z.y);
+            kasten[2] = std::max<int32_t>(kasten[2], z.x), kasten[3] = std::max<int32_t>(kasten[3], z.y);
+        }
+        sz.schritte_stand[block] = sz.stand;
+    }
     // All the block's fans are drawn before any steps: a fan's step changes that fan alone, and
-    // the steps keep their order.
-    for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
+    // the steps keep their order. A block whose places all lie outside the cut draws nothing.
+    const bool aussen = kasten[2] < x0 || kasten[0] >= x1 || kasten[3] < y0 || kasten[1] >= y1;
+    for (int32_t i = aussen ? sz.ende[block] : sz.erste[block]; i < sz.ende[block]; ++i) {
         const Spielszenen_Zuschauer& z = sz.zuschauer[i];
         if (z.x >= x0 && z.x < x1 && z.y >= y0 && z.y < y1) {
             const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
@@ -703,13 +719,6 @@ void zuschauer_zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t blo
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-    }
-    if (std::memcmp(sz.bewegt, bewegt, sizeof sz.bewegt) != 0) std::memcpy(sz.bewegt, bewegt, sizeof sz.bewegt), ++sz.stand;
-    std::vector<uint16_t>& schritte = sz.schritte[block];
-    if (sz.schritte_stand[block] != sz.stand) {
-        schritte.clear();
-        for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) schritte.push_back(uint16_t(i));
-        sz.schritte_stand[block] = sz.stand;
     }
     size_t bleiben = 0;
     for (const uint16_t i : schritte) {
