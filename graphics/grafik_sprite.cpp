@@ -344,6 +344,20 @@ void Grafik_Sprite_Nach_555(Rle_Sprite* s)
     s->depth = 15;
 }
 
+int32_t Grafik_Sprite_Deckende_Zeilen(const Rle_Sprite* s)
+{
+    if (!s || !s->data || s->width <= 0) return 0;
+    const bool wort = wortcodes(s->depth, s->width);
+    const uint8_t* p = s->data;
+    int32_t zeilen = 0;
+    for (; zeilen < s->height; ++zeilen) {
+        int32_t n;
+        if (!code_lesen(p, wort, n) || n != s->width) break;
+        p += size_t(n) * einheit(s->depth);
+    }
+    return zeilen;
+}
+
 int Grafik_Sprite_Blit(Rle_Sprite* s, Rastport* dst, int32_t x, int32_t y)
 {
     Grafik_Seite_Beschrieben(dst);

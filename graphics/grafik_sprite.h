@@ -45,6 +45,9 @@ Rle_Sprite* Grafik_Sprite_Anlegen(int32_t width, int32_t height, int32_t depth, 
 int Grafik_Sprite_Freigeben(Rle_Sprite* sprite);
 void Grafik_Sprite_Versatz_Setzen(Rle_Sprite* sprite, int32_t x, int32_t y);
 void Grafik_Sprite_Nach_555(Rle_Sprite* sprite);
+// How many rows from the top the sprite's blit writes whole: rows of one copy run across the
+// width, read in the stream's order.
+int32_t Grafik_Sprite_Deckende_Zeilen(const Rle_Sprite* sprite);
 // Draws the sprite; 0 when nothing was drawn.
 int Grafik_Sprite_Blit(Rle_Sprite* sprite, Rastport* dst, int32_t x, int32_t y);
 // 8-bit onto 8-bit through a 256-byte table; only when the sprite lies wholly inside dst.

@@ -693,6 +693,23 @@ Rastport* streifen_von(Streifen& s, Rastport* r, int32_t x, int32_t y, int32_t w
 }
 }  // namespace
 
+namespace {
+// The rows at a window's top that its header, drawn later in the frame at the window's corner,
+// writes whole across the window: the background is not copied there only to be drawn over. A
+// checker follows the copies as they are made and gets them whole.
+int32_t kopf_deckt(const Spielszenen_Fenster& f, const Rastport* ziel)
+{
+    const Rle_Sprite* k = f.kopfzeile;
+    if (!k || !ziel || Grafik_Flaeche_Meldung || ziel->packed || !ziel->pixels || k->depth == 8 || k->depth != ziel->depth ||
+        Grafik_Ist_Seite_0(ziel))
+        return 0;
+    if (k->mirrored || k->x_offset != 0 || k->y_offset != 0 || k->width < f.breite || f.x < 0 || f.y < 0 ||
+        int64_t(f.x) + k->width > int64_t(ziel->width))
+        return 0;
+    return std::clamp(std::min(Grafik_Sprite_Deckende_Zeilen(k), int32_t(ziel->height) - f.y), 0, std::max(f.hoehe, 0));
+}
+}  // namespace
+
 void Spielszenen_Rahmen_Streifen_Freigeben()
 {
     for (Streifen& s : streifen) s = {nullptr, -1, 0, 0, 0, 0, Grafik_Bitmap_Freigeben(s.bild)};
@@ -756,7 +773,8 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         int32_t sx = r->ansicht_x, sy = r->ansicht_y;
         if (f.groesse == 1) sx = std::max(0, r->ansicht_x / 2 - 160), sy = r->ansicht_y / 2;
         if (f.groesse == 2) sx = r->ansicht_x / 2, sy = r->ansicht_y / 2;
-        Grafik_Blit(f.hintergrund, sx, sy, f.breite, f.hoehe, ziel, f.x, f.y);
+        f.kopf_gedeckt = kopf_deckt(f, ziel);
+        Grafik_Blit(f.hintergrund, sx, sy + f.kopf_gedeckt, f.breite, f.hoehe - f.kopf_gedeckt, ziel, f.x, f.y + f.kopf_gedeckt);
         Spielszenen_Szenerie_Zeichnen(&f, r, 0);
         Spielszenen_Tore_Platzieren(&f, r);
         Spielszenen_Figuren_Zeichnen(r, &Spielfeld_Steuerung, &f);
@@ -766,6 +784,7 @@ int32_t Spielszenen_Fenster_Zeichnen(Rastport* ziel, int32_t)
         if (Spielszenen_Ereignis_Ticker(&f)) Spielszenen_Fenster_Ticker_Setzen(&f, Spielszenen_Ticker_Puffer());
         Spielszenen_Warte_Hinweis(&f, &Spielfeld_Steuerung);
         Spielszenen_Ticker_Zeichnen(&f);
+        f.kopf_gedeckt = 0;
         f.anweisungen_erlaubt = f.seite >= 0 && Spielfeld_Steuerung.anweisungen_erlaubt ? 1 : 0;
     }
     rahmen_zeichnen(ziel);

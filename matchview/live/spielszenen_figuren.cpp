@@ -66,8 +66,8 @@ void zeichnen(Rle_Sprite* s, const Spielszenen_Fenster* f, const uint16_t* farbe
     const int32_t w = s->width / teil, h = s->height / teil, hx = s->x_offset / teil, hy = s->y_offset / teil;
     wx += gespiegelt ? -(w + hx) : hx;
     wy += hy;
-    // nothing wholly outside the window
-    if (wx >= f->breite || wy >= f->hoehe || wx + w <= 0 || wy + h <= 0 || w <= 0 || h <= 0) return;
+    // nothing wholly outside the window, nor wholly under the rows its header covers later
+    if (wx >= f->breite || wy >= f->hoehe || wx + w <= 0 || wy + h <= f->kopf_gedeckt || wy + h <= 0 || w <= 0 || h <= 0) return;
     if (s->depth == 8 && !farben) return;
     const Grafik_Clip fenster{std::max(f->x, 0), std::max(f->y, 0), std::min(f->x + f->breite, int32_t(ziel->width)),
                               std::min(f->y + f->hoehe, int32_t(ziel->height))};

@@ -41,6 +41,9 @@ struct Spielszenen_Fenster {
     char ticker[256];
     uint32_t ticker_zeit;
     uint8_t standard_offen, tabelle_offen, ereignisse_offen, tabelle_inhalt, tabelle_kompakt;
+    // while the window's scene is drawn: the rows at its top its header writes whole later in
+    // the frame, where nothing drawn before it is seen (0 outside the scene's drawing)
+    int32_t kopf_gedeckt;
 };
 constexpr int32_t SPIELSZENEN_FENSTER = 4;
 // The figure colour table of a side's bench staff (home 32, away 33).

@@ -35,6 +35,14 @@ struct Szenerie {
     uint16_t farben[8][256];
     bool farben_fertig = false;
     uint32_t farben_stand = 0;  // counts the tables' fillings (0 none yet)
+    // Per block the fans that may still step, in their order: a fan on a row that neither
+    // animates nor starts anything new keeps it for good, and leaves the list at its next pass.
+    // A list holds while the crowd's placing and the rows' steps are those it was made from.
+    std::vector<uint16_t> schritte[SZ_BLOECKE];
+    uint32_t schritte_stand[SZ_BLOECKE] = {};
+    int32_t kasten[SZ_BLOECKE][4] = {};  // the block's fans' places: least x and y, greatest x and y
+    uint32_t stand = 1;  // counts the changes of the placing and of the rows' steps
+    bool bewegt[SZ_ZUSCHAUER_REIHEN] = {};
 };
 Szenerie szenerie[SPIELSZENEN_FENSTER];
 
@@ -322,6 +330,7 @@ void Spielszenen_Zuschauer_Setzen(Spielszenen_Fenster* f, Spielfeld_Record* r, i
     } else if (zahl < 100) pose = p.q;
     const int32_t rate = Spielszenen_Zufall(0, 100);
     Spielszenen_Zuschauer& z = sz.zuschauer[sz.anzahl++];
+    ++sz.stand;
     z = {};
     z.pose = uint8_t(pose);
     z.reihe = uint8_t(reihe_von(pose, sz.art[block]));
@@ -338,6 +347,7 @@ void Spielszenen_Zuschauer_Verteilen(Spielszenen_Fenster* f, Spielfeld_Record* r
     if (!f || !r) return;
     Szenerie& sz = von(f);
     sz.anzahl = 0;
+    ++sz.stand;
     std::fill(std::begin(sz.erste), std::end(sz.erste), 0);
     std::fill(std::begin(sz.ende), std::end(sz.ende), 0);
     // the same game shows the same crowd on every set-up and every PC
@@ -473,6 +483,7 @@ struct Fan_Ziel {
     uint16_t* pixel = nullptr;
     int32_t breite = 0;
     int32_t x0 = 0, y0 = 0, x1 = 0, y1 = 0;  // the window cut to the page
+    int32_t gedeckt = 0;                       // above this page row the header covers the window
     int32_t ox = 0, oy = 0;                    // page position of the picture's (0, 0)
     bool gemeldet = false;
 };
@@ -486,6 +497,7 @@ Fan_Ziel fan_ziel(const Spielszenen_Fenster* f)
     z.breite = int32_t(z.seite->width);
     z.x0 = std::max(f->x, 0), z.y0 = std::max(f->y, 0);
     z.x1 = std::min(f->x + f->breite, z.breite), z.y1 = std::min(f->y + f->hoehe, int32_t(z.seite->height));
+    z.gedeckt = f->y + f->kopf_gedeckt;
     // the blitters place by the window's own record (a replay's record moves no sprite)
     const Spielfeld_Record* r = f->record;
     z.ox = f->x - (r ? r->ansicht_x : 0), z.oy = f->y - (r ? r->ansicht_y : 0);
@@ -528,6 +540,8 @@ bool fan_direkt(Fan_Ziel& z, int32_t reihe, int32_t k, const Rle_Sprite* s, cons
     if (!z.pixel || !s || s->depth != 8 || !farben || k >= FAN_BILDER || s->width <= 0 || s->height <= 0) return false;
     const int32_t w = s->width, h = s->height;
     const int32_t px = z.ox + x + (s->mirrored ? -(w + s->x_offset) : s->x_offset), py = z.oy + y + s->y_offset;
+    // a frame wholly under the header's rows would be drawn over
+    if (py + h <= z.gedeckt) return true;
     // a frame the window's top or bottom edge cuts goes on by its rows inside the window
     const int32_t von = std::max(z.y0 - py, 0), bis = std::min(z.y1 - py, h);
     if (px < z.x0 || px + w > z.x1 || von >= bis) return false;
@@ -667,8 +681,25 @@ void zuschauer_zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t blo
     // write the crowd, which would have the window's size read again for every fan
     const Sicht sicht = sicht_von(f);
     const int32_t x0 = sicht.x0 + ox, x1 = sicht.x1 + ox, y0 = sicht.y0 + oy, y1 = sicht.y1 + oy;
-    for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
-        Spielszenen_Zuschauer& z = sz.zuschauer[i];
+    if (std::memcmp(sz.bewegt, bewegt, sizeof sz.bewegt) != 0) std::memcpy(sz.bewegt, bewegt, sizeof sz.bewegt), ++sz.stand;
+    std::vector<uint16_t>& schritte = sz.schritte[block];
+    int32_t* kasten = sz.kasten[block];
+    if (sz.schritte_stand[block] != sz.stand) {
+        schritte.clear();
+        kasten[0] = kasten[1] = INT32_MAX, kasten[2] = kasten[3] = INT32_MIN;
+        for (int32_t i = sz.erste[block]; i < sz.ende[block]; ++i) {
+            const Spielszenen_Zuschauer& z = sz.zuschauer[i];
+            schritte.push_back(uint16_t(i));
+            kasten[0] = std::min<int32_t>(kasten[0], z.x), kasten[1] = std::min<int32_t>(kasten[1], z.y);
+            kasten[2] = std::max<int32_t>(kasten[2], z.x), kasten[3] = std::max<int32_t>(kasten[3], z.y);
+        }
+        sz.schritte_stand[block] = sz.stand;
+    }
+    // All the block's fans are drawn before any steps: a fan's step changes that fan alone, and
+    // the steps keep their order. A block whose places all lie outside the cut draws nothing.
+    const bool aussen = kasten[2] < x0 || kasten[0] >= x1 || kasten[3] < y0 || kasten[1] >= y1;
+    for (int32_t i = aussen ? sz.ende[block] : sz.erste[block]; i < sz.ende[block]; ++i) {
+        const Spielszenen_Zuschauer& z = sz.zuschauer[i];
         if (z.x >= x0 && z.x < x1 && z.y >= y0 && z.y < y1) {
             const int32_t reihe = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
             const int32_t n = bilder_je_reihe[reihe], alle = Spielszenen_Grafik.zuschauer_bilder[reihe];
@@ -688,9 +719,16 @@ void zuschauer_zeichnen(Spielszenen_Fenster* f, Spielfeld_Record* r, int32_t blo
                     Spielszenen_Sprite_Zeichnen(Spielszenen_Grafik.ueberlagerung[(art - 5) * 4 + (z.blick & 3)], f,
                                                 z.x + gross(g.sitz_dx * float(k - 1)), z.y + gross(g.sitz_dy * float(k - 1)));
         }
-        const int32_t zeile = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
-        if (bewegt[zeile]) bewegen(r, &z, bilder_je_reihe[zeile]);
     }
+    size_t bleiben = 0;
+    for (const uint16_t i : schritte) {
+        Spielszenen_Zuschauer& z = sz.zuschauer[i];
+        const int32_t zeile = std::min<int32_t>(z.reihe, SZ_ZUSCHAUER_REIHEN - 1);
+        if (!bewegt[zeile]) continue;
+        bewegen(r, &z, bilder_je_reihe[zeile]);
+        schritte[bleiben++] = i;
+    }
+    schritte.resize(bleiben);
 }
 
 }  // namespace

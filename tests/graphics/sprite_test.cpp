@@ -322,3 +322,19 @@ TEST(SpriteBlock, DamagedBlocksAreRefused)
     }
     Print_Fehler_Set_Hook({});
 }
+
+// The rows a blit writes whole, counted from the top: at each depth and code width, up to the
+// first row with a transparent pixel at its start, inside or at its end.
+TEST(SpriteBlit, RowsWrittenWholeFromTheTop)
+{
+    for (auto [tiefe, breite] : {std::pair{8, 20}, std::pair{8, 130}, std::pair{16, 20}, std::pair{15, 603}})
+        for (int luecke : {-1, 0, 7, breite - 1}) {
+            Bild a(breite, 6, tiefe);
+            for (int y = 0; y < 6; ++y)
+                for (int x = 0; x < breite; ++x) tiefe == 8 ? void(a.p8(x, y) = uint8_t(1 + x % 99)) : void(a.p16(x, y) = uint16_t(1 + x));
+            if (luecke >= 0) tiefe == 8 ? void(a.p8(luecke, 4) = 0) : void(a.p16(luecke, 4) = 0);
+            Sprite s(Grafik_Bitmap_Packen(a.rp, 0, 0, breite, 6));
+            EXPECT_EQ(Grafik_Sprite_Deckende_Zeilen(s.s), luecke < 0 ? 6 : 4) << tiefe << " " << breite << " " << luecke;
+        }
+    EXPECT_EQ(Grafik_Sprite_Deckende_Zeilen(nullptr), 0);
+}

@@ -18,6 +18,7 @@
 #include "database/db_hilfe.h"
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
 #include "match/pitch/spielfeld_animationen.h"
@@ -461,6 +462,44 @@ TEST_F(Spielszenen, InTheWindowsAndUnderTheBarNothingOfTheLastPageShows)
         pruefen(600, 0, 640, 480);
         EXPECT_GT(geprueft, 40 * 480) << n << " windows";
         EXPECT_EQ(anders, 0) << n << " windows";
+    }
+}
+
+// The background is not copied under the rows a window's header writes whole; the frame is the
+// one the whole copy gives (a checker's hook takes that way), in every layout and with a header
+// that lets the ground through in one of its rows.
+TEST_F(Spielszenen, UnderTheHeaderTheFrameIsTheOneOfTheWholeBackground)
+{
+    laden();
+    auto* p = static_cast<uint16_t*>(Grafik_Seite_1->pixels);
+    const size_t n = size_t(Grafik_Seite_1->width) * size_t(Grafik_Seite_1->height);
+    auto frame = [&](bool ganz, uint16_t alt) {
+        const Grafik_Flaeche_Hook pruefer = [](const Rastport*, int32_t, int32_t, int32_t, int32_t, const Rastport*, int32_t, int32_t, bool) {};
+        Grafik_Flaeche_Hook_Setzen(ganz ? pruefer : nullptr);
+        std::fill(p, p + n, alt);
+        Spielszenen_Fenster_Zeichnen(Grafik_Seite_1, 0);
+        Grafik_Flaeche_Hook_Setzen(nullptr);
+        return std::vector<uint16_t>(p, p + n);
+    };
+    for (int32_t layout : {1, 2, 4, 0}) {
+        verteilen(layout == 0 ? 1 : layout);
+        zeichnen();
+        Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+        ASSERT_TRUE(f.kopfzeile);
+        EXPECT_EQ(Grafik_Sprite_Deckende_Zeilen(f.kopfzeile), f.kopfzeile->height) << layout;
+        if (layout == 0) {
+            // a header with a hole in its fourth row: three rows are left out
+            const int32_t w = f.kopfzeile->width, h = f.kopfzeile->height;
+            Rastport* b = Grafik_Bitmap_Anlegen(w, h, Grafik_Seite_1->depth);
+            ASSERT_TRUE(b);
+            Grafik_Sprite_Blit(f.kopfzeile, b, 0, 0);
+            static_cast<uint16_t*>(b->pixels)[3 * w + w / 2] = 0;
+            Grafik_Sprite_Freigeben(f.kopfzeile);
+            f.kopfzeile = Grafik_Bitmap_Packen(b, 0, 0, w, h);
+            Grafik_Bitmap_Freigeben(b);
+            ASSERT_EQ(Grafik_Sprite_Deckende_Zeilen(f.kopfzeile), 3);
+        }
+        for (uint16_t alt : {uint16_t(0x1234), uint16_t(0x4321)}) EXPECT_EQ(frame(false, alt), frame(true, alt)) << layout;
     }
 }
 

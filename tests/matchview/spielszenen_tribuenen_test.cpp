@@ -37,6 +37,22 @@ void stadion(Spielfeld_Record* r, const int32_t (&arten)[6], int32_t fuellung)
     }
 }
 
+// A window's own pictures given back.
+void bilder_freigeben(Spielszenen_Fenster& f)
+{
+    f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
+    Grafik_Sprite_Freigeben(f.kopfzeile);
+}
+
+// The window emptied, then the scene's pictures given back.
+void szene_freigeben(Spielszenen_Fenster& f)
+{
+    f = Spielszenen_Fenster{};
+    f.spiel = -1;
+    Spielszenen_Szenerie_Freigeben();
+    Spielszenen_Grafik_Freigeben();
+}
+
 std::vector<Spielszenen_Zuschauer> menge(const Spielszenen_Fenster* f)
 {
     int32_t n = 0;
@@ -288,48 +304,52 @@ TEST_F(Spielszenen_Tribuenen_Fenster, FansGestureAloneAndReactToTheMoodByItsInte
 }
 
 // A frame's drawing steps the crowd as stepping every fan in its turn does: the fans it passes
-// over (a one-frame pose of a row that starts nothing new) neither change nor draw.
+// over (a one-frame pose of a row that starts nothing new) neither change nor draw; so too for
+// the crowd of a stadium set up anew after the first has been drawn.
 TEST_F(Spielszenen_Tribuenen_Fenster, DrawingStepsTheCrowdAsSteppingEveryFanDoes)
 {
-    stadion(r.get(), {3, 0, 5, 6, 4, 1}, 100);
-    Spielszenen_Tribuenen_Laden(f, r.get());
-    std::vector<Spielszenen_Zuschauer> einzeln = menge(f);
-    const std::vector<Spielszenen_Zuschauer> anfang = einzeln;
-    const uint32_t zeit = r->frame_zeit;
-    // quiet frames first, then a mood that moves the resting fans
-    auto stimmung = [&](int32_t t) {
-        r->frame_zeit += 40;
-        r->zuschauer_reaktion[0] = t < 150 ? 0 : 1;
-        r->zuschauer_stimmung[0] = t < 150 ? 0 : -100;
-    };
-    Spielszenen_Zufall_Starten(r.get());
-    for (int32_t t = 0; t < 300; ++t) {
-        stimmung(t);
-        for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Zuschauer_Zeichnen(f, r.get(), b);
-    }
-    const int32_t zug = Spielszenen_Zufall(0, 1 << 30);
-    const std::vector<Spielszenen_Zuschauer> gezeichnet = menge(f);
-    r->frame_zeit = zeit;
-    Spielszenen_Zufall_Starten(r.get());
-    for (int32_t t = 0; t < 300; ++t) {
-        stimmung(t);
-        for (int32_t b = 0; b < SZ_BLOECKE; ++b) {
-            int32_t a = 0, e = 0;
-            Spielszenen_Block_Spanne(f, b, &a, &e);
-            for (int32_t i = a; i < e; ++i) Spielszenen_Zuschauer_Bewegen(f, r.get(), &einzeln[size_t(i)]);
+    static constexpr int32_t ARTEN[2][6] = {{3, 0, 5, 6, 4, 1}, {0, 4, 1, 3, 2, 6}};
+    for (const auto& arten : ARTEN) {
+        stadion(r.get(), arten, 100);
+        Spielszenen_Tribuenen_Laden(f, r.get());
+        std::vector<Spielszenen_Zuschauer> einzeln = menge(f);
+        const std::vector<Spielszenen_Zuschauer> anfang = einzeln;
+        const uint32_t zeit = r->frame_zeit;
+        // quiet frames first, then a mood that moves the resting fans
+        auto stimmung = [&](int32_t t) {
+            r->frame_zeit += 40;
+            r->zuschauer_reaktion[0] = t < 150 ? 0 : 1;
+            r->zuschauer_stimmung[0] = t < 150 ? 0 : -100;
+        };
+        Spielszenen_Zufall_Starten(r.get());
+        for (int32_t t = 0; t < 300; ++t) {
+            stimmung(t);
+            for (int32_t b = 0; b < SZ_BLOECKE; ++b) Spielszenen_Zuschauer_Zeichnen(f, r.get(), b);
         }
+        const int32_t zug = Spielszenen_Zufall(0, 1 << 30);
+        const std::vector<Spielszenen_Zuschauer> gezeichnet = menge(f);
+        r->frame_zeit = zeit;
+        Spielszenen_Zufall_Starten(r.get());
+        for (int32_t t = 0; t < 300; ++t) {
+            stimmung(t);
+            for (int32_t b = 0; b < SZ_BLOECKE; ++b) {
+                int32_t a = 0, e = 0;
+                Spielszenen_Block_Spanne(f, b, &a, &e);
+                for (int32_t i = a; i < e; ++i) Spielszenen_Zuschauer_Bewegen(f, r.get(), &einzeln[size_t(i)]);
+            }
+        }
+        EXPECT_EQ(Spielszenen_Zufall(0, 1 << 30), zug);
+        ASSERT_EQ(gezeichnet.size(), einzeln.size());
+        int32_t bewegt = 0;
+        for (size_t i = 0; i < einzeln.size(); ++i) {
+            const Spielszenen_Zuschauer &g = gezeichnet[i], &z = einzeln[i];
+            EXPECT_TRUE(g.reihe == z.reihe && g.bild == z.bild && g.pose == z.pose && g.schleifen == z.schleifen &&
+                        g.naechste == z.naechste && g.letzte == z.letzte && g.rate == z.rate)
+                << i;
+            bewegt += g.reihe != anfang[i].reihe;
+        }
+        EXPECT_GT(bewegt, 100);
     }
-    EXPECT_EQ(Spielszenen_Zufall(0, 1 << 30), zug);
-    ASSERT_EQ(gezeichnet.size(), einzeln.size());
-    int32_t bewegt = 0;
-    for (size_t i = 0; i < einzeln.size(); ++i) {
-        const Spielszenen_Zuschauer &g = gezeichnet[i], &z = einzeln[i];
-        EXPECT_TRUE(g.reihe == z.reihe && g.bild == z.bild && g.pose == z.pose && g.schleifen == z.schleifen &&
-                    g.naechste == z.naechste && g.letzte == z.letzte && g.rate == z.rate)
-            << i;
-        bewegt += g.reihe != anfang[i].reihe;
-    }
-    EXPECT_GT(bewegt, 100);
 }
 
 class Spielszenen_Tribuenen_Bild : public ::testing::Test {
@@ -377,13 +397,9 @@ TEST_F(Spielszenen_Tribuenen_Bild, StandsFansBoardsAndBenchesInAFullSizeWindow)
             EXPECT_EQ(Spielszenen_Tribuene_Geladen(&f, 0), Spielszenen_Tribuene_Id(5, 0, false, false, false, false));
         }
         vorher = n;
-        f.hintergrund = Grafik_Bitmap_Freigeben(f.hintergrund);
-        Grafik_Sprite_Freigeben(f.kopfzeile);
+        bilder_freigeben(f);
     }
-    f = Spielszenen_Fenster{};
-    f.spiel = -1;
-    Spielszenen_Szenerie_Freigeben();
-    Spielszenen_Grafik_Freigeben();
+    szene_freigeben(f);
 }
 
 // The boards are written straight into the page, column by column: whether the window lies
@@ -551,3 +567,38 @@ TEST_F(Spielszenen_Tribuenen_Bild, WideAndNarrowFanRowsLeaveTheSamePixels)
 }
 
 }  // namespace
+
+// A block is left out of a frame only when none of its fans is in the window: wherever the
+// camera stands, a block with a fan well inside the window draws.
+TEST_F(Spielszenen_Tribuenen_Bild, ABlockWithAFanInTheWindowDrawsWhereverTheCameraStands)
+{
+    ASSERT_TRUE(Spielszenen_Grafik_Laden());
+    auto r = Spielszenen_Probe_Record(100);
+    stadion(r.get(), {5, 3, 6, 0, 4, 2}, 60);
+    Spielszenen_Fenster& f = Spielszenen_Fenster_Liste[0];
+    f = Spielszenen_Fenster{};
+    f.spiel = 100, f.record = r.get(), f.x = 5, f.y = 4, f.breite = 603, f.hoehe = 471, f.sichtbar = 1;
+    Spielszenen_Fenster_Einrichten();
+    auto* p = static_cast<uint16_t*>(Grafik_Seite_1->pixels);
+    int32_t n = 0, geprueft = 0;
+    const Spielszenen_Zuschauer* liste = Spielszenen_Zuschauer_Liste(&f, &n);
+    for (r->ansicht_y = 0; r->ansicht_y <= 190; r->ansicht_y += 95)
+        for (r->ansicht_x = 0; r->ansicht_x <= 1757; r->ansicht_x += 29)
+            for (int32_t b = 0; b < 12; ++b) {
+                int32_t a = 0, e = 0;
+                Spielszenen_Block_Spanne(&f, b, &a, &e);
+                bool innen = false;
+                for (int32_t i = a; i < e; ++i) {
+                    const int32_t sx = liste[i].x - r->ansicht_x, sy = liste[i].y - r->ansicht_y;
+                    innen = innen || (sx >= 8 && sx < f.breite - 8 && sy >= 16 && sy < f.hoehe);
+                }
+                if (!innen) continue;
+                std::fill(p, p + 640 * 480, uint16_t(0));
+                Spielszenen_Zuschauer_Zeichnen(&f, r.get(), b);
+                ASSERT_TRUE(std::any_of(p, p + 640 * 480, [](uint16_t v) { return v != 0; })) << b << " at " << r->ansicht_x;
+                ++geprueft;
+            }
+    EXPECT_GT(geprueft, 500);
+    bilder_freigeben(f);
+    szene_freigeben(f);
+}
