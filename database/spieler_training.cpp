@@ -184,6 +184,10 @@ struct Team_Tag {
     // The steps by place (below) of each group of field types, by its first type; a table of
     // MAG_ZIEHEN alone where it has none.
     uint8_t* schritte[FELD_ARTEN];
+    // The same of each field type alone (a group of one type), from which a group's steps are
+    // put together: a type's table serves every group and club that trains it with the same
+    // units.
+    uint8_t* einzeln[FELD_ARTEN];
     float summe = 0.0f;          // S: the field plan's units
     float last;                  // L: the reference load
     int32_t belastung;           // the plan's load against L, added to every player's exhaustion
@@ -540,6 +544,27 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
 bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
                         Zufall_Folge& team_folge);
 
+// A group's steps from the sequence's place: its types' steps one after the other, each read
+// from the type's own table at the place the one before it left the sequence, and probed there
+// where no player started the type from that place yet. A type's steps are those a group of it
+// alone takes, so that its table is the one such a group keeps.
+[[gnu::noinline]] uint8_t gruppe_schritte(const Tag& tag, const Team_Tag& tt, int32_t erste, int32_t n,
+                                          const Zufall_Folge& folge, TS& ts)
+{
+    Zufall_Folge f = folge;
+    for (int32_t i = erste; i < erste + n; ++i) {
+        uint8_t& eintrag = tt.einzeln[i][f.Platz()];
+        if (eintrag == UNBEKANNT) {
+            Zufall_Folge nach = f;
+            const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, i | 1 << 8, nach);
+            eintrag = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - f.Stelle());
+        }
+        if (eintrag == MAG_ZIEHEN) return MAG_ZIEHEN;
+        f.Vor(eintrag);
+    }
+    return schritte_kode(f.Stelle() - folge.Stelle());
+}
+
 // The day's work of spieler_trainieren, taken in place where a squad's loop calls it for its
 // common players.
 template <bool frei, bool probe = false, bool mit_pflege = !frei>
@@ -790,9 +815,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                     return;
                 }
                 if (kode == UNBEKANNT) {
-                    Zufall_Folge nach = folge;
-                    const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                    const uint8_t neu = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle());
+                    const uint8_t neu = gruppe_schritte(tag, tt, erste, n, folge, ts);
                     eintrag = neu;
                     if (neu != MAG_ZIEHEN) {
                         folge.Vor(static_cast<int32_t>(neu));
@@ -1138,10 +1161,15 @@ void typen_setzen(Team_Tag& tt, const Tag& tag, Art_Tag_Speicher& speicher, Schr
         tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
         tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
     }
-    for (const Gruppe& g : GRUPPEN)
-        tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung, tt.liga_term,
-                                                                    tt.anlagen, g, einheiten)
-                                           : schritte_tafeln.keine();
+    auto tafel = [&](const Gruppe& g) {
+        return schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung, tt.liga_term, tt.anlagen, g,
+                                                   einheiten)
+                           : schritte_tafeln.keine();
+    };
+    for (const Gruppe& g : GRUPPEN) {
+        tt.schritte[g.erste] = tafel(g);
+        for (int32_t i = g.erste; i < g.erste + g.anzahl; ++i) tt.einzeln[i] = g.anzahl == 1 ? tt.schritte[i] : tafel({i, 1});
+    }
     const float torwart_einheiten = tt.summe * 0.0714f;
     tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
     tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
