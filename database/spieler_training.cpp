@@ -76,6 +76,8 @@ struct Art_Tag_Speicher;
 struct Eroeffnungen;
 struct Folger_Tafel;
 
+struct Schritte_Tafeln;
+
 struct Tag {
     float faktor;
     int32_t stufe;
@@ -88,6 +90,7 @@ struct Tag {
     // by player type: the types his further attributes follow by place, null where they are
     // taken one by one
     const Folger_Tafel* folger[4];
+    Schritte_Tafeln* schritte_tafeln;  // the groups' and types' steps kept from day to day
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
@@ -186,8 +189,10 @@ struct Team_Tag {
     uint8_t* schritte[FELD_ARTEN];
     // The same of each field type alone (a group of one type), from which a group's steps are
     // put together: a type's table serves every group and club that trains it with the same
-    // units.
-    uint8_t* einzeln[FELD_ARTEN];
+    // units. Looked up where a group first needs it (null before), by the field types' units.
+    mutable uint8_t* einzeln[FELD_ARTEN];
+    uint8_t einheiten[FELD_ARTEN];
+    int64_t tafel_basis;  // where the day's tables begin among them
     float summe = 0.0f;          // S: the field plan's units
     float last;                  // L: the reference load
     int32_t belastung;           // the plan's load against L, added to every player's exhaustion
@@ -544,26 +549,10 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
 bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
                         Zufall_Folge& team_folge);
 
-// A group's steps from the sequence's place: its types' steps one after the other, each read
-// from the type's own table at the place the one before it left the sequence, and probed there
-// where no player started the type from that place yet. A type's steps are those a group of it
-// alone takes, so that its table is the one such a group keeps.
+// A group's steps from the sequence's place (taken by value: the squad's loop keeps its
+// sequence in registers).
 [[gnu::noinline]] uint8_t gruppe_schritte(const Tag& tag, const Team_Tag& tt, int32_t erste, int32_t n,
-                                          const Zufall_Folge& folge, TS& ts)
-{
-    Zufall_Folge f = folge;
-    for (int32_t i = erste; i < erste + n; ++i) {
-        uint8_t& eintrag = tt.einzeln[i][f.Platz()];
-        if (eintrag == UNBEKANNT) {
-            Zufall_Folge nach = f;
-            const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, i | 1 << 8, nach);
-            eintrag = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - f.Stelle());
-        }
-        if (eintrag == MAG_ZIEHEN) return MAG_ZIEHEN;
-        f.Vor(eintrag);
-    }
-    return schritte_kode(f.Stelle() - folge.Stelle());
-}
+                                          Zufall_Folge folge, TS& ts);
 
 // The day's work of spieler_trainieren, taken in place where a squad's loop calls it for its
 // common players.
@@ -1043,18 +1032,19 @@ struct Schritte_Tafeln {
     static constexpr int32_t EINHEITEN = 8;
     std::vector<std::unique_ptr<uint8_t[]>> tafeln =
         std::vector<std::unique_ptr<uint8_t[]>>(5 * 3 * 3 * 2 * 4 * EINHEITEN * EINHEITEN);
-    uint8_t* tafel(int32_t stufe, int32_t richtung, float liga_term, bool anlagen, const Gruppe& g,
-                   const uint8_t* einheiten)
+    // Where a day's tables begin, -1 for a day that has none.
+    static int64_t basis(int32_t stufe, int32_t richtung, float liga_term, bool anlagen)
     {
         const int32_t liga = liga_term == 0.0f ? 0 : liga_term == -0.5f ? 1 : liga_term == 0.5f ? 2 : -1;
+        if (stufe < 0 || stufe > 4 || richtung < -1 || richtung > 1 || liga < 0) return -1;
+        return ((((int64_t{stufe} * 3 + (richtung + 1)) * 3 + liga) * 2 + anlagen) * 4) * EINHEITEN * EINHEITEN;
+    }
+    uint8_t* tafel(int64_t basis, const Gruppe& g, const uint8_t* einheiten)
+    {
         const uint8_t u1 = einheiten[g.erste], u2 = g.anzahl > 1 ? einheiten[g.erste + 1] : 0;
-        if (stufe < 0 || stufe > 4 || richtung < -1 || richtung > 1 || liga < 0 || u1 >= EINHEITEN || u2 >= EINHEITEN)
-            return keine();
+        if (basis < 0 || u1 >= EINHEITEN || u2 >= EINHEITEN) return keine();
         const size_t art = size_t(g.erste < 9) * 2 + size_t(g.anzahl > 1);
-        const size_t index =
-            (((((size_t(stufe) * 3 + size_t(richtung + 1)) * 3 + size_t(liga)) * 2 + anlagen) * 4 + art) * EINHEITEN +
-             u1) * EINHEITEN +
-            u2;
+        const size_t index = size_t(basis) + (art * EINHEITEN + u1) * EINHEITEN + u2;
         std::unique_ptr<uint8_t[]>& t = tafeln[index];
         if (!t) t = std::make_unique<uint8_t[]>(BYTES);  // zeroed: UNBEKANNT
         return t.get();
@@ -1071,6 +1061,28 @@ struct Schritte_Tafeln {
     static constexpr size_t BYTES = Zufall_Folge::LAENGE;
     std::unique_ptr<uint8_t[]> ohne;
 };
+
+// A group's steps: its types' steps one after the other, each read from the type's own table at
+// the place the one before it left the sequence, and probed there where no player started the
+// type from that place yet. A type's steps are those a group of it alone takes, so that its
+// table is the one such a group keeps.
+uint8_t gruppe_schritte(const Tag& tag, const Team_Tag& tt, int32_t erste, int32_t n, Zufall_Folge folge, TS& ts)
+{
+    Zufall_Folge f = folge;
+    for (int32_t i = erste; i < erste + n; ++i) {
+        uint8_t*& tafel = tt.einzeln[i];
+        if (!tafel) tafel = tag.schritte_tafeln->tafel(tt.tafel_basis, {i, 1}, tt.einheiten);
+        uint8_t& eintrag = tafel[f.Platz()];
+        if (eintrag == UNBEKANNT) {
+            Zufall_Folge nach = f;
+            const bool zieht = spieler_tag<true, true, false>(tag, tt, -1, ts, i | 1 << 8, nach);
+            eintrag = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - f.Stelle());
+        }
+        if (eintrag == MAG_ZIEHEN) return MAG_ZIEHEN;
+        f.Vor(eintrag);
+    }
+    return schritte_kode(f.Stelle() - folge.Stelle());
+}
 
 bool schritte_an = true;
 
@@ -1161,15 +1173,11 @@ void typen_setzen(Team_Tag& tt, const Tag& tag, Art_Tag_Speicher& speicher, Schr
         tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
         tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
     }
-    auto tafel = [&](const Gruppe& g) {
-        return schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung, tt.liga_term, tt.anlagen, g,
-                                                   einheiten)
-                           : schritte_tafeln.keine();
-    };
-    for (const Gruppe& g : GRUPPEN) {
-        tt.schritte[g.erste] = tafel(g);
-        for (int32_t i = g.erste; i < g.erste + g.anzahl; ++i) tt.einzeln[i] = g.anzahl == 1 ? tt.schritte[i] : tafel({i, 1});
-    }
+    tt.tafel_basis = Schritte_Tafeln::basis(tag.stufe, Spieler_Training.richtung, tt.liga_term, tt.anlagen);
+    for (const Gruppe& g : GRUPPEN)
+        tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tt.tafel_basis, g, einheiten) : schritte_tafeln.keine();
+    std::fill(std::begin(tt.einzeln), std::end(tt.einzeln), nullptr);
+    std::memcpy(tt.einheiten, einheiten, sizeof tt.einheiten);
     const float torwart_einheiten = tt.summe * 0.0714f;
     tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
     tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
@@ -1200,6 +1208,7 @@ void Spieler_Bewerte_Training(int32_t n)
     static Schritte_Tafeln schritte_tafeln;
     Tag tag;
     tag.art_tag = &speicher;
+    tag.schritte_tafeln = &schritte_tafeln;
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
     tag.eroeffnungen = &eroeffnungen(tag.stufe);
     tag.faktor = FAKTOR[tag.stufe];
