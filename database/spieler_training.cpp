@@ -141,6 +141,17 @@ struct Eroeffnungen {
 [[gnu::noinline]] Eroeffnungen eroeffnungen_bauen(int32_t stufe)
 {
     Eroeffnungen e;
+    // the draws of each range an opening takes, by the place whose seed they read: once for all
+    // eight tables
+    constexpr size_t L = Zufall_Folge::LAENGE;
+    std::vector<uint8_t> w14(L), w2(L), w100(L), w3(L);
+    for (int32_t k = 0; k < Zufall_Folge::LAENGE; ++k) {
+        w14[size_t(k)] = static_cast<uint8_t>(Zufall_Folge::Wert(k, 0, 14));
+        w2[size_t(k)] = static_cast<uint8_t>(Zufall_Folge::Wert(k, 0, 2));
+        w100[size_t(k)] = static_cast<uint8_t>(Zufall_Folge::Wert(k, 0, 100));
+        w3[size_t(k)] = static_cast<uint8_t>(Zufall_Folge::Wert(k, 0, 3));
+    }
+    auto wert = [](const std::vector<uint8_t>& w, int32_t k) { return int32_t{w[size_t(k)]}; };
     for (int32_t band = 0; band < 2; ++band)
         for (int32_t anlagen = 0; anlagen < 2; ++anlagen)
             for (int32_t null_wechsel = 0; null_wechsel < 2; ++null_wechsel) {
@@ -150,26 +161,42 @@ struct Eroeffnungen {
                 for (int32_t p = 0; p + 8 < Zufall_Folge::LAENGE; ++p) {
                     int32_t k = p + 1;  // the place of the next seed read
                     auto eintrag = [](int32_t stelle, int32_t schritte) { return static_cast<uint16_t>(schritte << 8 | stelle); };
-                    if (Zufall_Folge::Wert(k++, 0, 14) == 0 && !(null_wechsel && Zufall_Folge::Wert(k++, 0, 2) == 0)) continue;
-                    if (anlagen && Zufall_Folge::Wert(k++, 0, 100) > 90) continue;
+                    if (wert(w14, k++) == 0 && !(null_wechsel && wert(w2, k++) == 0)) continue;
+                    if (anlagen && wert(w100, k++) > 90) continue;
                     if (!band) {
                         t[size_t(p)] = eintrag(0, k - p);
                         continue;
                     }
-                    if (Zufall_Folge::Wert(k++, 0, 3) != 0) {
+                    if (wert(w3, k++) != 0) {
                         t[size_t(p)] = eintrag(EIGEN, k - 1 - p);
                         continue;
                     }
-                    const int32_t richtung = Zufall_Folge::Wert(k++, 0, 100);
-                    const int32_t betrag = Zufall_Folge::Wert(k++, 0, 100);
+                    const int32_t richtung = wert(w100, k++);
+                    const int32_t betrag = wert(w100, k++);
                     t[size_t(p)] = eintrag(betrag + STOSS_HOCH * static_cast<int32_t>(richtung > stufe + 50), k - p);
                 }
             }
     return e;
 }
 
+// Tables without an opening anywhere: every type takes its draws one by one.
+const Eroeffnungen& langsame_eroeffnungen()
+{
+    static const Eroeffnungen e = [] {
+        Eroeffnungen l;
+        for (auto& nach_band : l.tafel)
+            for (auto& nach_anlagen : nach_band)
+                for (auto& t : nach_anlagen) t.assign(Zufall_Folge::LAENGE, LANGSAM);
+        return l;
+    }();
+    return e;
+}
+
+bool eroeffnungen_an = true;
+
 const Eroeffnungen& eroeffnungen(int32_t stufe)
 {
+    if (!eroeffnungen_an) return langsame_eroeffnungen();
     static std::unique_ptr<Eroeffnungen> tafeln[5];
     std::unique_ptr<Eroeffnungen>& t = tafeln[stufe];
     if (!t) t = std::make_unique<Eroeffnungen>(eroeffnungen_bauen(stufe));
@@ -1194,6 +1221,13 @@ bool Spieler_Training_Schritte_Setzen(bool an)
     return vorher;
 }
 
+bool Spieler_Training_Eroeffnungen_Setzen(bool an)
+{
+    const bool vorher = eroeffnungen_an;
+    eroeffnungen_an = an;
+    return vorher;
+}
+
 void Spieler_Bewerte_Training(int32_t n)
 {
     if (Netz_Rolle == 1) {
@@ -1398,7 +1432,7 @@ void Spieler_Bewerte_Training(int32_t n)
         schluessel.stufe = static_cast<int8_t>(tag.stufe);
         schluessel.richtung = static_cast<int8_t>(Spieler_Training.richtung);
         schluessel.anlagen = tt.anlagen;
-        schluessel.schritte = schritte_an;
+        schluessel.schritte = static_cast<uint8_t>(schritte_an | eroeffnungen_an << 1);
         if (!eintrag.gueltig || !(eintrag.schluessel == schluessel)) {
             typen_setzen(tt, tag, speicher, schritte_tafeln, einheiten);
             eintrag.schluessel = schluessel;

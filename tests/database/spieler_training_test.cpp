@@ -873,3 +873,41 @@ TEST_F(Training, TypesStepsSharedBetweenGroupsTrainAsOneByOne)
         }
     Schwierigkeitsstufe = stufe_vorher;
 }
+
+// The openings read from the tables made for every place (unit changes, training grounds, the
+// nudges in the band, at every difficulty level) train as the draws taken one by one: plans from
+// no units to beyond five, with and without grounds.
+TEST_F(Training, OpeningsFromTheirTablesTrainAsDrawnOneByOne)
+{
+    kader();
+    int32_t k = 0;
+    for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) {
+        for (int32_t i = 0; i < 14; ++i) T_Own[t].training[i] = static_cast<uint8_t>((k * 3 + i * 5) % 8);
+        ++k;
+    }
+    for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(10 + (i * 29) % 91);
+    static bool anlagen = false;
+    Stadion_Set_Anlage_Abfrage(
+        [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && anlagen ? 2 : 0; });
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    const Spieler_Training_Tabellen tabellen = Spieler_Training;
+    const uint32_t stufe_vorher = Schwierigkeitsstufe;
+    auto laufen = [&](bool tafeln) {
+        Spieler_Training = tabellen;
+        const bool vorher = Spieler_Training_Eroeffnungen_Setzen(tafeln);
+        auto r = schritte_lauf(spieler, anfang, true, 2024, 30);
+        Spieler_Training_Eroeffnungen_Setzen(vorher);
+        return r;
+    };
+    for (uint32_t stufe = 0; stufe <= 4; ++stufe)
+        for (bool mit_anlagen : {false, true}) {
+            Schwierigkeitsstufe = stufe;
+            anlagen = mit_anlagen;
+            const auto gezogen = laufen(false);
+            EXPECT_NE(gezogen.first, anfang);
+            EXPECT_TRUE(laufen(true) == gezogen) << "Stufe " << stufe << ", Anlagen " << mit_anlagen;
+        }
+    Schwierigkeitsstufe = stufe_vorher;
+    Stadion_Set_Anlage_Abfrage(nullptr);
+}
