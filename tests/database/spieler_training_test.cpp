@@ -26,6 +26,14 @@ std::vector<uint8_t> einheiten(int32_t team)
 }
 
 struct Training : ::testing::Test {
+    // Every club's training grounds stand built while `alle_anlagen` says so.
+    static inline bool alle_anlagen = false;
+    static void anlagen_abfragen()
+    {
+        alle_anlagen = false;
+        Stadion_Set_Anlage_Abfrage(
+            [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && alle_anlagen ? 2 : 0; });
+    }
     void SetUp() override
     {
         Test_Teams_Anlegen(testwelt::TEAM_ANZAHL);
@@ -508,9 +516,7 @@ TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
         s.unsichtbar[i % 5] = 74;
         Spieler_Egal_Daten[i].talent[1] = static_cast<uint16_t>(s.attribute[1] + i % 2);
     }
-    static bool anlagen = false;
-    Stadion_Set_Anlage_Abfrage(
-        [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && anlagen ? 2 : 0; });
+    anlagen_abfragen();
     const std::vector<uint8_t> anfang = stand();
     const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
     const Spieler_Training_Tabellen tabellen = Spieler_Training;
@@ -535,7 +541,7 @@ TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
     for (uint32_t stufe = 0; stufe <= 4; ++stufe)
         for (bool mit_anlagen : {false, true})
             for (bool geregelt : {false, true}) {
-                anlagen = mit_anlagen;
+                alle_anlagen = mit_anlagen;
                 const auto einzeln = laufen(false, stufe, geregelt);
                 EXPECT_NE(einzeln.first, anfang);
                 EXPECT_TRUE(laufen(true, stufe, geregelt) == einzeln)
@@ -643,9 +649,7 @@ TEST_F(Training, ClientTrainsNobody)
 TEST_F(Training, TypesKeptFromTheDayBeforeFollowEveryFigureTheyComeFrom)
 {
     kader();
-    static bool anlagen = false;
-    Stadion_Set_Anlage_Abfrage(
-        [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && anlagen ? 2 : 0; });
+    anlagen_abfragen();
     for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(40 + i % 60);
     const std::vector<uint8_t> anfang = stand();
     const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
@@ -655,7 +659,7 @@ TEST_F(Training, TypesKeptFromTheDayBeforeFollowEveryFigureTheyComeFrom)
         zuruecksetzen(spieler, anfang);
         Spieler_Training = tabellen;
         Schwierigkeitsstufe = 2;
-        anlagen = false;
+        alle_anlagen = false;
         std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
         for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) {
             std::memset(T_Own[t].training, 2, 14);
@@ -668,7 +672,7 @@ TEST_F(Training, TypesKeptFromTheDayBeforeFollowEveryFigureTheyComeFrom)
             case 16:                                    // invisible types of every club
                 for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) T_Own[t].training[11] = T_Own[t].training[13] = 0;
                 break;
-            case 24: anlagen = true; break;  // every club's grounds
+            case 24: alle_anlagen = true; break;  // every club's grounds
             case 28: Schwierigkeitsstufe = 4; break;
             case 31: Schwierigkeitsstufe = 0; break;
             case 35: Schwierigkeitsstufe = 3; break;
@@ -886,9 +890,7 @@ TEST_F(Training, OpeningsFromTheirTablesTrainAsDrawnOneByOne)
         ++k;
     }
     for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(10 + (i * 29) % 91);
-    static bool anlagen = false;
-    Stadion_Set_Anlage_Abfrage(
-        [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && anlagen ? 2 : 0; });
+    anlagen_abfragen();
     const std::vector<uint8_t> anfang = stand();
     const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
     const Spieler_Training_Tabellen tabellen = Spieler_Training;
@@ -903,7 +905,7 @@ TEST_F(Training, OpeningsFromTheirTablesTrainAsDrawnOneByOne)
     for (uint32_t stufe = 0; stufe <= 4; ++stufe)
         for (bool mit_anlagen : {false, true}) {
             Schwierigkeitsstufe = stufe;
-            anlagen = mit_anlagen;
+            alle_anlagen = mit_anlagen;
             const auto gezogen = laufen(false);
             EXPECT_NE(gezogen.first, anfang);
             EXPECT_TRUE(laufen(true) == gezogen) << "Stufe " << stufe << ", Anlagen " << mit_anlagen;
