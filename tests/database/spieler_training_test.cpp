@@ -842,53 +842,22 @@ TEST_F(Training, FurtherAttributesAboveTheirRangeAtEveryHeightTrainAsOneByOne)
     EXPECT_TRUE(laufen(true) == einzeln);
 }
 
-// A type's steps are kept once for every group and club that trains it with the same units: the
-// clubs' plans put the same units into the pairs in either order, into a pair's second type and a
-// group of one, visible and invisible, so that a pair's steps are put together from places its
-// types were first probed at by other groups. Each day trains as with every type taken one by one.
-TEST_F(Training, TypesStepsSharedBetweenGroupsTrainAsOneByOne)
+// A type's steps are kept once for every group and club that trains it with the same units, and
+// its openings come from the tables made for every place: the plans put the same units into the
+// pairs in either order, into a pair's second type and a group of one, from none to beyond five.
+// At every difficulty level, with and without grounds, the days train as with the draws taken
+// one by one.
+TEST_F(Training, SharedStepsAndOpeningTablesTrainAsDrawnOneByOne)
 {
     kader();
     const uint8_t plaene[][14] = {
-        {3, 1, 1, 3, 4, 4, 0, 5, 3, 2, 4, 4, 2, 2},
-        {1, 3, 3, 1, 4, 0, 5, 0, 1, 4, 2, 2, 4, 4},
-        {4, 4, 3, 3, 1, 1, 0, 0, 4, 2, 2, 4, 4, 2},
-        {5, 5, 5, 3, 3, 5, 1, 4, 5, 1, 1, 0, 1, 1},
-        {3, 5, 1, 1, 1, 3, 4, 1, 1, 0, 1, 1, 0, 0},
-        {1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1},
-        {0, 2, 2, 0, 2, 2, 0, 2, 0, 3, 3, 3, 3, 3},
-        {2, 0, 0, 2, 0, 0, 2, 0, 2, 3, 0, 0, 3, 0},
+        {3, 1, 1, 3, 4, 4, 0, 5, 3, 2, 4, 4, 2, 2}, {1, 3, 3, 1, 4, 0, 5, 0, 1, 4, 2, 2, 4, 4},
+        {4, 4, 3, 3, 1, 1, 0, 0, 4, 2, 2, 4, 4, 2}, {5, 5, 7, 3, 3, 5, 1, 4, 5, 1, 1, 0, 1, 1},
+        {3, 5, 1, 1, 1, 3, 4, 1, 1, 0, 1, 1, 0, 0}, {1, 1, 1, 1, 6, 6, 1, 1, 6, 1, 1, 1, 1, 1},
+        {0, 2, 2, 0, 2, 2, 0, 2, 0, 3, 3, 3, 3, 3}, {2, 0, 0, 2, 0, 0, 2, 0, 2, 3, 0, 0, 3, 0},
     };
     int32_t k = 0;
     for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) std::memcpy(T_Own[t].training, plaene[k++], 14);
-    for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(20 + (i * 17) % 81);
-    const std::vector<uint8_t> anfang = stand();
-    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
-    const Spieler_Training_Tabellen tabellen = Spieler_Training;
-    const uint32_t stufe_vorher = Schwierigkeitsstufe;
-    for (uint32_t stufe : {1u, 4u})
-        for (int32_t seed : {5, 4711}) {
-            Schwierigkeitsstufe = stufe;
-            Spieler_Training = tabellen;
-            const auto einzeln = schritte_lauf(spieler, anfang, false, seed, 45);
-            EXPECT_NE(einzeln.first, anfang);
-            Spieler_Training = tabellen;
-            EXPECT_TRUE(schritte_lauf(spieler, anfang, true, seed, 45) == einzeln) << "Stufe " << stufe << ", Saat " << seed;
-        }
-    Schwierigkeitsstufe = stufe_vorher;
-}
-
-// The openings read from the tables made for every place (unit changes, training grounds, the
-// nudges in the band, at every difficulty level) train as the draws taken one by one: plans from
-// no units to beyond five, with and without grounds.
-TEST_F(Training, OpeningsFromTheirTablesTrainAsDrawnOneByOne)
-{
-    kader();
-    int32_t k = 0;
-    for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) {
-        for (int32_t i = 0; i < 14; ++i) T_Own[t].training[i] = static_cast<uint8_t>((k * 3 + i * 5) % 8);
-        ++k;
-    }
     for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(10 + (i * 29) % 91);
     anlagen_abfragen();
     const std::vector<uint8_t> anfang = stand();
@@ -898,7 +867,7 @@ TEST_F(Training, OpeningsFromTheirTablesTrainAsDrawnOneByOne)
     auto laufen = [&](bool tafeln) {
         Spieler_Training = tabellen;
         const bool vorher = Spieler_Training_Eroeffnungen_Setzen(tafeln);
-        auto r = schritte_lauf(spieler, anfang, true, 2024, 30);
+        auto r = schritte_lauf(spieler, anfang, tafeln, 2024, 30);
         Spieler_Training_Eroeffnungen_Setzen(vorher);
         return r;
     };

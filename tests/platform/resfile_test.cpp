@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -513,93 +514,62 @@ TEST(ResFile, PaletteConversionMatchesEveryEntryAtEverySize)
 }  // namespace
 
 // A picture made without clearing its memory first keeps nothing of what that memory held:
-// pictures written whole by their packing (stored whole, method 4, and what a conversion makes)
-// and those written short of their size (stored short, LZSS) alike, the mask plane read short
-// of its size, a converted picture's mask that the entry has none for, and a packed picture
-// unpacked.
+// stored whole or short, method 4, LZSS, an 8-bit picture converted (its mask none of the entry's)
+// and a packed one unpacked; the mask read short of its size.
 TEST(ResFile, BitmapsLoadedOverUsedMemoryKeepNothingOfIt)
 {
     alle_schliessen();
     constexpr uint16_t W = 24, H = 16;
     const uint32_t n = W * H, masken_bytes = Grafik_Masken_Groesse(W, H);
-    struct Fall {
-        uint32_t compression, depth, pixel_bytes;
-        bool maske, begleiter, gepackt;
-    };
-    const Fall faelle[] = {
+    // compression, depth, pixel bytes, mask, companion, kept packed
+    const std::tuple<uint32_t, uint32_t, uint32_t, bool, bool, bool> faelle[] = {
         {0, 16, 2 * n, true, false, false}, {0, 16, 2 * n - 100, false, false, false},
         {5, 16, 2 * n, true, false, false}, {4, 16, 2 * n, true, false, false},
-        {5, 8, n, false, true, false},      {5, 16, 2 * n, true, false, true},
-    };
+        {5, 8, n, false, true, false},      {5, 16, 2 * n, true, false, true}};
     Resf_Datei d;
-    uint32_t nr = 0;
     std::vector<Resf_Bitmap> bilder;
-    for (const Fall& f : faelle) {
+    for (const auto& [packung, tiefe, groesse, maske, begleiter, gepackt] : faelle) {
         Resf_Bitmap b;
-        b.width = W;
-        b.height = H;
-        b.depth = f.depth;
-        b.compression = f.compression;
-        b.keep_packed = f.gepackt;
-        b.pixels = f.depth == 8 ? Resf_Bytes(n) : pixel16(f.pixel_bytes / 2, uint16_t(0x0101 * (nr + 1)));
-        if (f.depth == 8) {
-            for (uint32_t i = 0; i < n; ++i) b.pixels[i] = uint8_t(i % 7 + 1);
-            b.palette.assign(768, 0);
-            for (uint32_t i = 0; i < 768; ++i) b.palette[i] = uint8_t(i % 61 + 1);
-        }
-        if (f.maske)
-            for (uint32_t i = 0; i + 3 < masken_bytes; ++i) b.mask.push_back(uint8_t(i * 3 + 1));
-        if (f.begleiter) {
-            b.companion_width = b.companion_height = 2;
-            b.companion = {1, 2, 3, 4};
-        }
-        Resf_Setzen(d, nr++, RES_BITMAP, Resf_Bitmap_Daten(b));
+        b.width = W, b.height = H, b.depth = tiefe, b.compression = packung, b.keep_packed = gepackt;
+        b.pixels = pixel16(groesse / 2, uint16_t(0x0101 * bilder.size() + 7));
+        b.palette.resize(768);
+        for (uint32_t i = 0; i < 768; ++i) b.palette[i] = uint8_t(i % 61 + 1);
+        for (uint32_t i = 0; maske && i + 3 < masken_bytes; ++i) b.mask.push_back(uint8_t(i * 3 + 1));
+        if (begleiter) b.companion_width = b.companion_height = 2, b.companion = {1, 2, 3, 4};
+        Resf_Setzen(d, uint32_t(bilder.size()), RES_BITMAP, Resf_Bitmap_Daten(b));
         bilder.push_back(b);
     }
-    const int32_t h = oeffne(d, "ungeloescht.res");
-    ASSERT_EQ(h, 0);
-    const uint8_t behalten = ResFile_Gepackt_Behalten;
-    ResFile_Gepackt_Behalten = 1;
+    ASSERT_EQ(oeffne(d, "ungeloescht.res"), 0);
+    const uint8_t behalten = std::exchange(ResFile_Gepackt_Behalten, 1);
     // blocks of every size a picture here may take, filled and given back
     auto schmutz = [masken_bytes] {
         std::vector<void*> bloecke;
-        for (uint32_t groesse = n; groesse < 2 * n + masken_bytes + 1024; groesse += 8) {
-            bloecke.push_back(Mem_Alloc(groesse, 0));
-            std::memset(bloecke.back(), 0xA5, groesse);
-        }
+        for (uint32_t groesse = n; groesse < 2 * n + masken_bytes + 1024; groesse += 8)
+            bloecke.push_back(std::memset(Mem_Alloc(groesse, 0), 0xA5, groesse));
         for (void* b : bloecke) Mem_Free(b, 0);
     };
-    for (uint32_t k = 0; k < nr; ++k) {
-        const Fall& f = faelle[k];
+    for (size_t k = 0; k < bilder.size(); ++k) {
+        const Resf_Bitmap& f = bilder[k];
         schmutz();
-        auto* b = static_cast<Rastport*>(Load_Resource(h, int32_t(k) + RESFILE_NUMMER_VERSATZ, 16, nullptr));
+        auto* b = static_cast<Rastport*>(Load_Resource(0, int32_t(k) + RESFILE_NUMMER_VERSATZ, 16, nullptr));
         ASSERT_NE(b, nullptr) << k;
-        if (f.gepackt) {
-            ASSERT_TRUE(b->packed);
+        if (b->packed) {
             schmutz();
             Rastport* frei = Unpack_Bitmap(b, 16);
             Grafik_Bitmap_Freigeben(b);
-            b = frei;
-            ASSERT_NE(b, nullptr);
+            ASSERT_NE(b = frei, nullptr);
         }
-        ASSERT_EQ(b->depth, 16);
-        Resf_Bytes soll(2 * n, 0);
-        if (f.depth == 8) {
-            std::vector<uint16_t> farben(n);
-            Grafik_Palette_Zu_565(bilder[k].pixels.data(), farben.data(), W, H, bilder[k].palette.data());
-            std::memcpy(soll.data(), farben.data(), 2 * n);
-        } else {
-            std::copy(bilder[k].pixels.begin(), bilder[k].pixels.end(), soll.begin());
-        }
+        Resf_Bytes soll(2 * n, 0), maske(masken_bytes, 0);
+        if (f.depth == 8) Grafik_Palette_Zu_565(f.pixels.data(), reinterpret_cast<uint16_t*>(soll.data()), W, H, f.palette.data());
+        else std::copy(f.pixels.begin(), f.pixels.end(), soll.begin());
         EXPECT_EQ(pixel_bytes(b, 2 * n), soll) << k;
-        if (f.maske || f.begleiter) {
-            ASSERT_NE(b->mask, nullptr) << k;
-            Resf_Bytes maske(masken_bytes, 0);
-            std::copy(bilder[k].mask.begin(), bilder[k].mask.end(), maske.begin());
+        std::copy(f.mask.begin(), f.mask.end(), maske.begin());
+        if (b->mask) {
             EXPECT_EQ(Resf_Bytes(b->mask, b->mask + masken_bytes), maske) << k;
         }
+        EXPECT_EQ(b->mask != nullptr, !f.mask.empty() || !f.companion.empty()) << k;
         Grafik_Bitmap_Freigeben(b);
     }
     ResFile_Gepackt_Behalten = behalten;
-    DeInit_ResFile(h);
+    DeInit_ResFile(0);
 }
