@@ -225,6 +225,10 @@ void Spieler_Bewerte_Training(int32_t tag);
 // before them moved (on by default; the players train the same either way). Returns the former
 // setting.
 bool Spieler_Training_Schritte_Setzen(bool an);
+// Whether a type's opening draws (the unit change, the training grounds, the nudge) are read from
+// the tables made for each place they start from (on by default; the players train the same
+// either way). Returns the former setting.
+bool Spieler_Training_Eroeffnungen_Setzen(bool an);
 
 // A remote client renews its copies of the players from the server.
 void Spieler_Internet_Client_Refresh();

@@ -76,6 +76,8 @@ struct Art_Tag_Speicher;
 struct Eroeffnungen;
 struct Folger_Tafel;
 
+struct Schritte_Tafeln;
+
 struct Tag {
     float faktor;
     int32_t stufe;
@@ -88,6 +90,7 @@ struct Tag {
     // by player type: the types his further attributes follow by place, null where they are
     // taken one by one
     const Folger_Tafel* folger[4];
+    Schritte_Tafeln* schritte_tafeln;  // the groups' and types' steps kept from day to day
 };
 
 // A training type of a team before any player's change of its units: units, ratio and weight.
@@ -138,6 +141,17 @@ struct Eroeffnungen {
 [[gnu::noinline]] Eroeffnungen eroeffnungen_bauen(int32_t stufe)
 {
     Eroeffnungen e;
+    // the draws of each range an opening takes, by the place whose seed they read: once for all
+    // eight tables
+    constexpr size_t L = Zufall_Folge::LAENGE;
+    std::vector<uint8_t> w14(L), w2(L), w100(L), w3(L);
+    for (int32_t k = 0; k < Zufall_Folge::LAENGE; ++k) {
+        w14[size_t(k)] = static_cast<uint8_t>(Zufall_Folge::Wert(k, 0, 14));
+        w2[size_t(k)] = static_cast<uint8_t>(Zufall_Folge::Wert(k, 0, 2));
+        w100[size_t(k)] = static_cast<uint8_t>(Zufall_Folge::Wert(k, 0, 100));
+        w3[size_t(k)] = static_cast<uint8_t>(Zufall_Folge::Wert(k, 0, 3));
+    }
+    auto wert = [](const std::vector<uint8_t>& w, int32_t k) { return int32_t{w[size_t(k)]}; };
     for (int32_t band = 0; band < 2; ++band)
         for (int32_t anlagen = 0; anlagen < 2; ++anlagen)
             for (int32_t null_wechsel = 0; null_wechsel < 2; ++null_wechsel) {
@@ -147,26 +161,42 @@ struct Eroeffnungen {
                 for (int32_t p = 0; p + 8 < Zufall_Folge::LAENGE; ++p) {
                     int32_t k = p + 1;  // the place of the next seed read
                     auto eintrag = [](int32_t stelle, int32_t schritte) { return static_cast<uint16_t>(schritte << 8 | stelle); };
-                    if (Zufall_Folge::Wert(k++, 0, 14) == 0 && !(null_wechsel && Zufall_Folge::Wert(k++, 0, 2) == 0)) continue;
-                    if (anlagen && Zufall_Folge::Wert(k++, 0, 100) > 90) continue;
+                    if (wert(w14, k++) == 0 && !(null_wechsel && wert(w2, k++) == 0)) continue;
+                    if (anlagen && wert(w100, k++) > 90) continue;
                     if (!band) {
                         t[size_t(p)] = eintrag(0, k - p);
                         continue;
                     }
-                    if (Zufall_Folge::Wert(k++, 0, 3) != 0) {
+                    if (wert(w3, k++) != 0) {
                         t[size_t(p)] = eintrag(EIGEN, k - 1 - p);
                         continue;
                     }
-                    const int32_t richtung = Zufall_Folge::Wert(k++, 0, 100);
-                    const int32_t betrag = Zufall_Folge::Wert(k++, 0, 100);
+                    const int32_t richtung = wert(w100, k++);
+                    const int32_t betrag = wert(w100, k++);
                     t[size_t(p)] = eintrag(betrag + STOSS_HOCH * static_cast<int32_t>(richtung > stufe + 50), k - p);
                 }
             }
     return e;
 }
 
+// Tables without an opening anywhere: every type takes its draws one by one.
+const Eroeffnungen& langsame_eroeffnungen()
+{
+    static const Eroeffnungen e = [] {
+        Eroeffnungen l;
+        for (auto& nach_band : l.tafel)
+            for (auto& nach_anlagen : nach_band)
+                for (auto& t : nach_anlagen) t.assign(Zufall_Folge::LAENGE, LANGSAM);
+        return l;
+    }();
+    return e;
+}
+
+bool eroeffnungen_an = true;
+
 const Eroeffnungen& eroeffnungen(int32_t stufe)
 {
+    if (!eroeffnungen_an) return langsame_eroeffnungen();
     static std::unique_ptr<Eroeffnungen> tafeln[5];
     std::unique_ptr<Eroeffnungen>& t = tafeln[stufe];
     if (!t) t = std::make_unique<Eroeffnungen>(eroeffnungen_bauen(stufe));
@@ -184,6 +214,12 @@ struct Team_Tag {
     // The steps by place (below) of each group of field types, by its first type; a table of
     // MAG_ZIEHEN alone where it has none.
     uint8_t* schritte[FELD_ARTEN];
+    // The same of each field type alone (a group of one type), from which a group's steps are
+    // put together: a type's table serves every group and club that trains it with the same
+    // units. Looked up where a group first needs it (null before), by the field types' units.
+    mutable uint8_t* einzeln[FELD_ARTEN];
+    uint8_t einheiten[FELD_ARTEN];
+    int64_t tafel_basis;  // where the day's tables begin among them
     float summe = 0.0f;          // S: the field plan's units
     float last;                  // L: the reference load
     int32_t belastung;           // the plan's load against L, added to every player's exhaustion
@@ -540,6 +576,11 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
 bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
                         Zufall_Folge& team_folge);
 
+// A group's steps from the sequence's place (taken by value: the squad's loop keeps its
+// sequence in registers).
+[[gnu::noinline]] uint8_t gruppe_schritte(const Tag& tag, const Team_Tag& tt, int32_t erste, int32_t n,
+                                          Zufall_Folge folge, TS& ts);
+
 // The day's work of spieler_trainieren, taken in place where a squad's loop calls it for its
 // common players.
 template <bool frei, bool probe = false, bool mit_pflege = !frei>
@@ -790,9 +831,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
                     return;
                 }
                 if (kode == UNBEKANNT) {
-                    Zufall_Folge nach = folge;
-                    const bool zieht = spieler_trainieren<true, true>(tag, tt, -1, ts, erste | n << 8, nach);
-                    const uint8_t neu = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - folge.Stelle());
+                    const uint8_t neu = gruppe_schritte(tag, tt, erste, n, folge, ts);
                     eintrag = neu;
                     if (neu != MAG_ZIEHEN) {
                         folge.Vor(static_cast<int32_t>(neu));
@@ -1020,18 +1059,19 @@ struct Schritte_Tafeln {
     static constexpr int32_t EINHEITEN = 8;
     std::vector<std::unique_ptr<uint8_t[]>> tafeln =
         std::vector<std::unique_ptr<uint8_t[]>>(5 * 3 * 3 * 2 * 4 * EINHEITEN * EINHEITEN);
-    uint8_t* tafel(int32_t stufe, int32_t richtung, float liga_term, bool anlagen, const Gruppe& g,
-                   const uint8_t* einheiten)
+    // Where a day's tables begin, -1 for a day that has none.
+    static int64_t basis(int32_t stufe, int32_t richtung, float liga_term, bool anlagen)
     {
         const int32_t liga = liga_term == 0.0f ? 0 : liga_term == -0.5f ? 1 : liga_term == 0.5f ? 2 : -1;
+        if (stufe < 0 || stufe > 4 || richtung < -1 || richtung > 1 || liga < 0) return -1;
+        return ((((int64_t{stufe} * 3 + (richtung + 1)) * 3 + liga) * 2 + anlagen) * 4) * EINHEITEN * EINHEITEN;
+    }
+    uint8_t* tafel(int64_t basis, const Gruppe& g, const uint8_t* einheiten)
+    {
         const uint8_t u1 = einheiten[g.erste], u2 = g.anzahl > 1 ? einheiten[g.erste + 1] : 0;
-        if (stufe < 0 || stufe > 4 || richtung < -1 || richtung > 1 || liga < 0 || u1 >= EINHEITEN || u2 >= EINHEITEN)
-            return keine();
+        if (basis < 0 || u1 >= EINHEITEN || u2 >= EINHEITEN) return keine();
         const size_t art = size_t(g.erste < 9) * 2 + size_t(g.anzahl > 1);
-        const size_t index =
-            (((((size_t(stufe) * 3 + size_t(richtung + 1)) * 3 + size_t(liga)) * 2 + anlagen) * 4 + art) * EINHEITEN +
-             u1) * EINHEITEN +
-            u2;
+        const size_t index = size_t(basis) + (art * EINHEITEN + u1) * EINHEITEN + u2;
         std::unique_ptr<uint8_t[]>& t = tafeln[index];
         if (!t) t = std::make_unique<uint8_t[]>(BYTES);  // zeroed: UNBEKANNT
         return t.get();
@@ -1048,6 +1088,28 @@ struct Schritte_Tafeln {
     static constexpr size_t BYTES = Zufall_Folge::LAENGE;
     std::unique_ptr<uint8_t[]> ohne;
 };
+
+// A group's steps: its types' steps one after the other, each read from the type's own table at
+// the place the one before it left the sequence, and probed there where no player started the
+// type from that place yet. A type's steps are those a group of it alone takes, so that its
+// table is the one such a group keeps.
+uint8_t gruppe_schritte(const Tag& tag, const Team_Tag& tt, int32_t erste, int32_t n, Zufall_Folge folge, TS& ts)
+{
+    Zufall_Folge f = folge;
+    for (int32_t i = erste; i < erste + n; ++i) {
+        uint8_t*& tafel = tt.einzeln[i];
+        if (!tafel) tafel = tag.schritte_tafeln->tafel(tt.tafel_basis, {i, 1}, tt.einheiten);
+        uint8_t& eintrag = tafel[f.Platz()];
+        if (eintrag == UNBEKANNT) {
+            Zufall_Folge nach = f;
+            const bool zieht = spieler_tag<true, true, false>(tag, tt, -1, ts, i | 1 << 8, nach);
+            eintrag = zieht ? MAG_ZIEHEN : schritte_kode(nach.Stelle() - f.Stelle());
+        }
+        if (eintrag == MAG_ZIEHEN) return MAG_ZIEHEN;
+        f.Vor(eintrag);
+    }
+    return schritte_kode(f.Stelle() - folge.Stelle());
+}
 
 bool schritte_an = true;
 
@@ -1138,10 +1200,11 @@ void typen_setzen(Team_Tag& tt, const Tag& tag, Art_Tag_Speicher& speicher, Schr
         tt.stoss[i] = g.stoss ? g.stoss : &tt.art[i];
         tt.eroeffnung[i] = tag.eroeffnungen->tafel[g.a.band][tt.anlagen][einheiten[i] <= 5].data();
     }
+    tt.tafel_basis = Schritte_Tafeln::basis(tag.stufe, Spieler_Training.richtung, tt.liga_term, tt.anlagen);
     for (const Gruppe& g : GRUPPEN)
-        tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tag.stufe, Spieler_Training.richtung, tt.liga_term,
-                                                                    tt.anlagen, g, einheiten)
-                                           : schritte_tafeln.keine();
+        tt.schritte[g.erste] = schritte_an ? schritte_tafeln.tafel(tt.tafel_basis, g, einheiten) : schritte_tafeln.keine();
+    std::fill(std::begin(tt.einzeln), std::end(tt.einzeln), nullptr);
+    std::memcpy(tt.einheiten, einheiten, sizeof tt.einheiten);
     const float torwart_einheiten = tt.summe * 0.0714f;
     tt.art[24] = speicher(torwart_einheiten, tag.faktor, tt.liga_term);
     tt.stoss[24] = tt.art[24].band ? speicher.stoss(torwart_einheiten, tag.faktor, tt.liga_term) : &tt.art[24];
@@ -1155,6 +1218,13 @@ bool Spieler_Training_Schritte_Setzen(bool an)
 {
     const bool vorher = schritte_an;
     schritte_an = an;
+    return vorher;
+}
+
+bool Spieler_Training_Eroeffnungen_Setzen(bool an)
+{
+    const bool vorher = eroeffnungen_an;
+    eroeffnungen_an = an;
     return vorher;
 }
 
@@ -1172,6 +1242,7 @@ void Spieler_Bewerte_Training(int32_t n)
     static Schritte_Tafeln schritte_tafeln;
     Tag tag;
     tag.art_tag = &speicher;
+    tag.schritte_tafeln = &schritte_tafeln;
     tag.stufe = static_cast<int32_t>(Schwierigkeitsstufe > 4 ? 4 : Schwierigkeitsstufe);
     tag.eroeffnungen = &eroeffnungen(tag.stufe);
     tag.faktor = FAKTOR[tag.stufe];
@@ -1361,7 +1432,7 @@ void Spieler_Bewerte_Training(int32_t n)
         schluessel.stufe = static_cast<int8_t>(tag.stufe);
         schluessel.richtung = static_cast<int8_t>(Spieler_Training.richtung);
         schluessel.anlagen = tt.anlagen;
-        schluessel.schritte = schritte_an;
+        schluessel.schritte = static_cast<uint8_t>(schritte_an | eroeffnungen_an << 1);
         if (!eintrag.gueltig || !(eintrag.schluessel == schluessel)) {
             typen_setzen(tt, tag, speicher, schritte_tafeln, einheiten);
             eintrag.schluessel = schluessel;

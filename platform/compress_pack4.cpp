@@ -9,6 +9,32 @@
 #include "platform/print.h"
 #include "platform/mem.h"
 
+namespace {
+
+// n bytes between blocks that do not overlap. Most runs and matches are a few bytes long: up to
+// 16 they are copied by two moves of a fixed width, which overlap each other where n is not
+// that width.
+template <typename T>
+inline void zwei_worte(uint8_t* d, const uint8_t* s, size_t n)
+{
+    T a, b;
+    std::memcpy(&a, s, sizeof a);
+    std::memcpy(&b, s + n - sizeof b, sizeof b);
+    std::memcpy(d, &a, sizeof a);
+    std::memcpy(d + n - sizeof b, &b, sizeof b);
+}
+
+inline void kurz_kopieren(uint8_t* d, const uint8_t* s, size_t n)
+{
+    if (n > 16) std::memcpy(d, s, n);
+    else if (n >= 8) zwei_worte<uint64_t>(d, s, n);
+    else if (n >= 4) zwei_worte<uint32_t>(d, s, n);
+    else if (n >= 2) zwei_worte<uint16_t>(d, s, n);
+    else if (n == 1) d[0] = s[0];
+}
+
+} // namespace
+
 uint32_t Pack4_Unpack(const Pack4_Frame* frame)
 {
     // The stream is untrusted (resource files a user can replace): every read stays inside the
@@ -20,14 +46,19 @@ uint32_t Pack4_Unpack(const Pack4_Frame* frame)
     int64_t w = int64_t(frame->out_length) - 1;    // next byte to write
     const int64_t out_end = int64_t(frame->out_length);
     if (frame->raw_length > frame->packed_length || frame->raw_length > frame->out_length) return 0;
-    for (uint32_t k = 0; k < frame->raw_length; ++k) out[w--] = packed[r--];
+    // the raw tail, as every run below, lies at the same place from the end of both blocks
+    std::memcpy(out + w + 1 - frame->raw_length, packed + r + 1 - frame->raw_length, frame->raw_length);
+    w -= frame->raw_length;
+    r -= frame->raw_length;
 
     while (r >= 0) {
         uint8_t t = packed[r--];
         if (t >= 0x80 && t != 0xFF) {
             int64_t n = (t & 0x7F) + 1;
             if (n > r + 1 || n > w + 1) return 0;
-            for (int64_t k = 0; k < n; ++k) out[w--] = packed[r--];
+            kurz_kopieren(out + w - n + 1, packed + r - n + 1, size_t(n));
+            w -= n;
+            r -= n;
             continue;
         }
         int64_t length, offset;
@@ -46,7 +77,7 @@ uint32_t Pack4_Unpack(const Pack4_Frame* frame)
         // Source and destination never overlap: the source lies offset + length above.
         int64_t src = w + offset + length;
         if (length > w + 1 || src >= out_end) return 0;
-        std::memcpy(out + w - length + 1, out + src - length + 1, size_t(length));
+        kurz_kopieren(out + w - length + 1, out + src - length + 1, size_t(length));
         w -= length;
     }
     if (w != -1) return 0;

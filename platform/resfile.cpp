@@ -388,12 +388,29 @@ int ResFile_Expandieren(const uint8_t* packed, uint32_t size, uint32_t compressi
     return ok;
 }
 
-// A plain bitmap of the graphics library, within the size a resource picture may have.
-static Rastport* anlegen(uint32_t width, uint32_t height, int32_t depth, bool mask)
+// A plain bitmap of the graphics library, within the size a resource picture may have. Its
+// pixels are cleared unless `gefuellt` says that the caller writes every one of them; its mask
+// plane always (a mask is read short of its size).
+static Rastport* anlegen(uint32_t width, uint32_t height, int32_t depth, bool mask, bool gefuellt = false)
 {
     if (!tiefe_gueltig(depth) || !groesse_erlaubt(width, height)) return nullptr;
+    if (gefuellt) {
+        Rastport* rp = Grafik_Bitmap_Anlegen_Ungeloescht(int32_t(width), int32_t(height), depth, mask);
+        if (rp && mask) std::memset(rp->mask, 0, Grafik_Masken_Groesse(width, height));
+        return rp;
+    }
     if (mask) return Grafik_Bitmap_Anlegen_Maske(int32_t(width), int32_t(height), depth);
     return Grafik_Bitmap_Anlegen(int32_t(width), int32_t(height), depth);
+}
+
+// Whether lies_pixel writes every byte of a bitmap of the entry's size (its own packing's
+// output, read before the bitmap is made): a method-4 picture fills its output exactly or fails,
+// a stored one fills it where it is as large.
+static bool fuellt_ganz(const Kopf& k, int32_t depth)
+{
+    return k.compression == RES_PACK4 ||
+           (k.compression == RES_GESPEICHERT &&
+            uint64_t(k.size) == uint64_t(k.width) * k.height * Grafik_Bytes_Pro_Pixel(depth));
 }
 
 // Reads a type-14 entry from the reader's position and fits it to the target depth (8, 15,
@@ -423,7 +440,7 @@ static Rastport* bitmap_lesen(Leser& l, int32_t depth, uint8_t* extra)
 
     bool wandeln = bytes_pro_pixel(int32_t(k.depth)) != bytes_pro_pixel(depth);
     if (wandeln) {
-        result = anlegen(k.width, k.height, depth, (k.flags & 3) != 0);
+        result = anlegen(k.width, k.height, depth, (k.flags & 3) != 0, true);
         if (!result) return fehlschlag("Load_Resource: _OB: Fehler");
     }
     if (k.keep_packed == 1 && ResFile_Gepackt_Behalten && k.compression != 0 && !wandeln) {
@@ -437,7 +454,7 @@ static Rastport* bitmap_lesen(Leser& l, int32_t depth, uint8_t* extra)
         bild->packed_depth = uint8_t(k.depth);
         if (!l.lesen(bild->pixels, k.size)) return fehlschlag("Load_Resource: Lesefehler");
     } else {
-        bild = anlegen(k.width, k.height, int32_t(k.depth), (k.flags & 1) != 0);
+        bild = anlegen(k.width, k.height, int32_t(k.depth), (k.flags & 1) != 0, fuellt_ganz(k, int32_t(k.depth)));
         if (!bild) return fehlschlag("Load_Resource: _OB: Fehler");
         if (!lies_pixel(l, k, bild)) return fehlschlag(l.fehler ? "Load_Resource: Lesefehler" : nullptr);
     }
@@ -460,7 +477,7 @@ static Rastport* bitmap_lesen(Leser& l, int32_t depth, uint8_t* extra)
         uint32_t w2, h2;
         if (!l.u32(w2) || !l.u32(h2)) return fehlschlag("Load_Resource: Lesefehler");
         if (uint64_t(w2) * h2 > l.rest()) return fehlschlag("Load_Resource: Lesefehler");
-        companion = anlegen(w2, h2, 8, false);
+        companion = anlegen(w2, h2, 8, false, true);
         if (!companion) return fehlschlag("Load_Resource: _OB: Fehler");
         if (!l.lesen(companion->pixels, uint64_t(w2) * h2)) return fehlschlag("Load_Resource: Lesefehler");
     }
@@ -741,7 +758,7 @@ void Load_Resource_Buffer(Rastport* bitmap, int32_t handle, int32_t number, int3
         Print_Fehler("Load_Resource: Konvertierung!");
         return;
     }
-    Rastport* tmp = anlegen(k.width, k.height, int32_t(k.depth), false);
+    Rastport* tmp = anlegen(k.width, k.height, int32_t(k.depth), false, fuellt_ganz(k, int32_t(k.depth)));
     if (!tmp) {
         Print_Fehler("Load_Resource: _OB: Fehler");
         return;
@@ -774,7 +791,9 @@ void Load_Resource_Buffer(Rastport* bitmap, int32_t handle, int32_t number, int3
 Rastport* Unpack_Bitmap(const Rastport* packed, int32_t depth)
 {
     if (!packed || !packed->packed || !packed->pixels) return nullptr;
-    Rastport* bild = anlegen(packed->width, packed->height, packed->depth, packed->mask != nullptr);
+    // a method-4 picture fills the bitmap exactly or fails; its mask is copied whole
+    Rastport* bild = anlegen(packed->width, packed->height, packed->depth, packed->mask != nullptr,
+                             packed->pack_method == RES_PACK4);
     if (!bild) return nullptr;
     if (!ResFile_Expandieren(static_cast<const uint8_t*>(packed->pixels), packed->packed_size, packed->pack_method,
                              static_cast<uint8_t*>(bild->pixels), pixel_bytes(bild)))

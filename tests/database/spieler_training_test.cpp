@@ -26,6 +26,14 @@ std::vector<uint8_t> einheiten(int32_t team)
 }
 
 struct Training : ::testing::Test {
+    // Every club's training grounds stand built while `alle_anlagen` says so.
+    static inline bool alle_anlagen = false;
+    static void anlagen_abfragen()
+    {
+        alle_anlagen = false;
+        Stadion_Set_Anlage_Abfrage(
+            [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && alle_anlagen ? 2 : 0; });
+    }
     void SetUp() override
     {
         Test_Teams_Anlegen(testwelt::TEAM_ANZAHL);
@@ -508,9 +516,7 @@ TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
         s.unsichtbar[i % 5] = 74;
         Spieler_Egal_Daten[i].talent[1] = static_cast<uint16_t>(s.attribute[1] + i % 2);
     }
-    static bool anlagen = false;
-    Stadion_Set_Anlage_Abfrage(
-        [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && anlagen ? 2 : 0; });
+    anlagen_abfragen();
     const std::vector<uint8_t> anfang = stand();
     const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
     const Spieler_Training_Tabellen tabellen = Spieler_Training;
@@ -535,7 +541,7 @@ TEST_F(Training, SteppingOverTypesTrainsAsTypeByType)
     for (uint32_t stufe = 0; stufe <= 4; ++stufe)
         for (bool mit_anlagen : {false, true})
             for (bool geregelt : {false, true}) {
-                anlagen = mit_anlagen;
+                alle_anlagen = mit_anlagen;
                 const auto einzeln = laufen(false, stufe, geregelt);
                 EXPECT_NE(einzeln.first, anfang);
                 EXPECT_TRUE(laufen(true, stufe, geregelt) == einzeln)
@@ -643,9 +649,7 @@ TEST_F(Training, ClientTrainsNobody)
 TEST_F(Training, TypesKeptFromTheDayBeforeFollowEveryFigureTheyComeFrom)
 {
     kader();
-    static bool anlagen = false;
-    Stadion_Set_Anlage_Abfrage(
-        [](int32_t, int32_t slot) { return slot == STADION_ANLAGE_TRAININGSGELAENDE && anlagen ? 2 : 0; });
+    anlagen_abfragen();
     for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(40 + i % 60);
     const std::vector<uint8_t> anfang = stand();
     const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
@@ -655,7 +659,7 @@ TEST_F(Training, TypesKeptFromTheDayBeforeFollowEveryFigureTheyComeFrom)
         zuruecksetzen(spieler, anfang);
         Spieler_Training = tabellen;
         Schwierigkeitsstufe = 2;
-        anlagen = false;
+        alle_anlagen = false;
         std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
         for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) {
             std::memset(T_Own[t].training, 2, 14);
@@ -668,7 +672,7 @@ TEST_F(Training, TypesKeptFromTheDayBeforeFollowEveryFigureTheyComeFrom)
             case 16:                                    // invisible types of every club
                 for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) T_Own[t].training[11] = T_Own[t].training[13] = 0;
                 break;
-            case 24: anlagen = true; break;  // every club's grounds
+            case 24: alle_anlagen = true; break;  // every club's grounds
             case 28: Schwierigkeitsstufe = 4; break;
             case 31: Schwierigkeitsstufe = 0; break;
             case 35: Schwierigkeitsstufe = 3; break;
@@ -836,4 +840,45 @@ TEST_F(Training, FurtherAttributesAboveTheirRangeAtEveryHeightTrainAsOneByOne)
         }
     EXPECT_GE(zurueck, 10);
     EXPECT_TRUE(laufen(true) == einzeln);
+}
+
+// A type's steps are kept once for every group and club that trains it with the same units, and
+// its openings come from the tables made for every place: the plans put the same units into the
+// pairs in either order, into a pair's second type and a group of one, from none to beyond five.
+// At every difficulty level, with and without grounds, the days train as with the draws taken
+// one by one.
+TEST_F(Training, SharedStepsAndOpeningTablesTrainAsDrawnOneByOne)
+{
+    kader();
+    const uint8_t plaene[][14] = {
+        {3, 1, 1, 3, 4, 4, 0, 5, 3, 2, 4, 4, 2, 2}, {1, 3, 3, 1, 4, 0, 5, 0, 1, 4, 2, 2, 4, 4},
+        {4, 4, 3, 3, 1, 1, 0, 0, 4, 2, 2, 4, 4, 2}, {5, 5, 7, 3, 3, 5, 1, 4, 5, 1, 1, 0, 1, 1},
+        {3, 5, 1, 1, 1, 3, 4, 1, 1, 0, 1, 1, 0, 0}, {1, 1, 1, 1, 6, 6, 1, 1, 6, 1, 1, 1, 1, 1},
+        {0, 2, 2, 0, 2, 2, 0, 2, 0, 3, 3, 3, 3, 3}, {2, 0, 0, 2, 0, 0, 2, 0, 2, 3, 0, 0, 3, 0},
+    };
+    int32_t k = 0;
+    for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) std::memcpy(T_Own[t].training, plaene[k++], 14);
+    for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(10 + (i * 29) % 91);
+    anlagen_abfragen();
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    const Spieler_Training_Tabellen tabellen = Spieler_Training;
+    const uint32_t stufe_vorher = Schwierigkeitsstufe;
+    auto laufen = [&](bool tafeln) {
+        Spieler_Training = tabellen;
+        const bool vorher = Spieler_Training_Eroeffnungen_Setzen(tafeln);
+        auto r = schritte_lauf(spieler, anfang, tafeln, 2024, 30);
+        Spieler_Training_Eroeffnungen_Setzen(vorher);
+        return r;
+    };
+    for (uint32_t stufe = 0; stufe <= 4; ++stufe)
+        for (bool mit_anlagen : {false, true}) {
+            Schwierigkeitsstufe = stufe;
+            alle_anlagen = mit_anlagen;
+            const auto gezogen = laufen(false);
+            EXPECT_NE(gezogen.first, anfang);
+            EXPECT_TRUE(laufen(true) == gezogen) << "Stufe " << stufe << ", Anlagen " << mit_anlagen;
+        }
+    Schwierigkeitsstufe = stufe_vorher;
+    Stadion_Set_Anlage_Abfrage(nullptr);
 }

@@ -171,6 +171,29 @@ TEST(CompressMethods, Pack4KeepsStoredFormWhenPackingDoesNotPay)
     EXPECT_LT(pack(text, COMPRESS_PACK4).size(), text.size() / 3);
 }
 
+// Literal runs of every length up to a counter byte's 128 and matches of every length up to the
+// long ones, near and far (fresh bytes alternate with copies of bytes a little way back): each
+// copied whole, and nothing written beside the output.
+TEST(CompressMethods, Pack4RunsAndMatchesOfEveryLength)
+{
+    std::mt19937 rng(11);
+    Bytes in;
+    for (uint32_t k = 0; k < 600; ++k) {
+        for (uint32_t i = 0; i < 1 + k % 130; ++i) in.push_back(uint8_t(rng()));
+        const size_t von = in.size() - std::min<size_t>(in.size(), 1 + rng() % 900);
+        for (uint32_t i = 0; i < 2 + (k * 7) % 45; ++i) in.push_back(in[von + i]);
+    }
+    const Bytes packed = pack(in, COMPRESS_PACK4);
+    ASSERT_LT(packed.size(), in.size());
+    Bytes puffer(in.size() + 2, 0xA5);
+    const Pack4_Frame f{uint32_t(packed[0] | packed[1] << 8 | packed[2] << 16 | packed[3] << 24), uint32_t(in.size()),
+                        uint32_t(packed.size() - 4), 0, packed.data() + 4, puffer.data() + 1};
+    ASSERT_EQ(Pack4_Unpack(&f), in.size());
+    EXPECT_EQ(puffer.front(), 0xA5);
+    EXPECT_EQ(puffer.back(), 0xA5);
+    EXPECT_TRUE(std::equal(in.begin(), in.end(), puffer.begin() + 1));
+}
+
 TEST(CompressStreams, BitWriterCapacityAndReads)
 {
     Fehler_Capture fehler;

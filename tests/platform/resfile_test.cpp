@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -511,3 +512,64 @@ TEST(ResFile, PaletteConversionMatchesEveryEntryAtEverySize)
 }
 
 }  // namespace
+
+// A picture made without clearing its memory first keeps nothing of what that memory held:
+// stored whole or short, method 4, LZSS, an 8-bit picture converted (its mask none of the entry's)
+// and a packed one unpacked; the mask read short of its size.
+TEST(ResFile, BitmapsLoadedOverUsedMemoryKeepNothingOfIt)
+{
+    alle_schliessen();
+    constexpr uint16_t W = 24, H = 16;
+    const uint32_t n = W * H, masken_bytes = Grafik_Masken_Groesse(W, H);
+    // compression, depth, pixel bytes, mask, companion, kept packed
+    const std::tuple<uint32_t, uint32_t, uint32_t, bool, bool, bool> faelle[] = {
+        {0, 16, 2 * n, true, false, false}, {0, 16, 2 * n - 100, false, false, false},
+        {5, 16, 2 * n, true, false, false}, {4, 16, 2 * n, true, false, false},
+        {5, 8, n, false, true, false},      {5, 16, 2 * n, true, false, true}};
+    Resf_Datei d;
+    std::vector<Resf_Bitmap> bilder;
+    for (const auto& [packung, tiefe, groesse, maske, begleiter, gepackt] : faelle) {
+        Resf_Bitmap b;
+        b.width = W, b.height = H, b.depth = tiefe, b.compression = packung, b.keep_packed = gepackt;
+        b.pixels = pixel16(groesse / 2, uint16_t(0x0101 * bilder.size() + 7));
+        b.palette.resize(768);
+        for (uint32_t i = 0; i < 768; ++i) b.palette[i] = uint8_t(i % 61 + 1);
+        for (uint32_t i = 0; maske && i + 3 < masken_bytes; ++i) b.mask.push_back(uint8_t(i * 3 + 1));
+        if (begleiter) b.companion_width = b.companion_height = 2, b.companion = {1, 2, 3, 4};
+        Resf_Setzen(d, uint32_t(bilder.size()), RES_BITMAP, Resf_Bitmap_Daten(b));
+        bilder.push_back(b);
+    }
+    ASSERT_EQ(oeffne(d, "ungeloescht.res"), 0);
+    const uint8_t behalten = std::exchange(ResFile_Gepackt_Behalten, 1);
+    // blocks of every size a picture here may take, filled and given back
+    auto schmutz = [masken_bytes] {
+        std::vector<void*> bloecke;
+        for (uint32_t groesse = n; groesse < 2 * n + masken_bytes + 1024; groesse += 8)
+            bloecke.push_back(std::memset(Mem_Alloc(groesse, 0), 0xA5, groesse));
+        for (void* b : bloecke) Mem_Free(b, 0);
+    };
+    for (size_t k = 0; k < bilder.size(); ++k) {
+        const Resf_Bitmap& f = bilder[k];
+        schmutz();
+        auto* b = static_cast<Rastport*>(Load_Resource(0, int32_t(k) + RESFILE_NUMMER_VERSATZ, 16, nullptr));
+        ASSERT_NE(b, nullptr) << k;
+        if (b->packed) {
+            schmutz();
+            Rastport* frei = Unpack_Bitmap(b, 16);
+            Grafik_Bitmap_Freigeben(b);
+            ASSERT_NE(b = frei, nullptr);
+        }
+        Resf_Bytes soll(2 * n, 0), maske(masken_bytes, 0);
+        if (f.depth == 8) Grafik_Palette_Zu_565(f.pixels.data(), reinterpret_cast<uint16_t*>(soll.data()), W, H, f.palette.data());
+        else std::copy(f.pixels.begin(), f.pixels.end(), soll.begin());
+        EXPECT_EQ(pixel_bytes(b, 2 * n), soll) << k;
+        std::copy(f.mask.begin(), f.mask.end(), maske.begin());
+        if (b->mask) {
+            EXPECT_EQ(Resf_Bytes(b->mask, b->mask + masken_bytes), maske) << k;
+        }
+        EXPECT_EQ(b->mask != nullptr, !f.mask.empty() || !f.companion.empty()) << k;
+        Grafik_Bitmap_Freigeben(b);
+    }
+    ResFile_Gepackt_Behalten = behalten;
+    DeInit_ResFile(0);
+}
