@@ -572,10 +572,6 @@ bool folger_im_bereich(const Spieler_Struktur& s)
     return (((v + 0x1C1C1C1C1C1C1C1Cull) | v) & 0x8080808080808080ull) == 0;
 }
 
-template <bool frei, bool probe = false, bool mit_pflege = !frei>
-bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
-                        Zufall_Folge& team_folge);
-
 // A group's steps from the sequence's place (taken by value: the squad's loop keeps its
 // sequence in registers).
 [[gnu::noinline]] uint8_t gruppe_schritte(const Tag& tag, const Team_Tag& tt, int32_t erste, int32_t n,
@@ -1044,8 +1040,8 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
     return false;
 }
 
-// A player's day out of line: a probe, and the players a squad's loop does not take in place.
-template <bool frei, bool probe, bool mit_pflege>
+// A player's day out of line: the players a squad's loop does not take in place.
+template <bool frei, bool probe = false, bool mit_pflege = !frei>
 [[gnu::noinline]] bool spieler_trainieren(const Tag& tag, const Team_Tag& tt, int32_t spnr, TS& ts, int32_t platz,
                                           Zufall_Folge& team_folge)
 {
@@ -1190,9 +1186,9 @@ template <bool einzel>
 }
 
 // A team's types for its plan's units (by attribute index) and the day.
-void typen_setzen(Team_Tag& tt, const Tag& tag, Art_Tag_Speicher& speicher, Schritte_Tafeln& schritte_tafeln,
-                  const uint8_t* einheiten)
+void typen_setzen(Team_Tag& tt, const Tag& tag, Art_Tag_Speicher& speicher, const uint8_t* einheiten)
 {
+    Schritte_Tafeln& schritte_tafeln = *tag.schritte_tafeln;
     // the field types and the keeper's; the further attributes between them only follow
     for (int32_t i = 0; i < 24; i = i + 1 == FELD_ARTEN ? 21 : i + 1) {
         const Art_Tag_Speicher::Ganz& g = speicher.ganz_von(einheiten[i], tag.faktor, tt.liga_term);
@@ -1434,7 +1430,7 @@ void Spieler_Bewerte_Training(int32_t n)
         schluessel.anlagen = tt.anlagen;
         schluessel.schritte = static_cast<uint8_t>(schritte_an | eroeffnungen_an << 1);
         if (!eintrag.gueltig || !(eintrag.schluessel == schluessel)) {
-            typen_setzen(tt, tag, speicher, schritte_tafeln, einheiten);
+            typen_setzen(tt, tag, speicher, einheiten);
             eintrag.schluessel = schluessel;
             eintrag.gueltig = true;
         }
