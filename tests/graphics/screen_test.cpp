@@ -481,6 +481,26 @@ TEST(Screen, AWaitingPresentShowsThePageOfItsTime)
     EXPECT_FALSE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
     Os_Display_Set_Bild_Immer(false);
 
+    // Where no picture can be taken any more, a covering frame draws into the pixels page 1 has
+    // and the waiting present is dropped: the display keeps what it showed.
+    {
+        struct Ende {
+            ~Ende() { Os_Display_Set_Ungesehen(false); }
+        } ende;
+        const uint16_t gezeigt = frame_at(100, 100);
+        EXPECT_EQ(Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, 0x3333), 1);
+        ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
+        Os_Display_Set_Ungesehen(true);
+        void* jetzt = Grafik_Seite_1->pixels;
+        const int vorher = kopien;
+        Grafik_Screen_Direkt_Abloesen(true);
+        EXPECT_EQ(Grafik_Seite_1->pixels, jetzt);
+        EXPECT_FALSE(Os_Display_Aufgeschoben());
+        EXPECT_EQ(Grafik_Rechteck_Fuellen(Grafik_Seite_1, 0, 0, 640, 480, 0x7777), 1);
+        EXPECT_EQ(frame_at(100, 100), gezeigt);
+        EXPECT_EQ(kopien, vorher);
+    }
+
     // Closed while page 1 draws into the second pixels: each bitmap is freed with its own.
     ASSERT_TRUE(Grafik_Screen_Direkt_Aufschieben(kopie_zaehlen));
     Grafik_Screen_Direkt_Abloesen(true);

@@ -139,6 +139,24 @@ TEST(Leerlauf, NoPictureIsAheadOnlyOnceTheScriptsLastDumpHasRun)
     EXPECT_EQ(vorher, 0) << "the dump after the click was still to come";
     EXPECT_GT(pumpen_nachher, 0);
     EXPECT_EQ(nachher, pumpen_nachher);
+
+    // a script without a dump has no picture ahead at any pass
+    const std::string ohne = skript_datei_starten("click 5 5\nwait 20\nmove 2 2\nwait 20\nquit\n");
+    int pumpen = 0, frei = 0;
+    m = {};
+    for (int pump = 0; pump < 20000 && m.message != WM_CLOSE; ++pump, ++pumpen) {
+        frei += Os_Display_Kein_Bild_Voraus() ? 1 : 0;
+        if (!Os_Take_Message(&m)) Os_Clock_Advance(1);
+    }
+    // a picture asked for is one
+    Os_Display_Set_Bild_Immer(true);
+    EXPECT_FALSE(Os_Display_Kein_Bild_Voraus());
+    Os_Display_Set_Bild_Immer(false);
+    std::remove(ohne.c_str());
+    Os_Display_Set_Ungesehen(false);
+    leeren();
+    EXPECT_EQ(m.message, unsigned(WM_CLOSE));
+    EXPECT_EQ(frei, pumpen);
 }
 
 // A line that waited is not what a new script has at the same place: the new one's line runs.
