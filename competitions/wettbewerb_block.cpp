@@ -20,6 +20,7 @@
 #include "competitions/wettbewerb.h"
 #include "competitions/wettbewerb_intern.h"
 #include "platform/print.h"
+#include "platform/string_util.h"
 
 namespace {
 
@@ -346,6 +347,9 @@ bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t tea
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
         neu[i] = Wettbewerb_Leerer_Datensatz;
         felder(neu[i], l);
+        // Names from a savegame are plain text.
+        String_Klartext(neu[i].name, sizeof neu[i].name);
+        String_Klartext(neu[i].gruppen_name, sizeof neu[i].gruppen_name);
     }
     Wettbewerb_Abstimmung abstimmung;
     abstimmung_felder(abstimmung, l);

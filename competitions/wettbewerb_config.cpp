@@ -203,9 +203,12 @@ void eintrag(Lauf& l, const Wettbewerb_Feld& f)
     int32_t v = 0;
     if (!std::strcmp(wort, "NAME")) {
         text_kopieren(l, w.name, sizeof w.name, true);
+        // Names from a file a user can touch are plain text.
+        String_Klartext(w.name, sizeof w.name);
         if (!w.name[0]) melden(l, l.aktuell, wort, "leerer Name");
     } else if (!std::strcmp(wort, "GRUPPEN_NAME")) {
         text_kopieren(l, w.gruppen_name, sizeof w.gruppen_name, true);
+        String_Klartext(w.gruppen_name, sizeof w.gruppen_name);
     } else if (!std::strcmp(wort, "IDENTIFIKATION")) {
         identifikation(l, w);
     } else if (!std::strcmp(wort, "MODUS")) {

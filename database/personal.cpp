@@ -9,6 +9,7 @@
 
 #include "gameflow/globals.h"
 #include "network/internet_read.h"
+#include "platform/string_util.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
@@ -67,7 +68,7 @@ bool Personal_Entpacken(const uint8_t* b, uint32_t laenge, Personal_Eintrag& e)
     if (e.typ == PERSONAL_SCHIEDSRICHTER && laenge < PERSONAL_SCHIEDSRICHTER_BYTES) return false;
     e.id = static_cast<int16_t>(Bytes_Hole16(b + 1));
     std::memcpy(e.name, b + 3, 26);
-    e.name[25] = 0;
+    String_Klartext(e.name, sizeof e.name);
     e.land = Bytes_Hole32(b + 29);
     if (e.typ == PERSONAL_SCHIEDSRICHTER) {
         e.haerte = b[33];
@@ -155,6 +156,7 @@ void Personal_Read_Config_Wenn_Init()
         case 2:
             if (hat) {
                 std::snprintf(p.name, sizeof p.name, "%s", Read_Config_Get_Wert_Text());
+                String_Klartext(p.name, sizeof p.name);
             }
             break;
         case 3:

@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/string_util.h"
 #include "platform/bytes.h"
 #include "database/team.h"
 #include "database/team_staerke.h"
@@ -228,9 +229,10 @@ void Spieler_Fix_Packen(const Spieler_Fix& f, uint8_t* b)
 void Spieler_Fix_Entpacken(const uint8_t* b, Spieler_Fix& f)
 {
     std::memcpy(f.name, b, 20);
-    f.name[19] = 0;
     std::memcpy(f.vorname, b + 20, 2);
-    f.vorname[1] = 0;
+    // Savegames and packets come from outside: their names are plain text.
+    String_Klartext(f.name, sizeof f.name);
+    String_Klartext(f.vorname, sizeof f.vorname);
     f.bildnummer = static_cast<int16_t>(Bytes_Hole16(b + 22));
     f.nation = static_cast<int16_t>(Bytes_Hole16(b + 24));
     f.groesse = b[26];
@@ -519,6 +521,7 @@ const char* Spieler_String(int32_t id, int32_t spnr, const char* text, uint8_t m
         if (text) {
             std::strncpy(f.name, text, 19);
             f.name[19] = 0;
+            String_Klartext(f.name, sizeof f.name);
         }
         return FEHLER_MODUS;
     case SP_VORNAME:
@@ -526,6 +529,7 @@ const char* Spieler_String(int32_t id, int32_t spnr, const char* text, uint8_t m
         if (text) {
             f.vorname[0] = text[0];
             f.vorname[1] = 0;
+            String_Klartext(f.vorname, sizeof f.vorname);
         }
         return FEHLER_MODUS;
     case SP_VORNAME_2_STELLIG:

@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "competitions/wettbewerb.h"
+#include "platform/string_util.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
@@ -128,6 +129,8 @@ void kopieren(char* ziel, const char* quelle, int32_t max)
     int32_t i = 0;
     for (; quelle && quelle[i] && i < max; ++i) ziel[i] = quelle[i];
     ziel[i] = 0;
+    // Every name a club stores is plain text, wherever it came from.
+    String_Klartext(ziel, size_t(i) + 1);
 }
 
 }  // namespace
@@ -153,7 +156,8 @@ void Team_Struktur_Entpacken(const uint8_t* b, Team_Struktur& t)
     t.system_1 = static_cast<int8_t>(b[2]);
     t.system_2 = static_cast<int8_t>(b[3]);
     std::memcpy(t.manager_name, b + 4, 20);
-    t.manager_name[19] = 0;
+    // Savegames and packets come from outside: their names are plain text.
+    String_Klartext(t.manager_name, sizeof t.manager_name);
     t.spieleranzahl = static_cast<int16_t>(Bytes_Hole16(b + 24));
 }
 
@@ -180,11 +184,11 @@ void Team_Fix_Entpacken(const uint8_t* b, Team_Fix& f, bool* hat_manager)
 {
     f.netz = static_cast<int8_t>(b[24]);
     std::memcpy(f.name, b + 25, 24);
-    f.name[23] = 0;
     std::memcpy(f.kurzname, b + 49, 10);
-    f.kurzname[9] = 0;
     std::memcpy(f.stadt, b + 59, 18);
-    f.stadt[17] = 0;
+    String_Klartext(f.name, sizeof f.name);
+    String_Klartext(f.kurzname, sizeof f.kurzname);
+    String_Klartext(f.stadt, sizeof f.stadt);
     f.liga = static_cast<int8_t>(b[77]);
     f.kontinent = static_cast<int8_t>(b[78]);
     std::memcpy(f.klima, b + 79, 3);

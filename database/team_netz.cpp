@@ -24,6 +24,7 @@
 #include "database/team.h"
 #include "database/teamspieler.h"
 #include "database/welt_intern.h"
+#include "platform/string_util.h"
 #include "platform/bytes.h"
 #include "screens/spieler_einsetzen.h"
 
@@ -428,6 +429,7 @@ bool Team_Client_Manager_Name_Setzen(const char* name)
     uint8_t b[TEAM_MANAGER_NAME_BYTES] = {};
     if (name) std::memcpy(b, name, strnlen(name, TEAM_MANAGER_NAME_BYTES - 1));
     if (!manager_name_gueltig(b, TEAM_MANAGER_NAME_BYTES)) return false;
+    String_Klartext(reinterpret_cast<char*>(b), sizeof b);
     client_manager_name = reinterpret_cast<const char*>(b);
     Team_Client_Manager_Name_Anwenden();
     return true;
@@ -536,6 +538,7 @@ bool Team_Internet_Server_Get_Data_Back(const uint8_t* own, uint32_t laenge, con
         ((name || name_laenge) && !manager_name_gueltig(name, name_laenge)))
         return melden_falsch("Team_Internet_Server_Get_Data_Back");
     T_Own[team] = neu;
+    // Team_String stores the name as the plain characters it holds.
     if (name) Team_String(TEAM_MANAGER_NAME, team, reinterpret_cast<const char*>(name), 1);
     T[team].system_1 = system[0];
     T[team].system_2 = system[1];

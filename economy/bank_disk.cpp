@@ -30,6 +30,7 @@
 #include "economy/bank_welt.h"
 #include "economy/bank_intern.h"
 #include "gameflow/globals.h"
+#include "platform/string_util.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
@@ -198,7 +199,7 @@ void Bank_Boerse_Schreiben(const Boerse& b, uint8_t* z)
 void Bank_Boerse_Lesen(Boerse* b, const uint8_t* q)
 {
     std::memcpy(b->name, q, 30);
-    b->name[29] = 0;
+    String_Klartext(b->name, sizeof b->name);
     b->nummer = q[30];
     for (int32_t i = 0; i < BANK_FIRMEN; ++i) {
         std::memcpy(b->firma[i], q + 31 + 29 * i, 29);

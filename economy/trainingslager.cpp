@@ -12,6 +12,7 @@
 #include "gameflow/kalender.h"
 #include "gameflow/news.h"
 #include "gameflow/team_requester.h"
+#include "platform/string_util.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
 #include "platform/print.h"
@@ -84,6 +85,8 @@ bool lager_entpacken(const uint8_t* b, Trainingslager_Daten* d)
     for (int32_t w = 0; w < 12; ++w) n.frei[w] = Bytes_Hole32(b + 4 * w);
     std::memcpy(n.name, b + 48, 40);
     std::memcpy(n.ort, b + 88, 40);
+    String_Klartext(n.name, sizeof n.name);
+    String_Klartext(n.ort, sizeof n.ort);
     n.saison_wert = Bild_Hole_I32(b + 128);
     n.preis = Bild_Hole_I32(b + 132);
     n.normalpreis = Bild_Hole_I32(b + 136);

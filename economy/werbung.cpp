@@ -12,6 +12,7 @@
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "gameflow/kalender.h"
+#include "platform/string_util.h"
 #include "platform/disk.h"
 #include "platform/exit.h"
 #include "platform/print.h"
@@ -97,6 +98,7 @@ bool partner_entpacken(const uint8_t* b, Werbepartner* p)
     if (!Bild_Name_Gueltig(b, 30)) return false;
     Werbepartner neu{};
     std::memcpy(neu.name, b, sizeof neu.name);
+    String_Klartext(neu.name, sizeof neu.name);
     for (int32_t k = 0; k < WERBUNG_KATEGORIEN; ++k) {
         neu.angebote[k] = b[30 + k];
         neu.preis[k] = Bild_Hole_F32(b + 36 + 4 * k);

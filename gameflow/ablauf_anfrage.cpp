@@ -29,6 +29,7 @@
 #include <cstring>
 #include <memory>
 #include <set>
+#include <string>
 
 #include "competitions/spiele.h"
 #include "competitions/spiele_tabelle.h"
@@ -44,6 +45,7 @@
 #include "match/spielfeld.h"
 #include "network/netz.h"
 #include "match/spieltag.h"
+#include "platform/string_util.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/liste.h"
@@ -188,7 +190,9 @@ bool news_senden(Internet_Aufruf* a)
     }
     ++z.alle;
     z.andere += andere ? 1 : 0;
-    a->ergebnis = News_Senden(-1, ziel, absender, NEWS_ART_TEXT, nullptr, "%s", reinterpret_cast<const char*>(text));
+    // Rebuilt as plain text: a code in it would steer the screens of whoever reads it.
+    const std::string klar = String_Klartext(std::string(reinterpret_cast<const char*>(text)));
+    a->ergebnis = News_Senden(-1, ziel, absender, NEWS_ART_TEXT, nullptr, "%s", klar.c_str());
     return true;
 }
 

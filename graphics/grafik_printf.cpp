@@ -258,8 +258,8 @@ int32_t Font_Text_Breite_Mit_Tabs(Font_Record* font, const char* text)
                 x += Font_Zeichen_Hoehe(f, 'A', &top) + 4 + blank(f);
                 p = arg + vorhanden(arg, 4);
             } else {
-                auto* bild = static_cast<Rastport*>(
-                    Handle_Aufloesen(Font_Hex_Lesen(arg, 10), Handle_Art::Bild));
+                const Handle_Art art = p[3] == 'l' ? Handle_Art::Bild_Abgegeben : Handle_Art::Bild;
+                auto* bild = static_cast<Rastport*>(Handle_Aufloesen(Font_Hex_Lesen(arg, 10), art));
                 if (bild) x += int32_t(bild->width) + blank(f) + 2;
                 p = arg + vorhanden(arg, 10);
             }
@@ -329,7 +329,10 @@ int32_t bild_code(Druck& d, const char* p)
         return 2 + vorhanden(p + 2, 4);
     }
     uint32_t handle = Font_Hex_Lesen(p + 2, 10);
-    auto* bild = static_cast<Rastport*>(Handle_Aufloesen(handle, Handle_Art::Bild));
+    // Ownership 'l' frees the picture after drawing: only a picture handed over to this drawing
+    // may be named so; any other handle resolves to nothing, as an unknown one does.
+    const Handle_Art art = besitz == 'l' ? Handle_Art::Bild_Abgegeben : Handle_Art::Bild;
+    auto* bild = static_cast<Rastport*>(Handle_Aufloesen(handle, art));
     if (bild) {
         if (kind == 'n' || kind == 'u') {
             bild_zeichnen(d, bild, d.x, d.y + top + 1 + (kind == 'u' ? 3 : 0), int32_t(bild->width),

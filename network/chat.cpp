@@ -25,6 +25,7 @@
 #include "platform/mem.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
+#include "platform/string_util.h"
 #include "platform/win95.h"
 #include "toolkit/hauptmenue.h"
 
@@ -107,6 +108,10 @@ void nachricht_ablegen(const uint8_t* p, uint32_t groesse)
     // The oldest bytes fall off the end; the newest message is always whole at the start.
     std::memmove(historie + groesse, historie, CHAT_HISTORIE - groesse);
     std::memcpy(historie, p, groesse);
+    // Whatever the server let through is drawn as plain characters here.
+    if (Bytes_Hole32(historie + 16) == CHAT_TEXT && Bytes_Hole32(historie + 24) <= CHAT_ZEILEN_MAX)
+        String_Klartext(reinterpret_cast<char*>(historie + CHAT_KOPF + 4 * Bytes_Hole32(historie + 24)),
+                        Bytes_Hole32(historie + 20));
     neue_nachrichten = true;
     if (!offen) icon_blinken();
 }
@@ -373,10 +378,9 @@ bool Chat_Server_Verteilen(const uint8_t* p, uint32_t len, Mitspieler_Eintrag* m
         std::memcpy(b, p, len);
         Bytes_Setze32(b + 8, uint32_t(sender));
         const uint32_t n = Bytes_Hole32(b + 24);
-        // Control characters would steer the others' screens and logs: they become blanks.
-        uint8_t* text = b + CHAT_KOPF + 4 * n;
-        for (uint32_t k = 0; k + 1 < Bytes_Hole32(b + 20); ++k)
-            if (text[k] < 32 || text[k] == 127) text[k] = ' ';
+        // Codes and control characters would steer the others' screens and logs: the text goes
+        // on as the plain characters it holds.
+        String_Klartext(reinterpret_cast<char*>(b + CHAT_KOPF + 4 * n), Bytes_Hole32(b + 20));
         Middleware_Chat_Stub(reinterpret_cast<const char*>(b + CHAT_KOPF + 4 * n), int32_t(Bytes_Hole32(b + 20)));
         if (zeigen) Chat_Empfangen(b, len);
         an_alle(b, len);

@@ -298,7 +298,8 @@ bool Chat_Eingabe_Taste(int32_t code, bool shift)
     }
     if (code >= VK_F1 && code < VK_F1 + 24) return false;
     const char c = Key_Input_Zeichen(code, shift);
-    if (uint8_t(c) < 32) return false;
+    // '^' would start a code of the renderer on every PC that draws the line: the field takes none.
+    if (uint8_t(c) < 32 || c == '^') return false;
     if (hat_auswahl()) auswahl_loeschen();
     const int32_t m = int32_t(std::strlen(e.text));
     // Typing stops at the text's size.

@@ -14,6 +14,7 @@
 #include "network/netzuser.h"
 #include "network/server.h"
 #include "network/socket.h"
+#include "platform/string_util.h"
 #include "platform/bytes.h"
 
 static constexpr const char* ZU_VIELE_ANMELDUNGEN = "Zu viele Anmeldungen von Ihrer Adresse";
@@ -147,6 +148,8 @@ int32_t Server_User_Login(Sock_Info* s)
         std::memcpy(m->adresse, peer + 4, 4);
         m->port = peer_port;
         Mw_Text_Kopieren(m->user_name, sizeof m->user_name, r.user_name, sizeof r.user_name);
+        // The name goes into the logs as the characters it holds.
+        String_Klartext(m->user_name, sizeof m->user_name);
         Mw_Text_Kopieren(m->pass_word, sizeof m->pass_word, r.pass_word, sizeof r.pass_word);
         m->hardware_id = r.hardware_id;
         std::snprintf(r.user_ip_addr, sizeof r.user_ip_addr, "%u.%u.%u.%u", peer[4], peer[5], peer[6], peer[7]);

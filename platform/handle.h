@@ -5,7 +5,10 @@
 #include <cstdint>
 
 // What a handle refers to; resolving checks it, so a font handle never yields a picture.
-enum class Handle_Art : uint8_t { Bild = 1, Font = 2, Datensatz = 3 };
+// Bild_Abgegeben: a picture handed over to the one drawing of the text that names it, which frees
+// it; only such a handle may be freed by a text, so that a text from elsewhere or one drawn twice
+// never frees a picture its owner still holds.
+enum class Handle_Art : uint8_t { Bild = 1, Font = 2, Datensatz = 3, Bild_Abgegeben = 4 };
 
 // Handle of the object (the same one again while it stays registered); 0 for a null object
 // or a registry that is full.

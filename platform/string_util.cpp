@@ -38,6 +38,33 @@ char* String_Cat(char* dst, const char* s1, const char* s2, int32_t flag)
     return dst;
 }
 
+int32_t String_Klartext(char* text, size_t n)
+{
+    if (!text || n == 0) return 0;
+    int32_t geaendert = 0;
+    size_t i = 0;
+    for (; i < n && text[i]; ++i) {
+        const uint8_t c = uint8_t(text[i]);
+        if (c == '^') text[i] = STRING_KLARTEXT_DACH;
+        else if (c < 32 || c == 127) text[i] = ' ';
+        else continue;
+        ++geaendert;
+    }
+    if (i == n) {
+        text[n - 1] = 0;
+        ++geaendert;
+    }
+    return geaendert;
+}
+
+std::string String_Klartext(std::string text)
+{
+    // A zero inside would end the text for every reader: it ends it here too.
+    text.resize(std::strlen(text.c_str()));
+    String_Klartext(text.data(), text.size() + 1);
+    return text;
+}
+
 const char* String_Pad(const char* text, int32_t n)
 {
     // Callers pad to small column widths.

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <cstddef>
 #include <string>
 
 // Copies s1 into dst (NULL: a new temporary string) and appends s2 unless flag is 1. The
@@ -15,6 +16,17 @@ void String_Kuerzen_Pixel(char* src, char* dst, int32_t font_nr, int32_t max_bre
 // The same with any width measure.
 void String_Kuerzen_Breite(char* text, int32_t max_breite,
                            const std::function<int32_t(const char*)>& breite);
+
+// Makes a text from outside the program (another PC, a file, the keyboard) plain text, in place:
+// '^' would start a code of the marked-up text renderer (a picture, a font, a move) and becomes
+// '\x88', the circumflex that looks alike; control characters become blanks. Works up to the
+// terminator or n bytes, whichever comes first, and the last of n bytes without a terminator
+// becomes one. The number of bytes changed.
+int32_t String_Klartext(char* text, size_t n);
+// The same on a copy.
+std::string String_Klartext(std::string text);
+// The character a text from outside holds in place of a '^'.
+constexpr char STRING_KLARTEXT_DACH = '\x88';
 
 // Formats into a temporary string and shows it to every human manager.
 void Requester_Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));

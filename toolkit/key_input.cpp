@@ -19,6 +19,7 @@
 #include "platform/mauszeiger.h"
 #include "platform/os/os.h"
 #include "platform/print.h"
+#include "platform/string_util.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
 
@@ -194,6 +195,8 @@ int32_t Key_Input_String(Font_Record* font, char* text, int32_t size, int32_t ma
         Print_Log(0, "Key_Input_String: Str zu lang");
         text[size - 1] = 0;
     }
+    // The text is drawn marked up: a start text from a file or another PC shows as it reads.
+    String_Klartext(text, size_t(size));
     max_len = std::min(max_len, size - 1);
     if ((flags & KEY_INPUT_ZAHL) && zahl) std::snprintf(text, size_t(size), "%u", *zahl);
 
@@ -322,7 +325,8 @@ int32_t Key_Input_String(Font_Record* font, char* text, int32_t size, int32_t ma
             case VK_DOWN: f.sel_a = f.sel_b = -1; break;
             default: {
                 const char c = Key_Input_Zeichen(code, shift);
-                if (c == 0 || !std::strchr(satz, c)) break;
+                // '^' would start a code of the renderer wherever the text is drawn: never taken.
+                if (c == 0 || c == '^' || !std::strchr(satz, c)) break;
                 std::string vorher = f.text;
                 int32_t cursor = f.cursor;
                 if (f.auswahl()) f.auswahl_loeschen();

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <numeric>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "platform/disk.h"
@@ -121,6 +122,27 @@ TEST(Util, TextRoutines)
     EXPECT_STREQ(text, "");
     String_Kuerzen_Breite(text, -1, breite);
     EXPECT_STREQ(text, "");
+}
+
+// A text from outside keeps its characters but none of the renderer's codes, and never leaves
+// its buffer: a field without a terminator gets one in its last byte.
+TEST(Util, TextFromOutsideBecomesPlainText)
+{
+    char name[12] = "^gnl\x01x\x7f\xfc\xdf%s";
+    EXPECT_EQ(String_Klartext(name, sizeof name), 3);
+    EXPECT_STREQ(name, "\x88gnl x \xfc\xdf%s") << "umlauts and '%' stay";
+
+    char voll[6] = {'a', '^', 'b', 'c', 'd', 'e'};
+    char hinter[2] = {'^', 0};
+    String_Klartext(voll, sizeof voll);
+    EXPECT_STREQ(voll, "a\x88" "bcd");
+    EXPECT_EQ(hinter[0], '^') << "nothing past the field";
+    char leer[1] = {'^'};
+    String_Klartext(leer, 1);
+    EXPECT_EQ(leer[0], 0);
+    EXPECT_EQ(String_Klartext(nullptr, 4), 0);
+
+    EXPECT_EQ(String_Klartext(std::string("^c00031rot^l") + '\0' + "^x"), "\x88" "c00031rot\x88l");
 }
 
 // The savegame's checksum: the long runs are folded in 64-byte steps, the rest goes byte by
