@@ -347,9 +347,6 @@ bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t tea
     for (int32_t i = 0; i < WETTBEWERB_ANZAHL; ++i) {
         neu[i] = Wettbewerb_Leerer_Datensatz;
         felder(neu[i], l);
-        // Names from a savegame are plain text.
-        String_Klartext(neu[i].name, sizeof neu[i].name);
-        String_Klartext(neu[i].gruppen_name, sizeof neu[i].gruppen_name);
     }
     Wettbewerb_Abstimmung abstimmung;
     abstimmung_felder(abstimmung, l);
@@ -386,6 +383,11 @@ bool Wettbewerb_Block_Entpacken(const uint8_t* daten, size_t laenge, int32_t tea
     if (!fehler.empty()) {
         Print_Fehler("Wettbewerbe im Spielstand: %s", fehler.c_str());
         return false;
+    }
+    // The names of the records in use, checked above, are taken as plain text.
+    for (int32_t i = 0; i < WETTBEWERB_ANZAHL && neu[i].name[0]; ++i) {
+        String_Klartext(neu[i].name, sizeof neu[i].name);
+        String_Klartext(neu[i].gruppen_name, sizeof neu[i].gruppen_name);
     }
     if (!Wettbewerb_Uebernehmen(neu.get(), WETTBEWERB_ANZAHL, team_anzahl)) return false;
     Wettbewerb_Set_Abstimmung(abstimmung);

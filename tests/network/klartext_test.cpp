@@ -12,6 +12,7 @@
 #include "common/schirm.h"
 #include "database/team.h"
 #include "gameflow/globals.h"
+#include "gameflow/news.h"
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_printf.h"
@@ -120,6 +121,16 @@ TEST_F(Klartext, PictureCodesFromAClientAreStoredAndDrawnAsCharacters)
     std::memcpy(name, code, std::strlen(code));
     feind->aufruf(15, "vV>776V>2V>20", Bild().w(1).roh(own.data(), own.size()).w(1).roh(t2, 2).w(1).roh(name, sizeof name).b);
     EXPECT_EQ(std::string(T[FEIND].manager_name), klar) << "the stored name holds no code";
+
+    // A text to the other manager's mailbox.
+    News_Init();
+    const std::string brief = std::string("Hallo ") + code;
+    feind->aufruf(1003, "iiC" + std::to_string(brief.size() + 1),
+                  Bild().w(0).w(uint32_t(OPFER)).w(1).roh(brief.c_str(), brief.size() + 1).b);
+    const News_Nachricht* n = News_Get_Nachricht(News_Suche_Erste(OPFER, ~0u));
+    ASSERT_NE(n, nullptr);
+    EXPECT_EQ(std::string(n->text), "Hallo " + klar);
+    News_Init();
 
     for (int mal = 0; mal < 2; ++mal) zeichnen(FEIND);
     EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Bild), bild) << "the server's picture was freed by a text";

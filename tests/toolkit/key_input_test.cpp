@@ -51,6 +51,15 @@ TEST_F(KeyInput, NamesDigitsAndGermanKeys)
     EXPECT_STREQ(t, "üößäÜÖ?Ä%");
 }
 
+// A start text from a file or another PC is shown and kept as the characters it holds, and the
+// field takes no '^', which would start a code wherever the text is drawn.
+TEST_F(KeyInput, NoCodeEntersThroughTheField)
+{
+    char t[32] = "Ab^c31000^gnl0x00010000";
+    eingabe(t, 32, KEY_INPUT_TEXT, tasten({'^', 'X', 13}));
+    EXPECT_STREQ(t, "Ab\x88" "c31000\x88" "gnl0x00010000x");
+}
+
 TEST_F(KeyInput, WidthEscapeAndReplacingSelection)
 {
     // The field takes characters only while the whole text stays narrower than w - margin - 2
