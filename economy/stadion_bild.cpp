@@ -14,6 +14,7 @@
 #include "economy/bank.h"
 #include "economy/stadion_intern.h"
 #include "gameflow/globals.h"
+#include "platform/string_util.h"
 #include "platform/bytes.h"
 #include "platform/disk.h"
 #include "platform/liste.h"
@@ -209,6 +210,10 @@ bool Stadion_Bild_Lesen(const uint8_t* p, uint32_t laenge, Stadion_Daten* ziel)
             if (!name_endet(g[0], 30) || !name_endet(g[1], 30)) return false;
         if (d.statistik.eintraege < 0 || d.statistik.eintraege > STADION_REIHE) return false;
     }
+    // Names from a savegame or the server are plain text.
+    String_Klartext(d.name, sizeof d.name);
+    for (auto& g : d.statistik.rekord_gegner)
+        for (auto& n : g) String_Klartext(n, sizeof n);
     *ziel = d;
     return true;
 }

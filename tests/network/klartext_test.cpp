@@ -176,8 +176,10 @@ TEST_F(Klartext, AClientTakesCodesFromTheServerAsCharacters)
     uint8_t fix[TEAM_FIX_BYTES];
     Team_Fix_Packen(T_Fix[OPFER], fix);
     std::memcpy(fix + 25, "^c31000^fb0040", 15);
-    Team_Fix_Entpacken(fix, T_Fix[OPFER], nullptr);
-    EXPECT_STREQ(T_Fix[OPFER].name, "\x88" "c31000\x88" "fb0040");
+    Team_Fix kopie{};
+    Team_Fix_Entpacken(fix, kopie, nullptr);
+    EXPECT_STREQ(kopie.name, "\x88" "c31000\x88" "fb0040");
+    std::memcpy(T_Fix[OPFER].name, kopie.name, sizeof kopie.name);
 
     for (int mal = 0; mal < 2; ++mal) zeichnen(OPFER);
     EXPECT_EQ(Handle_Aufloesen(h, Handle_Art::Bild), bild);
