@@ -240,7 +240,8 @@ TEST(Wappen, NumbersSizesAndMissingCrests)
     EXPECT_GT(farbige(mit_wappen, 0x1111), 20);
     Rastport* gross = Grafik_Bitmap_Anlegen(40, 40, 16);
     for (int i = 0; i < 1600; ++i) static_cast<uint16_t*>(gross->pixels)[i] = 0x0505;
-    uint32_t handle = Handle_Registrieren(gross, Handle_Art::Bild);
+    // Handed over to the drawing, which frees it.
+    uint32_t handle = Handle_Registrieren(gross, Handle_Art::Bild_Abgegeben);
     char text[64];
     std::snprintf(text, sizeof text, "^gsl0x%08X", handle);
     Test_Bitmap skaliert(100, 40);
