@@ -14,6 +14,7 @@
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
+#include "platform/string_util.h"
 #include "platform/maus.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
@@ -125,7 +126,9 @@ void zeichnen(const Win95_Dialog_Anfrage& a, int32_t oben)
     for (int32_t i = 0; i < ZEILEN && oben + i < int32_t(z.size()); ++i) {
         const int32_t y = LISTE_Y + i * ZEILE_H;
         if (oben + i == a.auswahl) Grafik_Rechteck_Fuellen(s, LISTE_X, y, LISTE_W, ZEILE_H, Grafik_Farbe(3, 9, 9));
-        Grafik_Printf(s, Font(3), "^c%05d%s", LISTE_X + 4, y + 10, int(Grafik_Farbe(15, 15, 15)), z[size_t(oben + i)].c_str());
+        // File names come from a folder a user can touch: shown as the characters they hold.
+        Grafik_Printf(s, Font(3), "^c%05d%s", LISTE_X + 4, y + 10, int(Grafik_Farbe(15, 15, 15)),
+                      String_Klartext(z[size_t(oben + i)]).c_str());
     }
     if (a.art == Win95_Dialog_Art::Farben && a.auswahl >= 0 && a.auswahl < 16)
         for (int i = 0; i < 16; ++i)
@@ -133,7 +136,8 @@ void zeichnen(const Win95_Dialog_Anfrage& a, int32_t oben)
                                     Grafik_Farbe(a.farben[3 * i] >> 4, a.farben[3 * i + 1] >> 4, a.farben[3 * i + 2] >> 4));
     if (mit_feld(a.art)) {
         Grafik_Rechteck_Fuellen(s, LISTE_X, FELD_Y, LISTE_W, 14, Grafik_Farbe(1, 1, 2));
-        Grafik_Printf(s, Font(3), "^c%05d%s", LISTE_X + 5, FELD_Y + 11, int(Grafik_Farbe(15, 15, 15)), a.text.c_str());
+        Grafik_Printf(s, Font(3), "^c%05d%s", LISTE_X + 5, FELD_Y + 11, int(Grafik_Farbe(15, 15, 15)),
+                      String_Klartext(a.text).c_str());
     }
     knopf(s, OK_X, "OK");
     knopf(s, ABBRUCH_X, "Abbruch");

@@ -8,6 +8,8 @@
 #include <string>
 
 #include "common/spielstand_ordner.h"
+#include "gameflow/globals.h"
+#include "graphics/font.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_zeichnen.h"
@@ -160,6 +162,25 @@ TEST_F(Dialoge, FileDialogsRefuseOkWithoutANameAndStayOpen)
     Os_Script_Stop();
     EXPECT_EQ(std::string(name), ordner.pfad + "/c.sgv");
     EXPECT_NE(fehler.find("Meldung: Bitte geben Sie einen Dateinamen ein."), std::string::npos) << fehler;
+}
+
+// A savegame whose file name holds codes is listed as the characters it holds: the list's font
+// keeps its advance and weight for the screens after it.
+TEST_F(Dialoge, FileNamesWithCodesAreListedAsCharacters)
+{
+    std::ofstream(ordner.pfad + "/^fb0040^bbstand.sgv") << "x";
+    Font_Record* f = Font(3);
+    ASSERT_NE(f, nullptr);
+    const uint32_t vorschub = f->fixed_advance, fett = f->bold;
+    Menue_Dialog_Fenster_Erzwingen(true);
+    Os_Script_Load_Text("wait 50\nkey 27\nwait 50\n");
+    char name[WIN95_DATEINAME_GROESSE] = "";
+    Win95_Open_File_Dialog(name, "Spielstand", "*.sgv");
+    Menue_Dialog_Fenster_Erzwingen(false);
+    Os_Script_Stop();
+    Programm_Ende = 0;
+    EXPECT_EQ(f->fixed_advance, vorschub);
+    EXPECT_EQ(f->bold, fett);
 }
 
 TEST_F(Dialoge, ListRemembersItsChoiceWithinTheList)
