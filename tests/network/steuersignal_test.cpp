@@ -587,10 +587,10 @@ TEST_F(Signale, DerServerManagerLiestWerDieRundeNochHaelt)
     Team_Wert(TEAM_STATUS, Server_Team, 4, TEAM_SETZEN);
     Ablauf_Zustand = ABLAUF_SERVER_WARTET;
     Steuersignal_Verarbeiten();
-    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna, Bernd, Carl c00000");
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna, Bernd, Carl\x88" "c00000");
     vom_client(1, paket(SIGNAL_ZUG_BEENDET, B));
     Steuersignal_Verarbeiten();
-    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna, Carl c00000");
+    EXPECT_STREQ(Steuersignal_Wartende_Zeile(), "Warte auf den Spielzug von: Anna, Carl\x88" "c00000");
     // A participant gone holds nobody up and is not named.
     Netzuser_Loeschen(&Mitspieler[2]);
     Steuersignal_Verarbeiten();
