@@ -15,11 +15,20 @@ using namespace programm_lauf;
 constexpr int ZUEGE = 2 * 366;
 constexpr int MITTE = 2 * 183;
 
-// A turn: the continue icon, then "Ja" where the turn asks about a line-up short of eleven, and
-// "OK" where a match day's turn names a captain (clicks on the empty pitch of the next turn when
-// it does not), then a match day played out untouched.
+// Messages the day's work leaves open before a turn take the clicks meant for the turn: a
+// manager's first auction brings its hints, its notices, its page and its result (the season
+// of the large world from random start 5 lost three days to them). Each turn first clicks them
+// away where their right-hand button stands ("OK", "Nein" where they ask), a place on the empty
+// pitch and between two columns of the auction page, letting a page that plays by itself play
+// out after each click.
+constexpr int MELDUNGEN_JE_ZUG = 8;
+
+// A turn: the messages left open, the continue icon, then "Ja" where the turn asks about a
+// line-up short of eleven, and "OK" where a match day's turn names a captain (clicks on the
+// empty pitch of the next turn when it does not), then a match day played out untouched.
 inline void zug(std::vector<std::string>& s)
 {
+    for (int i = 0; i < MELDUNGEN_JE_ZUG; ++i) dazu(s, {"move 455 292", "left down", "left up", SPIELTAG_ABWARTEN});
     dazu(s, klick(618, 444));
     dazu(s, klick(150, 292));
     dazu(s, klick(470, 292));
