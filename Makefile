@@ -1,5 +1,5 @@
 # Two commands for a fresh Debian 12 machine:
-#   make run    set up, build, generate the data, install the program folder, start the game
+#   make run    set up, build the game, generate the data, install the program folder, start the game
 #   make test   set up, build, install the program folder and run every test and benchmark once
 #   make test-asan      the tests again in a build with AddressSanitizer and UBSan
 #   make test-gemischt  each test program whole, its tests in a random order
@@ -15,7 +15,7 @@ JOBS       ?= $(shell nproc)
 PACKAGES = cmake ninja-build g++ pkg-config libsdl2-dev libpng-dev libfreetype-dev \
            fonts-dejavu-core libgtest-dev libgmock-dev libbenchmark-dev zlib1g-dev
 
-.PHONY: run test bench test-asan test-alles test-gemischt test-saisons deps build build-asan install-programm
+.PHONY: run test bench test-asan test-alles test-gemischt test-saisons deps build build-spiel build-asan install-programm
 
 run: install-programm
 	$(BUILD)/dorvin
@@ -92,12 +92,19 @@ $(ASAN_BUILD)/build.ninja: | deps
 build: deps $(BUILD)/build.ninja
 	cmake --build $(BUILD) -j $(JOBS)
 
+# What the game needs and no more: the program, the data builder and the installer (the tests and
+# benchmarks are most of the tree and `make test` builds them).
+SPIEL_ZIELE = dorvin dorvin_datagen dorvin_installer
+
+build-spiel: deps $(BUILD)/build.ninja
+	cmake --build $(BUILD) -j $(JOBS) --target $(SPIEL_ZIELE)
+
 build-asan: deps $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 
 # The program folder inside the build tree, with its registry file beside it.
 # The generated tree is made afresh, so that nothing a former builder wrote is installed again.
-install-programm: build
+install-programm: build-spiel
 	rm -rf $(abspath $(BUILD))/daten
 	$(BUILD)/dorvin_datagen alles --ziel $(abspath $(BUILD))/daten
 	$(BUILD)/dorvin_installer --daten $(abspath $(BUILD))/daten --ziel $(PROGRAMM)

@@ -6,7 +6,8 @@
 // run.
 //
 // Each world is generated and installed once per process, in a temporary folder removed at the
-// end; a set-up or a run that fails ends the program with status 1.
+// end; a set-up or a run that fails ends the program with status 1, and so does a run whose game
+// did not reach the day its turns lead to (the season change after a whole season's).
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 #include <sys/time.h>
@@ -79,13 +80,14 @@ int32_t vereine(const fs::path& spielstand, const std::string& bin)
 // The runs of one world: its installation, its script of `zuege` turns, and each run's CPU time.
 struct Welt_Laeufe {
     const Installation& inst;
+    std::string welt;
     int zuege;
     fs::path skript, fehler;
     std::vector<double> ms_je_lauf;
     int32_t n = 0;
 
-    Welt_Laeufe(const std::string& welt, int z)
-        : inst(installation(welt).inst), zuege(z), skript(inst.ordner / "saison.txt"), fehler(inst.ordner / "saison_fehler.txt")
+    Welt_Laeufe(const std::string& w, int z)
+        : inst(installation(w).inst), welt(w), zuege(z), skript(inst.ordner / "saison.txt"), fehler(inst.ordner / "saison_fehler.txt")
     {
         std::ofstream(skript) << saison_skript::skript(true, "", zuege);
     }
@@ -98,12 +100,22 @@ struct Welt_Laeufe {
         static int lauf = 0;
         const bool eigener_start = !std::getenv("DORVIN_ZUFALL");
         if (eigener_start) setenv("DORVIN_ZUFALL", std::to_string(++lauf).c_str(), 1);
+        const std::string start = std::getenv("DORVIN_ZUFALL");
+        // The last run's savegame would pass for this one's where this one saves none.
+        fs::remove(inst.spielstand("ende"));
         const double vorher = kind_cpu_ms();
         const int ende = starten(inst.registry, {inst.bin + "/dorvin", "--headless", "--nosound", "--script", skript.string()},
                                  fehler.string());
         if (eigener_start) unsetenv("DORVIN_ZUFALL");
         if (ende != 0) scheitern("Programm endete mit " + std::to_string(ende) + ", siehe " + fehler.string());
         ms_je_lauf.push_back(kind_cpu_ms() - vorher);
+        // A run whose script lost clicks on the way saves a season that stopped short, and its
+        // time would count as a whole season's.
+        const int32_t tag = tag_im_spielstand(inst.spielstand("ende")), soll = zuege / 2;
+        if (tag < soll)
+            scheitern("Welt " + welt + ", DORVIN_ZUFALL=" + start + ": das Spiel endete an Tag " + std::to_string(tag) +
+                      " statt an Tag " + std::to_string(soll) + " (" + inst.spielstand("ende").string() + ", " +
+                      fehler.string() + ")");
         // The world keeps its league clubs: counted once.
         if (n == 0) n = vereine(inst.spielstand("ende"), inst.bin);
         if (n <= 0) scheitern("Spielstand " + inst.spielstand("ende").string() + " unlesbar");

@@ -497,12 +497,30 @@ bool Auktion_Laden(Disk_Datei* datei, const char*)
 
 void Auktion_Module_Registrieren() { Disk_Block_Registrieren(DISK_POS_AUKTION, Auktion_Speichern, Auktion_Laden); }
 
-std::vector<std::string> Auktion_Spalte_Texte(int32_t c)
+Auktion_Anzeige Auktion_Get_Anzeige()
 {
-    if (c < 0 || c >= AUKTION_SPALTEN || A.stand.angebot[c] < 0 || !A.angebote) return {};
-    const Spieler_Angebot& a = A.angebote[A.stand.angebot[c]];
+    Auktion_Anzeige a;
+    a.stand = A.stand;
+    a.rest_ms = std::clamp<int64_t>(DAUER_MS - (A.jetzt - A.start), 0, DAUER_MS);
+    for (int32_t c = 0; c < AUKTION_SPALTEN; ++c) {
+        const int32_t i = A.stand.angebot[c];
+        if (!A.angebote || i < 0 || i >= A.n) continue;
+        const Spieler_Angebot& o = A.angebote[i];
+        a.spalte[c] = {o.bieter, o.abloese, o.leihgebuehr, o.gehalt, o.monate};
+    }
+    return a;
+}
+
+std::vector<std::string> Auktion_Spalte_Texte(int32_t c) { return Auktion_Spalte_Texte(Auktion_Get_Anzeige(), c); }
+int32_t Auktion_Balken_Hoehe(int32_t c) { return Auktion_Balken_Hoehe(Auktion_Get_Anzeige(), c); }
+std::string Auktion_Uhr_Text() { return Auktion_Uhr_Text(Auktion_Get_Anzeige()); }
+
+std::vector<std::string> Auktion_Spalte_Texte(const Auktion_Anzeige& anzeige, int32_t c)
+{
+    if (c < 0 || c >= AUKTION_SPALTEN || anzeige.stand.angebot[c] < 0 || anzeige.spalte[c].bieter < 0) return {};
+    const Auktion_Bedingungen& a = anzeige.spalte[c];
     // a column nobody can win is drawn in the disabled colour
-    const int32_t farbe = A.stand.stufe[c] > 0 ? 0 : 8, x = 4;
+    const int32_t farbe = anzeige.stand.stufe[c] > 0 ? 0 : 8, x = 4;
     const auto geld = [&](int64_t dm) { return std::string(Bank_Betrag_String(float(dm), a.bieter, -1, 0)); };
     std::string abloese;
     if (a.abloese > 0) abloese = geld(int64_t(a.abloese) * 1000);
@@ -518,17 +536,18 @@ std::vector<std::string> Auktion_Spalte_Texte(int32_t c)
     return {z[0], z[1], z[2], abloese, z[3], geld(int64_t(a.gehalt) * 1000)};
 }
 
-int32_t Auktion_Balken_Hoehe(int32_t c)
+int32_t Auktion_Balken_Hoehe(const Auktion_Anzeige& anzeige, int32_t c)
 {
-    if (c < 0 || c >= AUKTION_SPALTEN || A.stand.angebot[c] < 0) return 0;
-    const int32_t lo = std::max(0, A.stand.min_stufe - 10), hi = std::max(0, A.stand.max_stufe + 80);
+    const Auktion_Stand& st = anzeige.stand;
+    if (c < 0 || c >= AUKTION_SPALTEN || st.angebot[c] < 0) return 0;
+    const int32_t lo = std::max(0, st.min_stufe - 10), hi = std::max(0, st.max_stufe + 80);
     if (hi <= lo) return 0;
-    return std::clamp((A.stand.stufe[c] - lo) * 102 / (hi - lo), 0, 102);
+    return std::clamp((st.stufe[c] - lo) * 102 / (hi - lo), 0, 102);
 }
 
-std::string Auktion_Uhr_Text()
+std::string Auktion_Uhr_Text(const Auktion_Anzeige& anzeige)
 {
-    const int64_t rest = std::clamp<int64_t>(DAUER_MS - (A.jetzt - A.start), 0, DAUER_MS);
+    const int64_t rest = anzeige.rest_ms;
     char t[80];
     std::snprintf(t, sizeof t, "^c%05d^fb001100:%02d.^fe^c%05d^fb0009%02d^fe", 0, int32_t(rest / 1000), 0,
                   int32_t(rest % 1000 / 10));

@@ -49,8 +49,26 @@ struct Auktion_Stand {
     int32_t prozent;          // share of the time gone
     int32_t beobachtet, verkaeufer_entscheidet;
     int32_t min_stufe, max_stufe;
+    bool operator==(const Auktion_Stand&) const = default;
 };
 const Auktion_Stand& Auktion_Get_Stand();
+
+// One moment of the running auction as its page shows it: the standing, the clock's rest and the
+// terms of each column's offer. The page draws from such a copy, so that a page drawn later (a
+// headless picture taken) shows the auction as it stood, and a copy that differs from the one
+// drawn tells what to draw anew.
+struct Auktion_Bedingungen {
+    int32_t bieter = -1;  // -1: no offer in the column
+    uint16_t abloese = 0, leihgebuehr = 0, gehalt = 0, monate = 0;
+    bool operator==(const Auktion_Bedingungen&) const = default;
+};
+struct Auktion_Anzeige {
+    Auktion_Stand stand{};
+    int64_t rest_ms = 0;
+    Auktion_Bedingungen spalte[AUKTION_SPALTEN];
+    bool operator==(const Auktion_Anzeige&) const = default;
+};
+Auktion_Anzeige Auktion_Get_Anzeige();
 
 // Savegame block 19: the one byte "the hints were offered on this machine".
 extern uint8_t Auktion_Erste;
@@ -87,3 +105,7 @@ void Auktion_Set_Stufe_Abfrage(Auktion_Stufe_Abfrage abfrage);
 std::vector<std::string> Auktion_Spalte_Texte(int32_t spalte);
 int32_t Auktion_Balken_Hoehe(int32_t spalte);
 std::string Auktion_Uhr_Text();
+// The same three for a moment taken before.
+std::vector<std::string> Auktion_Spalte_Texte(const Auktion_Anzeige& anzeige, int32_t spalte);
+int32_t Auktion_Balken_Hoehe(const Auktion_Anzeige& anzeige, int32_t spalte);
+std::string Auktion_Uhr_Text(const Auktion_Anzeige& anzeige);

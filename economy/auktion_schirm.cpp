@@ -1,6 +1,8 @@
 // The watched auction's screen: each pass of the running auction it pumps the window, reads a
-// click on a column or a key '1'-'7', and draws the whole page (background, the player at the
-// top, per used column the club's crest, the terms and the bar of the bid level, the clock).
+// click on a column or a key '1'-'7', and brings the page (background, the player at the top,
+// per used column the club's crest, the terms and the bar of the bid level, the clock) up to
+// date: whole where more than the clock changed, else the clock alone. Headless, while no picture
+// is asked for, nothing is drawn: a dump draws the page as the last pass left it.
 // The screen under it is kept and put back when the auction ends.
 #include <algorithm>
 #include <cstdio>
@@ -23,6 +25,7 @@
 #include "platform/maus.h"
 #include "platform/mauszeiger.h"
 #include "platform/os/os.h"
+#include "platform/os/os_display.h"
 #include "platform/resfile.h"
 #include "platform/sound.h"
 #include "platform/soundeffekt.h"
@@ -54,9 +57,9 @@ constexpr int32_t ZEIGER_HAND = 6;
 // takes them.
 bool laufend_vorher = false, gehalten_vorher = false;
 
-// The auction's pictures, read from the resource file at their first frame and kept until it
-// ends: every frame draws the whole page, and reading its background each time cost more than
-// all the rest of the frame. A picture that does not load stays missing for the auction.
+// The auction's pictures, read from the resource file when first drawn and kept until it ends:
+// every change draws the whole page, and reading its background each time cost more than all
+// the rest of the drawing. A picture that does not load stays missing for the auction.
 std::map<int32_t, Rastport*> bilder;
 
 Rastport* bild(int32_t nummer)
@@ -107,13 +110,38 @@ int32_t spalte_unter_zeiger()
     return -1;
 }
 
-void zeichnen()
+// What the page shows at one pass: the auction as it stood and the column under the pointer.
+struct Seite {
+    Auktion_Anzeige a;
+    int32_t ueber = -1;
+    bool operator==(const Seite&) const = default;
+};
+// The last pass's page, and what page 0 holds (valid once drawn since the auction began).
+Seite jetzt, gezeichnet;
+bool erfasst = false, gueltig = false;
+
+// The clock's box: nothing else on the page reaches into it after it is drawn, so the clock
+// alone is drawn anew where only the time moved.
+constexpr int32_t UHR_X = 470, UHR_Y = 20, UHR_B = 150, UHR_H = 50;
+
+void uhr_zeichnen(const Auktion_Anzeige& a)
+{
+    Oek_Kasten(UHR_X, UHR_Y, UHR_B, UHR_H, Oek_Farbe(1, 1, 2), Oek_Farbe(15, 12, 0));
+    // The clock's text falls back to its colour after each part: it is given the clock's own.
+    std::string uhr = Auktion_Uhr_Text(a);
+    const std::string gelb = Oek_Fmt("^c%05d", int(Oek_Farbe(15, 12, 0)));
+    for (size_t k = uhr.find("^c00000"); k != std::string::npos; k = uhr.find("^c00000", k + gelb.size())) uhr.replace(k, 7, gelb);
+    Oek_Zeile(500, 52, uhr, Oek_Farbe(15, 12, 0));
+}
+
+void zeichnen(const Seite& seite)
 {
     Rastport* z = Grafik_Render_Ziel;
     if (!z) return;
     if (Rastport* grund = bild(BILD_GRUND)) Oek_Rastport_Zeigen(grund, 0, 0, false);
     else Grafik_Rechteck_Fuellen(z, 0, 0, 640, 480, Oek_Farbe(2, 2, 5));
-    const Auktion_Stand& st = Auktion_Get_Stand();
+    const Auktion_Anzeige& a = seite.a;
+    const Auktion_Stand& st = a.stand;
     // The player: his portrait on his figure in his club's colours, name, strength, age and his
     // best attributes.
     Oek_Kasten(8, 8, 624, 100, Oek_Farbe(14, 14, 12), Oek_Farbe(9, 2, 0));
@@ -136,15 +164,9 @@ void zeichnen()
     // (below the clock's line of extensions, which it ran into at the clock's height)
     Oek_Zeile(100, 104, st.verkaeufer_entscheidet ? "Klicken Sie auf eine Säule, um den Zuschlag zu erteilen."
                                                  : "Erhöhen Sie Ihr Angebot mit einem Klick auf Ihr Wappen oder mit Ihrer Taste.");
-    // The clock.
-    Oek_Kasten(470, 20, 150, 50, Oek_Farbe(1, 1, 2), Oek_Farbe(15, 12, 0));
-    // The clock's text falls back to its colour after each part: it is given the clock's own.
-    std::string uhr = Auktion_Uhr_Text();
-    const std::string gelb = Oek_Fmt("^c%05d", int(Oek_Farbe(15, 12, 0)));
-    for (size_t k = uhr.find("^c00000"); k != std::string::npos; k = uhr.find("^c00000", k + gelb.size())) uhr.replace(k, 7, gelb);
-    Oek_Zeile(500, 52, uhr, Oek_Farbe(15, 12, 0));
+    uhr_zeichnen(a);
     Oek_Zeile(482, 84, Oek_Fmt("Verlängerungen: %d", st.verlaengerungen));
-    const int32_t ueber = spalte_unter_zeiger();
+    const int32_t ueber = seite.ueber;
     for (int32_t c = 0; c < AUKTION_SPALTEN; ++c) {
         const int32_t i = st.angebot[c];
         if (i < 0) continue;
@@ -152,7 +174,7 @@ void zeichnen()
         if (Rastport* saeule = bild(BILD_SAEULE + c)) Oek_Rastport_Zeigen(saeule, x, SAEULE_Y - 80, true);
         else Oek_Kasten(x, SAEULE_Y - 80, 84, 250, Oek_Farbe(4, 5, 9), Oek_Farbe(8, 9, 13));
         if (c == ueber) Oek_Kasten(x, SAEULE_Y - 80, 84, 3, Oek_Farbe(15, 15, 0), Oek_Farbe(15, 15, 0));
-        const std::vector<std::string> t = Auktion_Spalte_Texte(c);
+        const std::vector<std::string> t = Auktion_Spalte_Texte(a, c);
         const uint16_t farbe = st.stufe[c] > 0 ? Oek_Farbe(15, 15, 15) : Oek_Farbe(8, 8, 8);
         if (t.size() >= 6) {
             // The club and its crest over the terms.
@@ -163,10 +185,10 @@ void zeichnen()
             Oek_Zeile(x, SAEULE_Y + 32, t[4], farbe);
             Oek_Zeile(x + 4, SAEULE_Y + 46, t[5], farbe);
         }
-        Grafik_Wappen_Laden(0, z, z->depth, Auktion_Spalte_Bieter(c), x + 26, SAEULE_Y - 58, 1, 32, 32);
+        Grafik_Wappen_Laden(0, z, z->depth, a.spalte[c].bieter, x + 26, SAEULE_Y - 58, 1, 32, 32);
         Oek_Zeile(x + 30, SAEULE_Y + 66, Oek_Fmt("Taste %d", c + 1), farbe);
         // The bar of the bid level; the leader's in its own picture.
-        const int32_t h = Auktion_Balken_Hoehe(c);
+        const int32_t h = Auktion_Balken_Hoehe(a, c);
         Grafik_Rechteck_Fuellen(z, x + 34, BALKEN_UNTEN - 104, 18, 104, Oek_Farbe(2, 2, 3));
         Rastport* balken = h > 0 ? bild(BILD_BALKEN + (st.fuehrend[c] ? 2 : 0)) : nullptr;
         if (balken) Oek_Rastport_Ausschnitt(balken, x + 35, BALKEN_UNTEN - 1 - h, h, true);
@@ -174,6 +196,34 @@ void zeichnen()
             Grafik_Rechteck_Fuellen(z, x + 35, BALKEN_UNTEN - 1 - h, 16, h, st.fuehrend[c] ? Oek_Farbe(15, 12, 0) : Oek_Farbe(3, 9, 15));
         if (st.fuehrend[c]) Oek_Zeile(x + 8, BALKEN_UNTEN - 110, "führt", Oek_Farbe(15, 12, 0));
     }
+}
+
+// Brings page 0 and the display to `seite`: the whole page where more than the time moved, the
+// clock's box where only the time did, nothing where nothing did.
+void seite_zeigen(const Seite& seite)
+{
+    if (!Grafik_Seite_0 || (gueltig && seite == gezeichnet)) return;
+    Seite ohne_zeit = seite;
+    ohne_zeit.a.rest_ms = gezeichnet.a.rest_ms;
+    ohne_zeit.a.stand.prozent = gezeichnet.a.stand.prozent;
+    Rastport* ziel_vorher = Grafik_Render_Ziel;
+    Grafik_Screen_Seite_Waehlen(0);
+    if (gueltig && ohne_zeit == gezeichnet) {
+        uhr_zeichnen(seite.a);
+        Grafik_Screen_Rechteck_Zeigen(UHR_X, UHR_Y, UHR_B, UHR_H);
+    } else {
+        zeichnen(seite);
+        Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
+    }
+    Grafik_Render_Ziel = ziel_vorher;
+    gezeichnet = seite;
+    gueltig = true;
+}
+
+// A headless picture taken: the page as the last pass left it.
+void bild_nachholen()
+{
+    if (erfasst) seite_zeigen(jetzt);
 }
 
 Auktion_Eingabe eingabe()
@@ -210,9 +260,9 @@ Auktion_Eingabe eingabe()
     const int32_t zeiger = spalte_unter_zeiger() >= 0 ? ZEIGER_HAND : 0;
     if (zeiger != Mauszeiger_Get_Selected()) Mauszeiger_Select(zeiger);
     gong_bei_neuem_fuehrenden();
-    Grafik_Screen_Seite_Waehlen(0);
-    zeichnen();
-    Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
+    jetzt = {Auktion_Get_Anzeige(), spalte_unter_zeiger()};
+    erfasst = true;
+    if (Os_Display_Bild_Gefragt()) seite_zeigen(jetzt);
     Grafik_Screen_Seite_Waehlen(1);
     Os_Sleep(10);
     return e;
@@ -225,6 +275,7 @@ void ende()
         Grafik_Screen_Rechteck_Zeigen(0, 0, 640, 480);
     }
     gesichert = Grafik_Bitmap_Freigeben(gesichert);
+    erfasst = gueltig = false;
     bilder_freigeben();
     if (Mauszeiger_Get_Selected() != zeiger_vorher) Mauszeiger_Select(zeiger_vorher);
     spnr = -1;
@@ -238,6 +289,7 @@ void ende()
 void anfang(int32_t spieler)
 {
     spnr = spieler;
+    erfasst = gueltig = false;
     letzter_fuehrender = -1;
     zeiger_vorher = std::max(0, Mauszeiger_Get_Selected());
     laufend_vorher = Os_Script_Laufender_Schirm(true);
@@ -249,4 +301,8 @@ void anfang(int32_t spieler)
 
 }  // namespace
 
-void Auktion_Schirm_Registrieren() { Auktion_Set_Schirm(eingabe, anfang, ende); }
+void Auktion_Schirm_Registrieren()
+{
+    Auktion_Set_Schirm(eingabe, anfang, ende);
+    Os_Display_Bild_Hook_Registrieren(bild_nachholen);
+}

@@ -52,7 +52,7 @@ protected:
 };
 
 // The weaker club (higher number) always loses 0:1 or 1:0: final places follow team numbers.
-void tag_spielen(Wettbewerb_Id id)
+void tag_spielen(Wettbewerb_Id id, bool remis = false)
 {
     const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
     const int32_t block = info->spiele_block, tag = info->spieltag, runde = info->runde;
@@ -61,7 +61,7 @@ void tag_spielen(Wettbewerb_Id id)
         if (!h) break;
         const Spiele_Spiel* s = Spiele_Get_Spiel(h, 1);
         if (s->heim != SPIELE_KEIN_TEAM && s->gast != SPIELE_KEIN_TEAM)
-            Spiele_Set_Ergebnis(h, s->heim < s->gast ? 1 : 0, s->heim < s->gast ? 0 : 1, 0);
+            Spiele_Set_Ergebnis(h, remis || s->heim < s->gast ? 1 : 0, remis || s->heim > s->gast ? 1 : 0, 0);
         Spiele_Unlock(h);
     }
     Wettbewerb_Spiele_Beendet(id);
@@ -552,6 +552,30 @@ TEST_F(Saisonende, BonusKindsUnderAHoldMatchThoseWithoutAndANewHoldReadsTheLists
     EXPECT_FALSE(a[4]);
     Wettbewerb_Get_Praemien_Booleans_Von_Team(12, a);
     EXPECT_TRUE(a[5]) << "in the international final";
+}
+
+// A club level on points with others can end below all of them: at a season of draws every club
+// may still end anywhere from first to last, and so after the first day, when every club could
+// still reach every other's points.
+TEST_F(Saisonende, ClubsLevelOnPointsCountAtTheWorstReachablePlace)
+{
+    ASSERT_TRUE(Wettbewerb_Spielplaene_Anlegen());
+    const auto teams = liste(spielwelt::LIGA);
+    const int32_t n = int32_t(teams.size());
+    ASSERT_GE(n, 3);
+    auto plaetze = [&](const char* wann) {
+        for (int16_t team : teams) {
+            int32_t beste = 0, schlechteste = 0;
+            ASSERT_EQ(Wettbewerb_Erreichbare_Plaetze(spielwelt::LIGA, team, &beste, &schlechteste), 0);
+            EXPECT_EQ(beste, 1) << wann << ", club " << team;
+            EXPECT_EQ(schlechteste, n) << wann << ", club " << team;
+        }
+    };
+    tag_spielen(spielwelt::LIGA, true);
+    plaetze("after the first day");
+    while (Wettbewerb_Get_Info(spielwelt::LIGA)->spieltag < Wettbewerb_Get_Info(spielwelt::LIGA)->spieltage)
+        tag_spielen(spielwelt::LIGA, true);
+    plaetze("at the end");
 }
 
 // A table counted for a match day's stakes answers the sponsors' places too, and a table that a

@@ -110,6 +110,33 @@ struct Training : ::testing::Test {
         Spieler_Training_Schritte_Setzen(vorher);
         return std::make_pair(stand(), Zufall_Get_Seed());
     }
+    // The days with the steps and the openings read from their tables (or every draw taken one
+    // by one), each run from the players, links and tables as they stood at the start; the
+    // grounds' answer and the difficulty level are put back at the end.
+    struct Tafel_Vergleich {
+        const std::vector<uint8_t> anfang;
+        const std::vector<Spieler_Struktur> spieler;
+        const Spieler_Training_Tabellen tabellen;
+        const uint32_t stufe_vorher;
+        Tafel_Vergleich()
+            : anfang((anlagen_abfragen(), stand())), spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl),
+              tabellen(Spieler_Training), stufe_vorher(Schwierigkeitsstufe)
+        {
+        }
+        ~Tafel_Vergleich()
+        {
+            Schwierigkeitsstufe = stufe_vorher;
+            Stadion_Set_Anlage_Abfrage(nullptr);
+        }
+        std::pair<std::vector<uint8_t>, int32_t> laufen(bool tafeln, int32_t seed, int32_t tage) const
+        {
+            Spieler_Training = tabellen;
+            const bool vorher = Spieler_Training_Eroeffnungen_Setzen(tafeln);
+            auto r = schritte_lauf(spieler, anfang, tafeln, seed, tage);
+            Spieler_Training_Eroeffnungen_Setzen(vorher);
+            return r;
+        }
+    };
     // Every player and link as bytes.
     static std::vector<uint8_t> stand()
     {
@@ -859,26 +886,41 @@ TEST_F(Training, SharedStepsAndOpeningTablesTrainAsDrawnOneByOne)
     int32_t k = 0;
     for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13}) std::memcpy(T_Own[t].training, plaene[k++], 14);
     for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(10 + (i * 29) % 91);
-    anlagen_abfragen();
-    const std::vector<uint8_t> anfang = stand();
-    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
-    const Spieler_Training_Tabellen tabellen = Spieler_Training;
-    const uint32_t stufe_vorher = Schwierigkeitsstufe;
-    auto laufen = [&](bool tafeln) {
-        Spieler_Training = tabellen;
-        const bool vorher = Spieler_Training_Eroeffnungen_Setzen(tafeln);
-        auto r = schritte_lauf(spieler, anfang, tafeln, 2024, 30);
-        Spieler_Training_Eroeffnungen_Setzen(vorher);
-        return r;
-    };
+    Tafel_Vergleich v;
     for (uint32_t stufe = 0; stufe <= 4; ++stufe)
         for (bool mit_anlagen : {false, true}) {
             Schwierigkeitsstufe = stufe;
             alle_anlagen = mit_anlagen;
-            const auto gezogen = laufen(false);
-            EXPECT_NE(gezogen.first, anfang);
-            EXPECT_TRUE(laufen(true) == gezogen) << "Stufe " << stufe << ", Anlagen " << mit_anlagen;
+            const auto gezogen = v.laufen(false, 2024, 30);
+            EXPECT_NE(gezogen.first, v.anfang);
+            EXPECT_TRUE(v.laufen(true, 2024, 30) == gezogen) << "Stufe " << stufe << ", Anlagen " << mit_anlagen;
         }
-    Schwierigkeitsstufe = stufe_vorher;
-    Stadion_Set_Anlage_Abfrage(nullptr);
+}
+
+// Inside the band only a nudge moves a type, and which way it goes hangs on the difficulty
+// level: the openings' tables of each level send every nudge the way the draws taken one by one
+// send it, the draw at the level's own threshold too. With every league far below its window
+// (a ratio raised by a half) a field type of one unit lies in the band at the three middle
+// levels, whose factors are 1.9, 2.0 and 2.1; the outer levels run first, and whichever level's
+// tables are made first, the others' follow.
+TEST_F(Training, NudgesFromTheTablesGoTheDrawnWayAtEveryLevel)
+{
+    kader();
+    for (int32_t t : {0, 1, 2, 3, 4, 5, 12, 13, 20}) std::memset(T_Own[t].training, 1, 14);
+    for (int32_t i = 0; i < 90; ++i) Spieler_Daten[i].form = static_cast<uint8_t>(40 + (i * 13) % 61);
+    for (int32_t l = 0; l < TEAM_LIGEN; ++l) {
+        Team_Liga_Staerke[l][0][5] = 861;
+        Team_Liga_Staerke[l][4][4] = 100;
+    }
+    Tafel_Vergleich v;
+    // a nudge's draw hits the threshold once in a hundred: many days at the banded levels
+    for (uint32_t stufe : {4u, 0u, 2u, 1u, 3u})
+        for (int32_t seed : {77, 31337, 4711, 2024, 9}) {
+            const bool band = stufe >= 1 && stufe <= 3;
+            if (!band && seed != 77) continue;
+            Schwierigkeitsstufe = stufe;
+            const int32_t tage = band ? 120 : 20;
+            const auto gezogen = v.laufen(false, seed, tage);
+            EXPECT_TRUE(v.laufen(true, seed, tage) == gezogen) << "Stufe " << stufe << ", Saat " << seed;
+        }
 }

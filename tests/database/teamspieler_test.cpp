@@ -221,34 +221,55 @@ TEST_F(LinkTest, AHeldSquadFollowsEveryChangeOfItsList)
     EXPECT_EQ(Liste_Next_Cursor(), T_Fix[0].liste.next->next);
 }
 
-// A held squad and a remembered lookup answer for their own club's list: other lists' changes
-// leave them standing, and a swap or a saved form read into the club's list shows at once.
+// A held squad and a remembered lookup answer for their own club's list: changes of other lists
+// leave them standing, and every way the club's list itself changes (a swap with another list,
+// a saved form read into it, an entry removed behind the lookup's back) shows at once.
 TEST_F(LinkTest, AHeldSquadFollowsItsOwnListWhateverElseChanges)
 {
     for (int32_t sp : {3, 4}) ASSERT_TRUE(kommt(0, sp));
     ASSERT_TRUE(kommt(1, 6));
+    auto kader = [](int32_t team) {
+        int32_t feld[60];
+        const int32_t n = Teamspieler_Kader(team, feld, nullptr, -1, 0);
+        return std::vector<int32_t>(feld, feld + n);
+    };
+    EXPECT_EQ(kader(0), (std::vector<int32_t>{3, 4}));
     TS* record = Teamspieler_Get_Record(0, 3);
+    ASSERT_NE(record, nullptr);
+
+    // another club's list and a list of its own change: club 0 stays as it was
+    ASSERT_TRUE(kommt(2, 8));
     Liste fremd{};
     Liste_Init(&fremd);
     ASSERT_NE(Liste_Insert_Element(&fremd, nullptr, nullptr, sizeof(TS), 3), nullptr);
-    ASSERT_TRUE(kommt(2, 8));
+    EXPECT_EQ(kader(0), (std::vector<int32_t>{3, 4}));
+    EXPECT_EQ(Teamspieler_Get_Record(0, 3), record);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 4), 0);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(2, 8), 2);
+
+    // club 0 and the other list swap their entries: the lookups follow both ways
+    ASSERT_TRUE(Liste_Tauschen(&T_Fix[0].liste, &fremd));
+    EXPECT_EQ(kader(0), (std::vector<int32_t>{3}));
+    EXPECT_NE(Teamspieler_Get_Record(0, 3), record);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 4), -1);
+    ASSERT_TRUE(Liste_Tauschen(&T_Fix[0].liste, &fremd));
     EXPECT_EQ(Teamspieler_Get_Record(0, 3), record);
     EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 4), 0);
 
-    ASSERT_TRUE(Liste_Tauschen(&T_Fix[0].liste, &fremd));
-    EXPECT_NE(Teamspieler_Get_Record(0, 3), record);
-    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 4), -1);
-    int32_t feld[60];
-    EXPECT_EQ(Teamspieler_Kader(0, feld, nullptr, -1, 0), 1);
-
+    // club 1's saved form read into club 0's list
     uint8_t* puffer = nullptr;
     const uint32_t laenge = Liste_Save_Buffer(&puffer, &T_Fix[1].liste, -1);
     ASSERT_TRUE(Liste_Load_Buffer(puffer, laenge, &T_Fix[0].liste));
     Mem_Free(puffer, 0);
+    EXPECT_EQ(kader(0), (std::vector<int32_t>{6}));
     EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 3), -1);
     EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 6), 0);
-    ASSERT_EQ(Teamspieler_Kader(0, feld, nullptr, -1, 0), 1);
-    EXPECT_EQ(feld[0], 6);
+
+    // an entry removed straight through the list
+    Liste_Delete_Element(&T_Fix[0].liste, T_Fix[0].liste.next);
+    EXPECT_TRUE(kader(0).empty());
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(0, 6), -1);
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(1, 6), 1);
     Liste_Delete_All(&fremd);
 }
 

@@ -184,6 +184,27 @@ TEST_F(Suche, AComputerClubWithMoneyTakesTwoYoungPlayersOfItsSystemBeyondItsBenc
     EXPECT_EQ(T[1].spieleranzahl, TEAM_KADER_MINIMUM + 2);
 }
 
+// The two kept youngsters come from the club's own league system or not at all: with one young
+// player of its own system on the market, young players of other systems (of the kind the squad
+// lacks most, too) stay there and the squad ends one short of its two.
+TEST_F(Suche, AComputerClubKeepsNoYoungPlayersOfAnotherSystem)
+{
+    for (int32_t t = 0; t < Transfermarkt_Team; ++t)
+        if (t != 1) T[t].status = 1;
+    for (int32_t i = 0; i < TEAM_KADER_MINIMUM; ++i) neu(1, 10 + i % 3 * 20);
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 50000000; });
+    std::vector<int32_t> fremde;
+    for (int32_t zelle : {int32_t(SP_POS_TORWART), 30, 10}) {
+        fremde.push_back(neu(Transfermarkt_Team, zelle, 19));
+        Spieler_Egal_Daten[fremde.back()].heimatsystem = SYSTEM + 1;
+    }
+    const int32_t eigener = neu(Transfermarkt_Team, 30, 20);
+    Team_Kader_Auffuellen();
+    EXPECT_EQ(T[1].spieleranzahl, TEAM_KADER_MINIMUM + 1);
+    EXPECT_GE(Teamspieler_Ist_Im_Team(1, eigener), 0);
+    for (int32_t p : fremde) EXPECT_GE(Teamspieler_Ist_Im_Team(Transfermarkt_Team, p), 0) << p;
+}
+
 // A computer club pays a player it signs his full demand while its balance holds; in debt a
 // share that falls with the debt against a season of its wages, to half at a quarter of a
 // season's wages owed; with more than an eighth of a season's wages in the bank more, up to a quarter more at

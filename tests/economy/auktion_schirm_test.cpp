@@ -3,10 +3,16 @@
 // under it comes back, and closing the program ends it without a winner.
 #include <unistd.h>
 
+#include <fstream>
+#include <functional>
+#include <iterator>
+
 #include "database/teamspieler.h"
 #include "economy/auktion.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/os/os.h"
+#include "platform/os/os_display.h"
+#include "platform/zufall.h"
 #include "schirm_hilfe.h"
 #include "screens/spieler_gesicht.h"
 
@@ -141,4 +147,75 @@ TEST_F(AuktionSchirm, AnAuctionInsideTheDaysWorkTakesTheScriptAndGivesTheHoldBac
     EXPECT_TRUE(Os_Script_Halten(vorher)) << "the day's work lost its hold on the script";
     EXPECT_EQ(v[0].gehalt, erhoeht.gehalt) << "the held script's key did not reach the auction";
     EXPECT_EQ(v[0].abloese, erhoeht.abloese);
+}
+
+namespace {
+
+int32_t texte_gedruckt = 0, seiten_gedruckt = 0;
+
+// One auction under the script, each page's texts counted: all of them, and the whole page's
+// (the extensions' line is printed with the whole page only).
+void zaehlend(const std::function<void()>& lauf)
+{
+    texte_gedruckt = seiten_gedruckt = 0;
+    Oek_Text_Hook = [](int32_t, int32_t, const char* t) {
+        ++texte_gedruckt;
+        if (std::string(t).rfind("Verlängerungen:", 0) == 0) ++seiten_gedruckt;
+    };
+    lauf();
+    Oek_Text_Hook = nullptr;
+}
+
+std::vector<char> datei(const std::string& pfad)
+{
+    std::ifstream f(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(f), std::istreambuf_iterator<char>()};
+}
+
+}  // namespace
+
+// The page is brought up to date only where it changed: the clock alone while only the time
+// moves, the whole page at a raise, a new leader or the pointer over another column. Its
+// pictures equal the page composed whole at the same moment, as a headless run without a
+// window draws it only when a picture is taken; such a run draws nothing at all without one.
+TEST_F(AuktionSchirm, ThePageDrawnWhereItChangesEqualsThePageComposedWhole)
+{
+    Feste_Stufe f([](const Spieler_Angebot* a) { return int32_t(a->gehalt) * 3 / 4; });
+    const std::string ordner = (res_ordner / ("teile_" + std::to_string(getpid()))).string();
+    std::filesystem::create_directories(ordner);
+    const std::vector<Spieler_Angebot> anfang = v;
+    const int32_t seed = Zufall_Get_Seed();
+    auto lauf = [&](const std::string& name, bool jedes_bild) {
+        v = anfang;
+        Zufall_Set_Seed(seed);
+        Programm_Ende = 0;
+        std::string s = "wait 400\nmove " + spalte(3) + "\nwait 300\ndump " + ordner + "/" + name + "1.png\nkey 50\nwait 600\ndump " +
+                        ordner + "/" + name + "2.png\nmove 320 60\nwait 1500\ndump " + ordner + "/" + name + "3.png\n";
+        s += "wait 4000\ndump " + ordner + "/" + name + "4.png\nwait 30000\n";
+        Os_Script_Load_Text(s);
+        Os_Display_Set_Bild_Immer(jedes_bild);
+        zaehlend([&] { Auktion_Durchfuehren(spnr, computer, 3, 0, v.data()); });
+        Os_Display_Set_Bild_Immer(false);
+    };
+    lauf("teile", true);
+    // some 2,000 frames of the clock, a few pages whole
+    EXPECT_GT(texte_gedruckt, 1500);
+    EXPECT_GE(seiten_gedruckt, 3);
+    EXPECT_LT(seiten_gedruckt, 60);
+    lauf("ganz", false);
+    EXPECT_GE(seiten_gedruckt, 1);
+    EXPECT_LE(seiten_gedruckt, 4) << "a page composed without a picture taken";
+    for (int32_t i = 1; i <= 4; ++i) {
+        const std::vector<char> teile = datei(ordner + "/teile" + std::to_string(i) + ".png");
+        ASSERT_GT(teile.size(), 1000u) << i;
+        EXPECT_TRUE(teile == datei(ordner + "/ganz" + std::to_string(i) + ".png")) << "picture " << i;
+    }
+    // Without a single picture taken nothing is drawn.
+    v = anfang;
+    Programm_Ende = 0;
+    Os_Script_Load_Text("wait 300\nkey 50\nwait 30000\n");
+    zaehlend([&] { Auktion_Durchfuehren(spnr, computer, 3, 0, v.data()); });
+    EXPECT_EQ(texte_gedruckt, 0);
+    EXPECT_GT(v[0].gehalt, anfang[0].gehalt) << "the key still raises";
+    std::filesystem::remove_all(ordner);
 }

@@ -96,3 +96,22 @@ TEST_F(BankSeiten, ButtonsAskForAnAmountAndExplainRefusedTrades)
     EXPECT_NE(frage.find(" %\r"), std::string::npos);
     EXPECT_EQ(frage.find("%%"), std::string::npos);
 }
+
+// A big club's row passes 16.7 million (2^24), where a float no longer holds every whole DM: the
+// row, the page's figure and the panel's balance keep the odd mark.
+TEST_F(BankSeiten, ARowAboveSixteenMillionKeepsEveryMark)
+{
+    buchen(0, start + 14, 0x80 | 40, 16000001);  // prizes
+    buchen(1, start + 15, 0x80 | 36, 777216);    // donations, same row
+    Bank_Finanz_Zustand z;
+    z.woche = 2;
+    EXPECT_EQ(Bank_Finanz_Zeile(3, 0, 10, z), 16777217.0);
+    const std::string betrag = Bank_Betrag_String(16777217.0, 3, -1, 0);
+    ASSERT_NE(betrag, Bank_Betrag_String(16777216.0, 3, -1, 0));
+    const auto zeilen = Bank_Finanz_Zeilen(3, z);
+    ASSERT_EQ(zeilen.size(), 8u);
+    EXPECT_NE(zeilen[6].find(betrag), std::string::npos) << zeilen[6];
+    const auto panel = Bank_Finanz_Panel(3, 0, z);
+    ASSERT_EQ(panel.size(), 9u);
+    EXPECT_NE(panel[6].find(betrag), std::string::npos) << panel[6];
+}

@@ -15,11 +15,21 @@ using namespace programm_lauf;
 constexpr int ZUEGE = 2 * 366;
 constexpr int MITTE = 2 * 183;
 
-// A turn: the continue icon, then "Ja" where the turn asks about a line-up short of eleven, and
-// "OK" where a match day's turn names a captain (clicks on the empty pitch of the next turn when
-// it does not), then a match day played out untouched.
+// Messages the day's work leaves open before a turn take the clicks meant for the turn: a
+// manager's first auction brings its hints, its notices, its page and its result (the season
+// of the large world from random start 5 lost three days to them). Each turn first clicks them
+// away where their right-hand button stands ("OK", "Nein" where they ask), a place on the empty
+// pitch and between two columns of the auction page, letting a page that plays by itself play
+// out after each click.
+constexpr int MELDUNGEN_JE_ZUG = 8;
+inline void meldung_weg(std::vector<std::string>& s) { dazu(s, {"move 455 292", "left down", "left up", SPIELTAG_ABWARTEN}); }
+
+// A turn: the messages left open, the continue icon, then "Ja" where the turn asks about a
+// line-up short of eleven, and "OK" where a match day's turn names a captain (clicks on the
+// empty pitch of the next turn when it does not), then a match day played out untouched.
 inline void zug(std::vector<std::string>& s)
 {
+    for (int i = 0; i < MELDUNGEN_JE_ZUG; ++i) meldung_weg(s);
     dazu(s, klick(618, 444));
     dazu(s, klick(150, 292));
     dazu(s, klick(470, 292));
@@ -60,9 +70,11 @@ inline std::string skript(bool ganz, const std::string& bilder, int zuege = ZUEG
         zug(s);
     }
     // The season change brings each manager his prize money in a message (extra clicks land on
-    // the empty pitch of the next turn).
-    if (zuege == ZUEGE)
+    // the empty pitch of the next turn), and may bring an auction's messages too.
+    if (zuege == ZUEGE) {
         for (int i = 0; i < 8; ++i) dazu(s, klick(470, 292));
+        for (int i = 0; i < 3 * MELDUNGEN_JE_ZUG; ++i) meldung_weg(s);
+    }
     optionen(s, SPEICHERN_NEU, ganz ? "ende" : "ende_fortgesetzt");
     s.push_back("quit");
     return text(s);

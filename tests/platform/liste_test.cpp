@@ -99,35 +99,70 @@ TEST(Liste, TheChangeCountMovesWithEveryChangeAndOnlyThen)
     Liste_Delete_All(&b);
 }
 
-// Each list's own count moves with the list's own changes only and never returns to a value any
-// list held before, a head registered anew at the same address included.
+// Each list's own count: it moves with the list's own changes only, never returns to a value
+// any list held before (a head registered anew at the same address included), and goes along
+// with a copied head.
 TEST(Liste, EachListsOwnCountMovesWithItsOwnChangesOnly)
 {
     Liste a{}, b{};
     EXPECT_EQ(Liste_Stand_Von(&a), 0u);
+    EXPECT_EQ(Liste_Stand_Von(nullptr), 0u);
     Liste_Init(&a);
     Liste_Init(&b);
     std::vector<uint64_t> gesehen{Liste_Stand_Von(&a), Liste_Stand_Von(&b)};
+    EXPECT_NE(gesehen[0], gesehen[1]);
     auto neu = [&](const Liste* l) {
         const uint64_t s = Liste_Stand_Von(l);
         const bool frisch = std::find(gesehen.begin(), gesehen.end(), s) == gesehen.end();
         gesehen.push_back(s);
         return frisch;
     };
+
     const uint64_t a_vorher = Liste_Stand_Von(&a);
     Liste_Element* e = Liste_Insert_Element(&b, nullptr, "x", 2, 5);
     EXPECT_TRUE(neu(&b));
-    EXPECT_EQ(Liste_Find_Key(&b, 5), e);
     EXPECT_EQ(Liste_Stand_Von(&a), a_vorher);
-    ASSERT_TRUE(Liste_Tauschen(&a, &b));
-    EXPECT_TRUE(neu(&a) && neu(&b));
+    EXPECT_EQ(Liste_Stand_Von(&a), Liste_Stand_Von(&a));
+    // reading and walking change nothing
     const uint64_t b_vorher = Liste_Stand_Von(&b);
+    EXPECT_EQ(Liste_Find_Key(&b, 5), e);
+    EXPECT_EQ(Liste_Count(&b), 1);
+    EXPECT_EQ(Liste_First_Element(&b), e);
+    EXPECT_EQ(Liste_Stand_Von(&b), b_vorher);
+
+    ASSERT_TRUE(Liste_Tauschen(&a, &b));
+    EXPECT_TRUE(neu(&a));
+    EXPECT_TRUE(neu(&b));
+    const uint64_t b_nach_tausch = Liste_Stand_Von(&b);
     Liste_Delete_Element(&a, e);
     EXPECT_TRUE(neu(&a));
-    EXPECT_EQ(Liste_Stand_Von(&b), b_vorher);
+    EXPECT_EQ(Liste_Stand_Von(&b), b_nach_tausch);
+
+    // a copied head carries its count; the copy back still reads the same list
+    Liste kopie = a;
+    EXPECT_EQ(Liste_Stand_Von(&kopie), Liste_Stand_Von(&a));
+
+    // given up and registered again at the same address: a value never seen
     Liste_Delete_All(&a);
+    EXPECT_TRUE(neu(&a));
     Liste_Init(&a);
     EXPECT_TRUE(neu(&a));
+    ASSERT_NE(Liste_Insert_Element(&a, nullptr, "y", 2, 6), nullptr);
+    EXPECT_TRUE(neu(&a));
+
+    // a saved form read back is a change of the list read into, not of the one it came from
+    uint8_t* puffer = nullptr;
+    const uint32_t laenge = Liste_Save_Buffer(&puffer, &a, -1);
+    const uint64_t a_jetzt = Liste_Stand_Von(&a);
+    ASSERT_TRUE(Liste_Load_Buffer(puffer, laenge, &b));
+    Mem_Free(puffer, 0);
+    EXPECT_TRUE(neu(&b));
+    EXPECT_EQ(Liste_Stand_Von(&a), a_jetzt);
+    // a damaged form changes nothing
+    const uint8_t kaputt[4] = {1, 2, 3, 4};
+    EXPECT_FALSE(Liste_Load_Buffer(kaputt, 4, &b));
+    EXPECT_EQ(Liste_Stand_Von(&b), gesehen.back());
+    // an empty saved form read in empties the list: a change too
     const uint8_t leer[4] = {0xF0, 0xF0, 0xF0, 0xF0};
     ASSERT_TRUE(Liste_Load_Buffer(leer, 4, &b));
     EXPECT_TRUE(neu(&b));
@@ -209,8 +244,9 @@ TEST(Liste, SwapMovesTheElementsAndKeepsTheHeads)
     Liste_Delete_All(&b);
 }
 
-// A list grown at its end finds its last element without a walk: an element that left the list
-// since (deleted, or swapped to another head) is never taken as its end.
+// A list grown at its end finds its last element without a walk; whatever moves the list since
+// (a delete, a swap, an insert elsewhere) must not let an element that left it be taken as its
+// end, nor leave the end of another list behind.
 TEST(Liste, GrowingAtTheEndStaysTrueWhenTheListChangesMeanwhile)
 {
     Liste a, b;
@@ -218,15 +254,43 @@ TEST(Liste, GrowingAtTheEndStaysTrueWhenTheListChangesMeanwhile)
     Liste_Init(&b);
     Liste_Element* nach = nullptr;
     for (const char* s : {"A", "B", "C"}) nach = Liste_Insert_Element(&a, nach, s, 2, 0);
-    Liste_Element* vor = Liste_Delete_Element(&a, nach);
-    EXPECT_EQ(Liste_Insert_Element(&a, nach, "X", 2, 0), nullptr);
+    EXPECT_EQ(Liste_Get_Last(&a), nach);
+    // the last element deleted: an insert behind it is refused, the end is the one before
+    Liste_Element* weg = nach;
+    Liste_Element* vor = Liste_Delete_Element(&a, weg);
+    EXPECT_EQ(Liste_Insert_Element(&a, weg, "X", 2, 0), nullptr);
     EXPECT_EQ(Liste_Get_Last(&a), vor);
-    Liste_Element* ende = Liste_Insert_Element(&a, Liste_Get_Last(&a), "D", 2, 0);
+    ASSERT_NE(Liste_Insert_Element(&a, Liste_Get_Last(&a), "D", 2, 0), nullptr);
+    EXPECT_EQ(namen(&a), "ABD");
+    // an insert in the middle and one at the front leave the end where it is
+    Liste_Element* ende = Liste_Get_Last(&a);
+    Liste_Insert_Element(&a, a.next, "m", 2, 0);
+    Liste_Insert_Element(&a, nullptr, "f", 2, 0);
+    EXPECT_EQ(Liste_Get_Last(&a), ende);
+    ASSERT_NE(Liste_Insert_Element(&a, ende, "E", 2, 0), nullptr);
+    EXPECT_EQ(namen(&a), "fAmBDE");
+    // the elements swapped to the other head: the old end now belongs to b alone
+    ende = Liste_Get_Last(&a);
+    Liste_Insert_Element(&b, nullptr, "Y", 2, 0);
     ASSERT_TRUE(Liste_Tauschen(&a, &b));
     EXPECT_EQ(Liste_Insert_Element(&a, ende, "Z", 2, 0), nullptr);
-    EXPECT_EQ(Liste_Get_Last(&a), &a);
-    ASSERT_NE(Liste_Insert_Element(&b, Liste_Get_Last(&b), "E", 2, 0), nullptr);
-    EXPECT_EQ(namen(&b), "ABDE");
+    EXPECT_EQ(Liste_Get_Last(&a), a.next);
+    EXPECT_EQ(Liste_Get_Last(&b), ende);
+    ASSERT_NE(Liste_Insert_Element(&b, ende, "G", 2, 0), nullptr);
+    EXPECT_EQ(namen(&a), "Y");
+    EXPECT_EQ(namen(&b), "fAmBDEG");
+    // a list emptied and grown again from the front
+    Liste_Delete_Element(&b, nullptr);
+    EXPECT_EQ(Liste_Get_Last(&b), &b);
+    ASSERT_NE(Liste_Insert_Element(&b, Liste_Get_Last(&b), "H", 2, 0), nullptr);
+    EXPECT_EQ(namen(&b), "H");
+    // swapped with an empty list: the list that came away empty ends at its head
+    Liste c;
+    Liste_Init(&c);
+    ASSERT_TRUE(Liste_Tauschen(&b, &c));
+    EXPECT_EQ(Liste_Get_Last(&b), &b);
+    EXPECT_EQ(namen(&c), "H");
     Liste_Delete_All(&a);
     Liste_Delete_All(&b);
+    Liste_Delete_All(&c);
 }

@@ -20,6 +20,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_bitmap.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/pic.h"
 #include "platform/display.h"
 #include "platform/os/os.h"
 #include "platform/resfile.h"
@@ -221,6 +222,13 @@ TEST_F(EditorBild, ClubEditorTakesItsCrestFromTheClipboard)
     Os_Script_Stop();
     Programm_Ende = 0;
     EXPECT_TRUE(Team_Wert(TEAM_STATUS, 4, 0, 0) & TEAM_STATUS_USER_WAPPEN);
+    // the 72 x 82 picture is stored at the crest's size, as every crest is drawn
+    int32_t gefunden = 0;
+    Rastport* wappen = Pic_Change_Load_User_Bild(Team_Wert(TEAM_GRAFIK_NR, 4, 0, 0), nullptr, 16, PIC_VEREINS_WAPPEN, &gefunden);
+    ASSERT_NE(wappen, nullptr);
+    EXPECT_EQ(wappen->width, 40u);
+    EXPECT_EQ(wappen->height, 40u);
+    Grafik_Bitmap_Freigeben(wappen);
     for (const char* b : {"verein_clipboard_leer", "verein_clipboard"})
         EXPECT_TRUE(fs::exists(bilder + "/" + b + ".png")) << b;
 }
