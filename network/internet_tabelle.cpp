@@ -114,6 +114,17 @@ const Internet_Anfrage_Eintrag* Internet_Anfrage_Suchen(int32_t nr)
     return e == std::end(TABELLE) ? nullptr : e;
 }
 
+bool Internet_Anfrage_Schreibt(int32_t nr, const char* format)
+{
+    // the own team, the broadcast choice, the manager record, the line-up, an insurance, the
+    // arbiter's offers and bookings, news and answers, the stadium, advertising and the bank
+    static constexpr int32_t SCHREIBEND[] = {15,   18,   33,   42,   43,   51,   52,   53,   1003,
+                                             1012, 1016, 1017, 1018, 1019, 1022, 1023, 1028, 1029};
+    // the icon states travel both ways: only the form that sends them writes
+    if (nr == 34) return format && std::strchr(format, '>');
+    return std::find(std::begin(SCHREIBEND), std::end(SCHREIBEND), nr) != std::end(SCHREIBEND);
+}
+
 void Internet_Vor_Anspruch_Erlauben(int32_t nr)
 {
     if (vor_anspruch_anzahl < int(std::size(vor_anspruch))) vor_anspruch[vor_anspruch_anzahl++] = nr;
