@@ -20,6 +20,8 @@ static News_Nachricht news[NEWS_MAX];
 // Each message's flags once more, side by side: the searches run over these 4 KB rather than
 // over the whole store of texts. Every change of a message's flags goes through `merken`.
 static uint32_t flags[NEWS_MAX];
+// And each message's addressee, for the count of a club's share.
+static int32_t empfaenger[NEWS_MAX];
 static int32_t such_team = -1;
 static uint32_t such_maske = 0;
 static int32_t such_index = -1;
@@ -28,7 +30,11 @@ static int32_t such_index = -1;
 static int32_t benutzt = 0;
 
 static bool gueltig(int32_t index) { return index >= 0 && index < NEWS_MAX && flags[index] != 0; }
-static void merken(int32_t index) { flags[index] = news[index].flags; }
+static void merken(int32_t index)
+{
+    flags[index] = news[index].flags;
+    empfaenger[index] = news[index].team;
+}
 
 // Each club's share of the store: the managers' mailboxes split it evenly, so that the mail of
 // one club, its notes to itself included, never displaces another club's.
@@ -55,7 +61,7 @@ static int32_t platz_fuer(int32_t team, int32_t kind)
     const int32_t grenze = anteil();
     if (team >= 0) {
         int32_t eigene = 0;
-        for (int32_t i = 0; i < NEWS_MAX; ++i) eigene += flags[i] && news[i].team == team;
+        for (int32_t i = 0; i < NEWS_MAX; ++i) eigene += flags[i] && empfaenger[i] == team;
         if (eigene >= grenze) {
             int32_t i = aeltester([team](int32_t k) { return news[k].team == team && gelesen(k); });
             if (i < 0 && kind == NEWS_ART_FRAGE) i = aeltester([team](int32_t k) { return news[k].team == team && klartext(k); });
@@ -66,7 +72,7 @@ static int32_t platz_fuer(int32_t team, int32_t kind)
         if (flags[i] == 0) return i;
     std::vector<int32_t> anzahl(size_t(std::max<int32_t>(Team_Anzahl, 0)), 0);
     for (int32_t i = 0; i < NEWS_MAX; ++i)
-        if (news[i].team >= 0 && news[i].team < Team_Anzahl) ++anzahl[size_t(news[i].team)];
+        if (flags[i] && empfaenger[i] >= 0 && empfaenger[i] < Team_Anzahl) ++anzahl[size_t(empfaenger[i])];
     const auto darueber = [&](int32_t k) {
         return news[k].team >= 0 && news[k].team < Team_Anzahl && anzahl[size_t(news[k].team)] > grenze;
     };
