@@ -8,7 +8,6 @@
 #include <map>
 #include <vector>
 
-#include "gameflow/ablauf.h"
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
 #include "graphics/font.h"
@@ -430,9 +429,9 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
         } else if (!Internet_Darf_Anfragen(m, int32_t(nr), team)) {
             grund = "Verein";
             std::memcpy(format, f, l);
-        } else if (Ablauf_Spieltag_Laeuft() && Internet_Anfrage_Schreibt(int32_t(nr), f)) {
-            // what the client changes now would change the games under way or closing
-            grund = "Spieltag";
+        } else if (!Internet_Schreiben_Offen(team, int32_t(nr), f)) {
+            // what the client changes now would change the games under way or a day it has left
+            grund = "Phase";
             std::memcpy(format, f, l);
         } else if (felder_bytes(f) > (m->verein_beansprucht ? INTERNET_FELDER_MAX : INTERNET_VOR_ANSPRUCH_MAX)) {
             // Before its claim a participant asks for the start lists only, which are small; after

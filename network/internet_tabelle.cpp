@@ -12,11 +12,13 @@
 #include "economy/stadion.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
+#include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/print.h"
@@ -123,6 +125,14 @@ bool Internet_Anfrage_Schreibt(int32_t nr, const char* format)
     // the icon states travel both ways: only the form that sends them writes
     if (nr == 34) return format && std::strchr(format, '>');
     return std::find(std::begin(SCHREIBEND), std::end(SCHREIBEND), nr) != std::end(SCHREIBEND);
+}
+
+bool Internet_Schreiben_Offen(int32_t team, int32_t nr, const char* format)
+{
+    if (!Internet_Anfrage_Schreibt(nr, format)) return true;
+    if (Ablauf_Spieltag_Laeuft()) return false;
+    const bool zug_vorbei = T && team >= 0 && team < Team_Anzahl && (T[team].status & ZUG_BEENDET_BIT);
+    return !zug_vorbei || nr == 15 || nr == 18 || nr == 33 || nr == 42;
 }
 
 void Internet_Vor_Anspruch_Erlauben(int32_t nr)

@@ -18,6 +18,7 @@
 #include "gameflow/postfach.h"
 #include "gameflow/team_requester.h"
 #include "network/internet_read.h"
+#include "network/steuersignal.h"
 
 using namespace netz_test;
 
@@ -184,7 +185,8 @@ TEST_F(Post, AProposalBackWhileOneWaitsIsRefused)
 
 // A line-up, an offer and a note sent while the match day runs change nothing the day reads: the
 // club's check sum stays, and nothing is stored; what the client reads is still answered. In the
-// round the same line-up is taken, one that leaves a player out or names one twice is not.
+// round the same line-up is taken, one that leaves a player out or names one twice is not; once
+// the club's turn is over, only its turn's data is.
 TEST_F(Post, WhatAClientWritesDuringTheMatchDayIsRefused)
 {
     server_starten();
@@ -226,6 +228,16 @@ TEST_F(Post, WhatAClientWritesDuringTheMatchDayIsRefused)
         EXPECT_EQ(Teamspieler_Get_Record(FEIND, 20)->flags & TS_STARTELF, 0u) << zustand;
         Teamspieler_Get_Record(FEIND, 20)->flags |= TS_STARTELF;
     }
+    // Once its turn is over the club sends its turn's data, and nothing else.
+    Ablauf_Zustand = ABLAUF_SERVER_WARTET;
+    T[FEIND].status = uint8_t(T[FEIND].status | ZUG_BEENDET_BIT);
+    peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
+    EXPECT_EQ(gespeichertes(5, FEIND, SERVER), nullptr) << "an offer after the turn";
+    EXPECT_LT(text_senden(*peer, FEIND, "Notiz"), 0);
+    EXPECT_TRUE(aufstellung(eigene)) << "the line-up of the turn's end";
+    T[FEIND].status = uint8_t(T[FEIND].status & ~ZUG_BEENDET_BIT);
+    peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
+    EXPECT_NE(gespeichertes(5, FEIND, SERVER), nullptr) << "an offer in the turn";
 }
 
 // A client's mailbox shows what the server holds for its club, a text to every manager and a
