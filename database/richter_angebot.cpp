@@ -102,7 +102,8 @@ int32_t angebote_lesen(const Liste_Element* const* elemente, int32_t anzahl, Spi
             continue;
         }
         gefunden.push_back(*x);
-        if (x->angenommen && annehmer) *annehmer = x->bieter;
+        // an extension is never accepted by its club: the player decides on it
+        if (x->angenommen && annehmer && x->bieter != x->verein) *annehmer = x->bieter;
     }
     const int32_t n = static_cast<int32_t>(gefunden.size());
     if (aus && max > 0 && n > 0) {

@@ -121,7 +121,9 @@ bool Richter_Internet_Server_Set_Spieler_Angebot(const Spieler_Angebot& neu, boo
     // it, the player's club turn it down or accept it, and nobody else touches its terms.
     Spieler_Angebot a = *alt;
     if (loeschen) return Richter_Set_Spieler_Angebot(&a, true, a.verein == t && a.bieter != t);
-    if (a.verein != t) {
+    // Only the player's club answers an offer, and only one another club made: a club's offer of
+    // an extension to its own player is the player's to answer on the day of decision.
+    if (a.verein != t || a.bieter == t) {
         Print_Fehler("Richter_Internet_Server_Set_Spieler_Angebot: Wrong Client-Team!");
         return false;
     }

@@ -166,6 +166,16 @@ bool Teamspieler_Internet_Server_Get_Data_Back(int32_t team, int32_t gegner, con
             if (p < -1 || p > 459) return melden_falsch(name);
         }
     }
+    // The line-up screen sends every player of the squad, each once: a player left out would keep
+    // the place the server holds for him beside the eleven sent.
+    std::vector<uint16_t> genannt;
+    for (uint32_t o = 0; o < laenge; o += 24) genannt.push_back(Bytes_Hole16(eigene + o + 4));
+    std::sort(genannt.begin(), genannt.end());
+    if (std::adjacent_find(genannt.begin(), genannt.end()) != genannt.end() ||
+        int32_t(genannt.size()) != Liste_Count(&T_Fix[team].liste)) {
+        Print_Fehler("Teamspieler_Internet_Server_Get_Data_Back: Aufstellung nennt nicht jeden Spieler einmal!");
+        return false;
+    }
     for (uint32_t o = 0; o < fremd_laenge; o += 4) {
         const int16_t deckt = static_cast<int16_t>(Bytes_Hole16(fremde + o + 2));
         if (!Teamspieler_Get_Record(gegner, Bytes_Hole16(fremde + o)) || deckt < -1 || deckt >= Spieler_Anzahl)

@@ -17,6 +17,7 @@
 #include "competitions/spiele_ewig.h"
 #include "competitions/spiele_netz.h"
 #include "gameflow/ablauf_anfrage.h"
+#include "gameflow/postfach.h"
 #include "gameflow/globals.h"
 #include "gameflow/highscore.h"
 #include "gameflow/kalender.h"
@@ -366,6 +367,8 @@ void client_schritt()
         client_zug_vorbei = false;
         Steuersignal_Menue_Modus(0, 1);
         Ablauf_Client_Tagesdaten_Holen();
+        // the mailbox holds what the server keeps for the club
+        Postfach_Client_Holen();
         Spiele_Client_Ereignisse_Abgleichen();
         Wettbewerb_Client_Config_Holen();
         // The club's account as the server's day left it.
@@ -588,6 +591,19 @@ bool Ablauf_Allein() { return Netz_Rolle == 0 || (Netz_Rolle == 3 && !Ablauf_Net
 void Ablauf_Spieltag_Abbrechen()
 {
     if (Ablauf_Zustand == ABLAUF_SPIEL_LAEUFT) Ablauf_Zustand = ABLAUF_HALBZEIT;
+}
+
+bool Ablauf_Spieltag_Laeuft()
+{
+    switch (Ablauf_Zustand) {
+    case ABLAUF_DATEN_GESAMMELT:
+    case ABLAUF_VOR_SPIEL:
+    case ABLAUF_SPIEL_LAEUFT:
+    case ABLAUF_HALBZEIT:
+    case ABLAUF_NACH_SPIEL:
+    case ABLAUF_SPIELTAG_SCHLIESSEN: return true;
+    default: return false;
+    }
 }
 
 bool Ablauf_Ist_Menuerunde()

@@ -90,6 +90,9 @@ constexpr uint32_t ABLAUF_BILD_MS = 16;
 // Server: the turns of the managers who play at the server are not yet over today, or a round
 // the loop has begun is under way (the pump does not start the match day before).
 bool Ablauf_Lokale_Runde_Offen();
+// True from the collected data of a match day to its close (the games, their reports, the
+// half-time): no manager's screen is open then, so nothing a client would write is taken.
+bool Ablauf_Spieltag_Laeuft();
 // True when a logged-in participant has claimed the club: its turns are played there.
 bool Ablauf_Verein_Gehalten(int32_t team);
 

@@ -14,7 +14,7 @@
 //   1002 the caller's messages, "iC<=0"; result = image length: 0 u32 count, then per message
 //        460 bytes: i32 index, i32 sender, i32 addressee, i32 sending club, i32 kind, u32 flags,
 //        i32 day, 8 x i32 question, 400 bytes text (NUL inside).
-//   1003 news from a client, "iiC%d": addressee, text bytes, the text (NUL inside); kind 4,
+//   1003 news from a client, "iiC%d": addressee, text bytes, the text (NUL inside, not empty); kind 4,
 //        sending club the caller; result = the message's index, -1 not stored.
 //   1012 answer to a question, "iii": index, answer; only a question addressed to the caller's
 //        club; result 1 when answered.
@@ -174,8 +174,8 @@ bool news_senden(Internet_Aufruf* a)
     a->ergebnis = -1;
     const uint8_t* text = p->daten[0];
     const uint32_t n = p->groesse[0];
-    // The text must end inside its field: nothing is read past what came.
-    if (!text || !n || !std::memchr(text, 0, n)) return true;
+    // The text must end inside its field (nothing is read past what came) and say something.
+    if (!text || !n || !std::memchr(text, 0, n) || !text[0]) return true;
     const int32_t ziel = p->ints[0];
     if (ziel < -1 || ziel >= Team_Anzahl) return true;
     const int32_t absender = int32_t(Handelndes_Team);
@@ -537,11 +537,24 @@ bool Ablauf_Client_Spielfeld_Records_Holen()
 
 const std::vector<std::pair<int32_t, std::vector<uint8_t>>>& Ablauf_Client_Spielfeld_Records() { return client_records; }
 
-bool Ablauf_Client_Nachrichten_Holen()
+bool Ablauf_Client_Nachrichten_Holen(std::vector<News_Client_Eintrag>* aus)
 {
     std::vector<uint8_t> v;
-    return client_var(ABLAUF_NACHRICHTEN, "iC<=0", &v) && v.size() >= 4 &&
-           v.size() == 4 + uint64_t(Bytes_Hole32(v.data())) * NACHRICHT_BYTES;
+    if (!client_var(ABLAUF_NACHRICHTEN, "iC<=0", &v) || v.size() < 4 ||
+        v.size() != 4 + uint64_t(Bytes_Hole32(v.data())) * NACHRICHT_BYTES)
+        return false;
+    if (!aus) return true;
+    std::vector<News_Client_Eintrag>& liste = *aus;
+    liste.assign(Bytes_Hole32(v.data()), News_Client_Eintrag{});
+    for (size_t k = 0; k < liste.size(); ++k) {
+        const uint8_t* b = v.data() + 4 + k * NACHRICHT_BYTES;
+        News_Client_Eintrag& e = liste[k];
+        e.index = int32_t(Bytes_Hole32(b));
+        News_Kopf_Lesen(b + 4, &e.nachricht);
+        std::memcpy(e.nachricht.text, b + 60, NEWS_TEXT_LAENGE);
+        e.nachricht.text[NEWS_TEXT_LAENGE - 1] = 0;
+    }
+    return true;
 }
 
 int32_t Ablauf_Client_News_Senden(int32_t team, const char* text)

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "gameflow/news.h"
 #include "network/internet_read.h"
 
 // Owners plug their handler of a number 1000..1043 in here (others are refused); null removes it.
@@ -48,10 +49,11 @@ bool Ablauf_Spielfeld_Abgerufen(int32_t team);
 // A client's fetches: the day (1000, with the season's schedule in place of the client's; then
 // the match store's and the competitions' client parts),
 // the club's live records (1001, handed to the match day in place of its own), the club's
-// messages (1002, the store in their place). False when the server did not answer.
+// messages (1002, into `aus` when given, each at the server's index). False when the server did
+// not answer.
 bool Ablauf_Client_Tagesdaten_Holen();
 bool Ablauf_Client_Spielfeld_Records_Holen();
-bool Ablauf_Client_Nachrichten_Holen();
+bool Ablauf_Client_Nachrichten_Holen(std::vector<News_Client_Eintrag>* aus = nullptr);
 // The images of the live records 1001 last brought, keyed by game.
 const std::vector<std::pair<int32_t, std::vector<uint8_t>>>& Ablauf_Client_Spielfeld_Records();
 

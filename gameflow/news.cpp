@@ -4,6 +4,8 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "database/manager.h"
@@ -18,6 +20,8 @@ static News_Nachricht news[NEWS_MAX];
 // Each message's flags once more, side by side: the searches run over these 4 KB rather than
 // over the whole store of texts. Every change of a message's flags goes through `merken`.
 static uint32_t flags[NEWS_MAX];
+// And each message's addressee, for the count of a club's share.
+static int32_t empfaenger[NEWS_MAX];
 static int32_t such_team = -1;
 static uint32_t such_maske = 0;
 static int32_t such_index = -1;
@@ -26,7 +30,58 @@ static int32_t such_index = -1;
 static int32_t benutzt = 0;
 
 static bool gueltig(int32_t index) { return index >= 0 && index < NEWS_MAX && flags[index] != 0; }
-static void merken(int32_t index) { flags[index] = news[index].flags; }
+static void merken(int32_t index)
+{
+    flags[index] = news[index].flags;
+    empfaenger[index] = news[index].team;
+}
+
+// Each club's share of the store: the managers' mailboxes split it evenly, so that the mail of
+// one club, its notes to itself included, never displaces another club's.
+static int32_t anteil() { return NEWS_MAX / std::max<int32_t>(1, Manager_Anzahl); }
+
+static int32_t aeltester(const std::function<bool(int32_t)>& passt)
+{
+    int32_t i_alt = -1;
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (flags[i] && passt(i) && (i_alt < 0 || news[i].tag < news[i_alt].tag)) i_alt = i;
+    return i_alt;
+}
+
+static bool gelesen(int32_t i) { return (flags[i] & NEWS_FLAG_GELESEN) && !(flags[i] & NEWS_FLAG_OFFEN); }
+static bool klartext(int32_t i) { return news[i].art == NEWS_ART_TEXT && !(flags[i] & NEWS_FLAG_OFFEN); }
+
+// The index a new message for the club takes, -1 none. A club at its share makes room among its
+// own messages only: its oldest read one, for a question its oldest plain text. Below its share
+// it takes a free index, in a full store the place of a message of a club beyond its share, and
+// failing such a club (messages to everybody fill the rest) the oldest read message, for a
+// question the oldest plain text.
+static int32_t platz_fuer(int32_t team, int32_t kind)
+{
+    const int32_t grenze = anteil();
+    if (team >= 0) {
+        int32_t eigene = 0;
+        for (int32_t i = 0; i < NEWS_MAX; ++i) eigene += flags[i] && empfaenger[i] == team;
+        if (eigene >= grenze) {
+            int32_t i = aeltester([team](int32_t k) { return news[k].team == team && gelesen(k); });
+            if (i < 0 && kind == NEWS_ART_FRAGE) i = aeltester([team](int32_t k) { return news[k].team == team && klartext(k); });
+            return i;
+        }
+    }
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (flags[i] == 0) return i;
+    std::vector<int32_t> anzahl(size_t(std::max<int32_t>(Team_Anzahl, 0)), 0);
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (flags[i] && empfaenger[i] >= 0 && empfaenger[i] < Team_Anzahl) ++anzahl[size_t(empfaenger[i])];
+    const auto darueber = [&](int32_t k) {
+        return news[k].team >= 0 && news[k].team < Team_Anzahl && anzahl[size_t(news[k].team)] > grenze;
+    };
+    int32_t i = aeltester([&](int32_t k) { return darueber(k) && gelesen(k); });
+    if (i < 0) i = aeltester([&](int32_t k) { return darueber(k) && klartext(k); });
+    if (i < 0) i = aeltester(gelesen);
+    if (i < 0 && kind == NEWS_ART_FRAGE) i = aeltester(klartext);
+    return i;
+}
 
 int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind, const void* frage,
                 const char* format, ...)
@@ -71,21 +126,7 @@ int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind,
         }
         return erste;
     }
-    int32_t frei = -1;
-    for (int32_t i = 0; i < NEWS_MAX && frei < 0; ++i)
-        if (flags[i] == 0) frei = i;
-    // A full store gives up its oldest read message (not an open question) for the new one. A
-    // question, whose answer the game waits for, takes the place of the oldest plain text when
-    // none is read, so that texts nobody reads cannot keep it out; a text is dropped then.
-    auto aeltester = [](auto passt) {
-        int32_t i_alt = -1;
-        for (int32_t i = 0; i < NEWS_MAX; ++i)
-            if (passt(i) && (i_alt < 0 || news[i].tag < news[i_alt].tag)) i_alt = i;
-        return i_alt;
-    };
-    if (frei < 0) frei = aeltester([](int32_t i) { return (flags[i] & NEWS_FLAG_GELESEN) && !(flags[i] & NEWS_FLAG_OFFEN); });
-    if (frei < 0 && kind == NEWS_ART_FRAGE)
-        frei = aeltester([](int32_t i) { return flags[i] && news[i].art == NEWS_ART_TEXT && !(flags[i] & NEWS_FLAG_OFFEN); });
+    const int32_t frei = platz_fuer(team, kind);
     if (frei < 0) {
         Print_Fehler("News_Senden: Nachrichtenspeicher voll, Nachricht an Team %d verworfen!", team);
         return -1;
@@ -130,6 +171,51 @@ News_Frage* News_Get_Text(int32_t index) { return gueltig(index) ? &news[index].
 
 const News_Nachricht* News_Get_Nachricht(int32_t index) { return gueltig(index) ? &news[index] : nullptr; }
 
+// A client's messages that its manager opened or deleted here: the server never hears of either.
+struct Client_Kennung {
+    int32_t index, tag, sender_team;
+    std::string text;
+    bool operator==(const Client_Kennung&) const = default;
+};
+static std::vector<Client_Kennung> client_geloescht, client_gelesen;
+
+static Client_Kennung kennung(int32_t index, const News_Nachricht& n)
+{
+    return {index, n.tag, n.sender_team, std::string(n.text, strnlen(n.text, sizeof n.text))};
+}
+
+static bool enthalten(const std::vector<Client_Kennung>& v, const Client_Kennung& k)
+{
+    return std::find(v.begin(), v.end(), k) != v.end();
+}
+
+void News_Client_Uebernehmen(const std::vector<News_Client_Eintrag>& liste)
+{
+    std::vector<Client_Kennung> geloescht, gelesen;
+    for (int32_t i = 0; i < NEWS_MAX; ++i)
+        if (flags[i] & NEWS_FLAG_GELESEN) client_gelesen.push_back(kennung(i, news[i]));
+    News_Init();
+    for (const News_Client_Eintrag& e : liste) {
+        if (e.index < 0 || e.index >= NEWS_MAX || flags[e.index] || !e.nachricht.flags) continue;
+        const Client_Kennung k = kennung(e.index, e.nachricht);
+        // the marks of messages the server no longer holds go with them
+        if (enthalten(client_geloescht, k)) {
+            geloescht.push_back(k);
+            continue;
+        }
+        news[e.index] = e.nachricht;
+        news[e.index].text[NEWS_TEXT_LAENGE - 1] = 0;
+        if (enthalten(client_gelesen, k)) {
+            news[e.index].flags |= NEWS_FLAG_GELESEN;
+            gelesen.push_back(k);
+        }
+        merken(e.index);
+        benutzt = std::max(benutzt, e.index + 1);
+    }
+    client_geloescht = std::move(geloescht);
+    client_gelesen = std::move(gelesen);
+}
+
 bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus)
 {
     if (!gueltig(index) || (team != -1 && news[index].team != -1 && news[index].team != team)) {
@@ -138,9 +224,15 @@ bool News_Set(int32_t index, int32_t team, int32_t antwort, int32_t modus)
     }
     News_Nachricht& n = news[index];
     if (modus == 4) {
+        if (Netz_Rolle == 1) client_geloescht.push_back(kennung(index, n));
         n.flags = 0;
         merken(index);
         return true;
+    }
+    // a client's answer is the server's to take
+    if (modus == 2 && (n.flags & NEWS_FLAG_OFFEN) && Netz_Rolle == 1 && !Ablauf_Client_Frage_Beantworten(index, antwort)) {
+        Print_Fehler("News_Set: Antwort auf Nachricht %d vom Server nicht angenommen!", index);
+        return false;
     }
     if (modus == 2 && (n.flags & NEWS_FLAG_OFFEN)) {
         n.frage.wort[7] = antwort;
@@ -203,7 +295,12 @@ void News_Init()
     such_index = -1;
 }
 
-void News_DeInit() { News_Init(); }
+void News_DeInit()
+{
+    News_Init();
+    client_geloescht.clear();
+    client_gelesen.clear();
+}
 
 // Block: first a count block {u32 messages, u32 bytes}, then one block of the messages, each
 // i32 sender, team, sender team, kind, u32 flags, i32 day, 8 x i32 question, u16 text length,
@@ -232,6 +329,17 @@ bool News_Write_Bin_Block(Disk_Datei* datei)
     Disk_LE32_Setzen(kopf, anzahl);
     Disk_LE32_Setzen(kopf + 4, uint32_t(b.size()));
     return Disk_Schreibe_Block(datei, kopf, 8) && Disk_Schreibe_Block(datei, b.data(), uint32_t(b.size()));
+}
+
+void News_Kopf_Lesen(const uint8_t* p, News_Nachricht* n)
+{
+    n->sender = int32_t(Disk_LE32_Lesen(p));
+    n->team = int32_t(Disk_LE32_Lesen(p + 4));
+    n->sender_team = int32_t(Disk_LE32_Lesen(p + 8));
+    n->art = int32_t(Disk_LE32_Lesen(p + 12));
+    n->flags = Disk_LE32_Lesen(p + 16);
+    n->tag = int32_t(Disk_LE32_Lesen(p + 20));
+    for (int i = 0; i < 8; ++i) n->frage.wort[i] = int32_t(Disk_LE32_Lesen(p + 24 + 4 * i));
 }
 
 // A team number of a message: -1 where it means none or every manager, else a team of the world.
@@ -277,13 +385,7 @@ bool News_Read_Bin_Block(Disk_Datei* datei, const char*)
             return false;
         }
         const uint8_t* p = b.data() + pos;
-        n.sender = int32_t(Disk_LE32_Lesen(p));
-        n.team = int32_t(Disk_LE32_Lesen(p + 4));
-        n.sender_team = int32_t(Disk_LE32_Lesen(p + 8));
-        n.art = int32_t(Disk_LE32_Lesen(p + 12));
-        n.flags = Disk_LE32_Lesen(p + 16);
-        n.tag = int32_t(Disk_LE32_Lesen(p + 20));
-        for (int i = 0; i < 8; ++i) n.frage.wort[i] = int32_t(Disk_LE32_Lesen(p + 24 + 4 * i));
+        News_Kopf_Lesen(p, &n);
         const uint16_t len = Disk_LE16_Lesen(p + 56);
         if (len >= NEWS_TEXT_LAENGE || bytes - pos - NEWS_KOPF < len || n.flags == 0) {
             Print_Fehler("News_Read_Bin_Block: Nachricht fehlerhaft!");

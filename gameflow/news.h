@@ -2,6 +2,7 @@
 // savegame block 10.
 #pragma once
 #include <cstdint>
+#include <vector>
 
 struct Disk_Datei;
 
@@ -41,11 +42,13 @@ struct News_Nachricht {
 // kind 5 carries a copy of the 32-byte question record `frage` (required), sent as not
 // answered; any other kind carries a copy of it as given when there is one. Plain news for every
 // manager of a game with several becomes one message for each manager's club (the first one's
-// index is returned), so that each reads and deletes his own. A full store makes
-// room by giving up its oldest read message; a question, failing that, its oldest plain text. Plain news for a club without a human manager
-// (while the game has one) is not stored. Returns the message's index, or -1 when not stored
-// (full store with nothing read, a club nobody manages, bad arguments, or on a remote client,
-// which has no store of its own).
+// index is returned), so that each reads and deletes his own. Each club holds at most its share
+// of the store (the store split among the managers); a club at its share, or a full store, makes
+// room by giving up the oldest read message (a question, failing that, the oldest plain text) of
+// that club, or of a club beyond its share, never of another. Plain news for a club without a
+// human manager (while the game has one) is not stored. Returns the message's index, or -1 when
+// not stored (no room, a club nobody manages, bad arguments, or on a remote client, which has no
+// store of its own).
 int News_Senden(int32_t sender, int32_t team, int32_t sender_team, int32_t kind, const void* frage,
                 const char* format, ...) __attribute__((format(printf, 6, 7)));
 
@@ -71,12 +74,26 @@ int32_t News_Suche_Naechste();
 bool News_Frage_Offen(int32_t typ, int32_t a, int32_t b);
 
 int32_t News_Anzahl();
+
+// A remote client's store holds what its server holds for its club (request 1002), each message
+// at the server's index: the list replaces the store. What the manager opened or deleted here
+// stays opened or deleted for as long as the server keeps the message; an answer to a question
+// goes to the server (request 1012) and stands here once the server has taken it.
+struct News_Client_Eintrag {
+    int32_t index;
+    News_Nachricht nachricht;
+};
+void News_Client_Uebernehmen(const std::vector<News_Client_Eintrag>& liste);
 // Empties the store (new game, release).
 // Formats into a temporary string and sends it as a news item to the club's manager.
 void News_Printf_Team(int32_t team, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
 void News_Init();
 void News_DeInit();
+
+// A message's head as savegames and request 1002 carry it, 56 bytes little-endian: i32 sender,
+// addressee, sending club, kind, u32 flags, i32 day, 8 x i32 question.
+void News_Kopf_Lesen(const uint8_t* p, News_Nachricht* n);
 
 bool News_Write_Bin_Block(Disk_Datei* datei);
 bool News_Read_Bin_Block(Disk_Datei* datei, const char* version);

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "gameflow/ablauf_anfrage.h"
 #include "gameflow/globals.h"
 #include "gameflow/news.h"
 #include "gameflow/team_requester.h"
@@ -31,6 +32,14 @@ static bool neu(const News_Nachricht* n)
     return n && ((n->flags & NEWS_FLAG_OFFEN) || !(n->flags & NEWS_FLAG_GELESEN));
 }
 
+bool Postfach_Client_Holen()
+{
+    std::vector<News_Client_Eintrag> liste;
+    if (!Ablauf_Client_Nachrichten_Holen(&liste)) return false;
+    News_Client_Uebernehmen(liste);
+    return true;
+}
+
 bool Postfach_Neue_Post(int32_t team)
 {
     if (team < 0) return false;
@@ -54,6 +63,8 @@ int32_t Postfach_Screen(Menue_Icon*, uint32_t)
 {
     const int32_t team = Aktuelles_Team;
     if (team < 0) return 0;
+    // A remote client's mailbox is the server's store of the club: what came since the round began too.
+    if (Netz_Rolle == 1) Postfach_Client_Holen();
     // The mailbox brings what is new; the messages kept from before come only when nothing is, so
     // that a mailbox full of kept messages does not put them all before the new ones every time.
     std::vector<int32_t> liste = nachrichten_neueste_zuerst(team);

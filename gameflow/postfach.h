@@ -12,6 +12,9 @@ struct Menue_Icon;
 // message is read (a question stays open), the rest stay as they were. Returns the number of
 // messages shown.
 int32_t Postfach_Screen(Menue_Icon* icon, uint32_t flags);
+// A remote client's mailbox takes what the server holds for its club (News_Client_Uebernehmen);
+// false when the server did not answer.
+bool Postfach_Client_Holen();
 // True when the club's manager has a message he has not opened or a question still open.
 bool Postfach_Neue_Post(int32_t team);
 

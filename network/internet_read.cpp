@@ -429,6 +429,10 @@ int Internet_Server_Antwort(Mitspieler_Eintrag* m, const uint8_t* nachricht, uin
         } else if (!Internet_Darf_Anfragen(m, int32_t(nr), team)) {
             grund = "Verein";
             std::memcpy(format, f, l);
+        } else if (!Internet_Schreiben_Offen(team, int32_t(nr), f)) {
+            // what the client changes now would change the games under way or a day it has left
+            grund = "Phase";
+            std::memcpy(format, f, l);
         } else if (felder_bytes(f) > (m->verein_beansprucht ? INTERNET_FELDER_MAX : INTERNET_VOR_ANSPRUCH_MAX)) {
             // Before its claim a participant asks for the start lists only, which are small; after
             // it no honest call names fields of a megabyte.

@@ -84,6 +84,14 @@ const Internet_Anfrage_Eintrag* Internet_Anfrage_Suchen(int32_t nr);
 bool Internet_Format_Passt(int32_t nr, const char* format);
 // Owners plug their handlers in here as they land; a number without one runs nothing.
 void Internet_Handler_Registrieren(int32_t nr, Internet_Handler handler);
+// Whether a call changes what the server holds of the caller's club (a line-up, an offer, a
+// contract, a booking, money): such calls come from a manager's screens and are taken only while
+// they can be open, never while the server's match day runs.
+bool Internet_Anfrage_Schreibt(int32_t nr, const char* format);
+// Whether the club may send the call now: a reading call always; a writing one not while the
+// server's match day runs, and once the club's turn of the day is over only the data of its
+// turn's end (the line-up, the own team, the broadcast choice, the manager record).
+bool Internet_Schreiben_Offen(int32_t team, int32_t nr, const char* format);
 // Plugs in the server's handlers of the database, the bank and the stadium (again does no harm).
 void Internet_Fern_Anbinden();
 // A remote client's bank and stadium send their requests through here.

@@ -12,11 +12,13 @@
 #include "economy/stadion.h"
 #include "economy/trainingslager.h"
 #include "economy/werbung.h"
+#include "gameflow/ablauf.h"
 #include "gameflow/ablauf_anfrage.h"
 #include "gameflow/eingang.h"
 #include "gameflow/globals.h"
 #include "network/internet_read.h"
 #include "network/netzuser.h"
+#include "network/steuersignal.h"
 #include "platform/bytes.h"
 #include "platform/mem.h"
 #include "platform/print.h"
@@ -112,6 +114,25 @@ const Internet_Anfrage_Eintrag* Internet_Anfrage_Suchen(int32_t nr)
 {
     const auto* e = std::find_if(std::begin(TABELLE), std::end(TABELLE), [nr](const auto& x) { return x.nr == nr; });
     return e == std::end(TABELLE) ? nullptr : e;
+}
+
+bool Internet_Anfrage_Schreibt(int32_t nr, const char* format)
+{
+    // the own team, the broadcast choice, the manager record, the line-up, an insurance, the
+    // arbiter's offers and bookings, news and answers, the stadium, advertising and the bank
+    static constexpr int32_t SCHREIBEND[] = {15,   18,   33,   42,   43,   51,   52,   53,   1003,
+                                             1012, 1016, 1017, 1018, 1019, 1022, 1023, 1028, 1029};
+    // the icon states travel both ways: only the form that sends them writes
+    if (nr == 34) return format && std::strchr(format, '>');
+    return std::find(std::begin(SCHREIBEND), std::end(SCHREIBEND), nr) != std::end(SCHREIBEND);
+}
+
+bool Internet_Schreiben_Offen(int32_t team, int32_t nr, const char* format)
+{
+    if (!Internet_Anfrage_Schreibt(nr, format)) return true;
+    if (Ablauf_Spieltag_Laeuft()) return false;
+    const bool zug_vorbei = T && team >= 0 && team < Team_Anzahl && (T[team].status & ZUG_BEENDET_BIT);
+    return !zug_vorbei || nr == 15 || nr == 18 || nr == 33 || nr == 42;
 }
 
 void Internet_Vor_Anspruch_Erlauben(int32_t nr)

@@ -47,6 +47,7 @@ void Server_Einstellungen_Standard()
     Server_Settings.dialog_zahl = 256;
     Server_Settings.konsole = 1;
     Server_Settings.speichern = 1;
+    Server_Settings.anmeldungen_pro_adresse = NETZ_ANMELDUNGEN_PRO_ADRESSE;
 }
 
 void Server_Einstellungen_Bytes(const Server_Einstellungen& e, uint8_t* b)
@@ -144,18 +145,17 @@ int Server_Registry_Pfade(const char* produkt)
     return 1;
 }
 
-int Server_Version_Lesen(int32_t* major, int32_t* minor)
+// Up to max decimal numbers of a text file of the configuration folder, separated by anything
+// else; how many were read, -1 without the file.
+static int zahlen_lesen(const char* datei, int32_t* zahlen, int max)
 {
-    int32_t zahlen[2] = {-1, -1};
-    if (major) *major = -1;
-    if (minor) *minor = -1;
     char name[300];
-    std::snprintf(name, sizeof name, "%s/version.cfg", Server_Pfad_Config);
+    std::snprintf(name, sizeof name, "%s/%s", Server_Pfad_Config, datei);
     FILE* f = std::fopen(name, "rb");
-    if (!f) return 0;
+    if (!f) return -1;
     int gelesen = 0;
     int64_t zahl = -1;
-    for (int c; gelesen < 2 && (c = std::fgetc(f)) != EOF;) {
+    for (int c; gelesen < max && (c = std::fgetc(f)) != EOF;) {
         if (std::isdigit(c)) {
             zahl = (zahl < 0 ? 0 : zahl) * 10 + (c - '0');
             if (zahl > 0x7FFFFFFF) zahl = 0x7FFFFFFF;
@@ -164,11 +164,33 @@ int Server_Version_Lesen(int32_t* major, int32_t* minor)
             zahl = -1;
         }
     }
-    if (gelesen < 2 && zahl >= 0) zahlen[gelesen++] = int32_t(zahl);
+    if (gelesen < max && zahl >= 0) zahlen[gelesen++] = int32_t(zahl);
     std::fclose(f);
+    return gelesen;
+}
+
+int Server_Version_Lesen(int32_t* major, int32_t* minor)
+{
+    int32_t zahlen[2] = {-1, -1};
+    const int gelesen = zahlen_lesen("version.cfg", zahlen, 2);
     if (major) *major = zahlen[0];
     if (minor) *minor = zahlen[1];
     return gelesen == 2 ? 1 : 0;
+}
+
+int Server_Adressgrenze_Lesen()
+{
+    Server_Settings.anmeldungen_pro_adresse = NETZ_ANMELDUNGEN_PRO_ADRESSE;
+    int32_t zahl = 0;
+    const int gelesen = zahlen_lesen(SERVER_ADRESSGRENZE_DATEI, &zahl, 1);
+    if (gelesen < 0) return 0;
+    if (gelesen != 1 || zahl < 1 || zahl > NETZUSER_ANZAHL) {
+        Socket_Log(SOCKET_LOG_HI, "%s holds no number of 1 to %d: the bound per address stays %d", SERVER_ADRESSGRENZE_DATEI,
+                   NETZUSER_ANZAHL, NETZ_ANMELDUNGEN_PRO_ADRESSE);
+        return 0;
+    }
+    Server_Settings.anmeldungen_pro_adresse = zahl;
+    return 1;
 }
 
 const char* Server_Get_Name() { return Server_Settings.name; }
@@ -228,6 +250,7 @@ int Server_Start(Os_Window* fenster, void* instanz, const char* option)
     if (!Socket_Async_Select_Event(Server_Lauschend, fenster, FD_ACCEPT))
         return start_fehler("Async Select on server socket failed.");
     letzte_idle_pruefung = Netz_Zeit();
+    Server_Adressgrenze_Lesen();
     Server_Abweisung_Vorbereiten();
     Socket_Log(SOCKET_LOG_ZEIGEN, "Listening for clients...\n");
     return 1;

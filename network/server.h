@@ -32,7 +32,12 @@ struct Server_Einstellungen {
     uint32_t user_log_an;
     char error_log[256];
     uint32_t error_log_an;
+    // Participants and connections one address may hold (not in the file above: read at the
+    // start from SERVER_ADRESSGRENZE_DATEI).
+    int32_t anmeldungen_pro_adresse;
 };
+// The configuration folder's text file with the bound per address, one number of 1 to 256.
+constexpr const char* SERVER_ADRESSGRENZE_DATEI = "anmeldungen_pro_adresse.cfg";
 
 // Message types.
 enum : uint32_t {
@@ -63,6 +68,9 @@ int Server_Registry_Pfade(const char* produkt);
 // Reads "version.cfg" of the configuration folder: the first number is the major, the second
 // the minor version. 1 when the minor was read.
 int Server_Version_Lesen(int32_t* major, int32_t* minor);
+// Reads the bound per address into the settings: NETZ_ANMELDUNGEN_PRO_ADRESSE without the file or
+// with one that holds no number of 1 to 256 (reported); 1 when the file's number was taken.
+int Server_Adressgrenze_Lesen();
 void Server_Einstellungen_Standard();
 int Server_Einstellungen_Lesen();
 int Server_Einstellungen_Schreiben();

@@ -81,6 +81,31 @@ static int32_t anmeldungen_von(const uint8_t adresse[4])
     return n;
 }
 
+// A newcomer who wants to play gets in, however many wait over the choice of their club (they
+// have the long time for it, which an idle participant without a club has not): once
+// SERVER_OHNE_VEREIN_MAX records are held without a club (the rest stays for the game's managers,
+// one whose line broke comes back), or the table is full, the newcomer takes the place of the
+// participant that has waited longest over the choice.
+static void platz_fuer_neuling()
+{
+    Mitspieler_Eintrag* laengster = nullptr;
+    int32_t ohne = 0, frei = 0;
+    const uint32_t jetzt = Netz_Zeit();
+    for (Mitspieler_Eintrag& m : Mitspieler) {
+        if (!m.in_benutzung) {
+            ++frei;
+            continue;
+        }
+        if (m.verein_beansprucht) continue;
+        ++ohne;
+        if (!m.vereinsliste || !m.sock_info) continue;
+        if (!laengster || jetzt - m.sock_info->angenommen > jetzt - laengster->sock_info->angenommen) laengster = &m;
+    }
+    if (!laengster || (ohne < SERVER_OHNE_VEREIN_MAX && frei > 0)) return;
+    Socket_Log(SOCKET_LOG_INFO, "client %.40s without a club makes room for a newcomer", laengster->user_name);
+    Server_User_Logout(laengster->sock_info);
+}
+
 // The answer carries the server's address and port; it goes out in the following polls.
 static void antwort_senden(Sock_Info* s, Mw_User_Login& r)
 {
@@ -111,7 +136,7 @@ void Server_Abweisung_Vorbereiten()
     abweisung_bauen("Server voll", nachricht);
     Socket_Set_Abweisung(nachricht, sizeof nachricht);
     abweisung_bauen(ZU_VIELE_ANMELDUNGEN, nachricht);
-    Socket_Set_Adressgrenze(NETZ_ANMELDUNGEN_PRO_ADRESSE, nachricht, sizeof nachricht);
+    Socket_Set_Adressgrenze(Server_Settings.anmeldungen_pro_adresse, nachricht, sizeof nachricht);
 }
 
 int32_t Server_User_Login(Sock_Info* s)
@@ -134,7 +159,8 @@ int32_t Server_User_Login(Sock_Info* s)
     Netz_Lokalzeit_Voll(t);
     // The client never sends a record without a name and a pass word.
     const bool leer = !r.user_name[0] || !r.pass_word[0];
-    const bool zu_viele = !leer && anmeldungen_von(peer + 4) >= NETZ_ANMELDUNGEN_PRO_ADRESSE;
+    const bool zu_viele = !leer && anmeldungen_von(peer + 4) >= Server_Settings.anmeldungen_pro_adresse;
+    if (!leer && !zu_viele) platz_fuer_neuling();
     Mitspieler_Eintrag* m = leer || zu_viele ? nullptr : Netzuser_Get_Free();
     int32_t ergebnis = -1;
     if (!m) {

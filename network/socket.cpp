@@ -37,6 +37,45 @@ struct Abweisung {
 Abweisung voll, zu_viele;
 int32_t adress_grenze = 0;
 
+// Connections one address may open: a burst of twice its bound at once, then one each
+// SOCKET_ZUGANG_ABSTAND ms. A peer that re-opens connections without end is refused at accept,
+// before a record, a log-in or a log line is spent on it; other addresses keep their own pace.
+struct Zugang {
+    uint32_t adresse;
+    uint32_t voll_ab;  // network clock from which the address may open its whole burst again
+    bool gemeldet;     // its refusals of this run are in the log
+};
+Zugang zugaenge[SOCKET_ZUGAENGE];
+
+bool zugang_erlaubt(const uint8_t* peer)
+{
+    if (adress_grenze <= 0) return true;
+    const uint32_t adresse = uint32_t(peer[4]) << 24 | uint32_t(peer[5]) << 16 | uint32_t(peer[6]) << 8 | peer[7];
+    const uint32_t jetzt = Netz_Zeit();
+    const auto rest = [jetzt](const Zugang& z) { return int32_t(z.voll_ab - jetzt) > 0 ? z.voll_ab - jetzt : 0u; };
+    Zugang* z = nullptr;
+    for (Zugang& x : zugaenge)
+        if (x.adresse == adresse && rest(x)) z = &x;
+    // a new address takes the entry that has waited longest
+    if (!z) {
+        z = &zugaenge[0];
+        for (Zugang& x : zugaenge)
+            if (rest(x) < rest(*z)) z = &x;
+        *z = {adresse, jetzt, false};
+    }
+    const uint32_t burst = uint32_t(2 * adress_grenze) * SOCKET_ZUGANG_ABSTAND;
+    if (rest(*z) + SOCKET_ZUGANG_ABSTAND > burst) {
+        if (!z->gemeldet)
+            Socket_Log(SOCKET_LOG_HI, "Socket_Accept_Connection: %d.%d.%d.%d opens connections too fast", peer[4],
+                       peer[5], peer[6], peer[7]);
+        z->gemeldet = true;
+        return false;
+    }
+    z->voll_ab = jetzt + rest(*z) + SOCKET_ZUGANG_ABSTAND;
+    z->gemeldet = false;
+    return true;
+}
+
 void auslaufen(uint32_t sock)
 {
     Os_Socket_Shutdown_Send(sock);
@@ -311,21 +350,25 @@ int Socket_Async_Stop_Events(Sock_Info* s, Os_Window* fenster) { return Socket_A
 Sock_Info* Socket_Accept_Connection(Sock_Info* lauschend)
 {
     if (!pruefen(lauschend, "Socket_Accept_Connection")) return nullptr;
-    Sock_Info* neu = Socket_Get_Socket_Info();
-    if (!neu) {
-        // Take the connection off the queue all the same, or it would be offered for ever, and
-        // tell the newcomer why it goes.
-        uint32_t h = Os_Socket_Accept(lauschend->sock, nullptr);
-        Socket_Log(SOCKET_LOG_HI, "Socket_Accept_Connection: no free socket record");
-        if (h) abweisen(h, voll);
-        return nullptr;
-    }
-    uint32_t h = Os_Socket_Accept(lauschend->sock, neu->peer_adresse);
+    uint8_t peer[16] = {};
+    const uint32_t h = Os_Socket_Accept(lauschend->sock, peer);
     if (!h) {
         fehlschlag("Socket_Accept_Connection: accept()", "Socket_Accept_Connection: accept() returns a error");
-        Socket_Clear_Socket_Info(neu);
         return nullptr;
     }
+    if (!zugang_erlaubt(peer)) {
+        abweisen(h, zu_viele);
+        return nullptr;
+    }
+    Sock_Info* neu = Socket_Get_Socket_Info();
+    if (!neu) {
+        // The connection is off the queue (or it would be offered for ever): the newcomer is told
+        // why it goes.
+        Socket_Log(SOCKET_LOG_HI, "Socket_Accept_Connection: no free socket record");
+        abweisen(h, voll);
+        return nullptr;
+    }
+    std::memcpy(neu->peer_adresse, peer, sizeof peer);
     neu->sock = h;
     const uint8_t* a = neu->peer_adresse;
     // Counted from accept, not from log-in: connections that never log in fill the table too.
@@ -389,6 +432,7 @@ void Socket_Set_Abweisung(const uint8_t* nachricht, uint32_t len) { voll.setzen(
 void Socket_Set_Adressgrenze(int32_t grenze, const uint8_t* nachricht, uint32_t len)
 {
     adress_grenze = grenze;
+    for (Zugang& z : zugaenge) z = {};
     zu_viele.setzen(nachricht, len);
 }
 

@@ -100,7 +100,12 @@ int Socket_Auslaufende_Anzahl();
 void Socket_Set_Abweisung(const uint8_t* nachricht, uint32_t len);
 // Connections one address may hold at once (0: no bound). A newcomer beyond it is sent the framed
 // message and ends at accept, before it takes a record: one address cannot fill the table.
+// An address may also open no more than twice its bound of connections at once, and one more
+// each SOCKET_ZUGANG_ABSTAND ms after that: beyond, a connection gets the same message at accept.
+// The pace of the last SOCKET_ZUGAENGE addresses is kept.
 void Socket_Set_Adressgrenze(int32_t grenze, const uint8_t* nachricht, uint32_t len);
+constexpr uint32_t SOCKET_ZUGANG_ABSTAND = 250;
+constexpr int SOCKET_ZUGAENGE = 64;
 // The accepted connections from the record's peer address, the record itself included.
 int32_t Socket_Verbindungen_Von(const Sock_Info* s);
 

@@ -7,6 +7,7 @@
 #include "common/capture.h"
 
 #include "database/db_hilfe.h"
+#include "database/richter.h"
 #include "gameflow/eingang.h"
 #include "network/internet_read.h"
 #include "network/steuersignal.h"
@@ -52,6 +53,19 @@ struct Bild {
         return *this;
     }
 };
+
+// An offer of the bidder for the player of the club: a salary of 100 thousand DM for two years.
+inline Spieler_Angebot angebot_von(int32_t bieter, int32_t verein, int32_t spnr, uint16_t abloese)
+{
+    Spieler_Angebot a{};
+    a.bieter = uint16_t(bieter);
+    a.verein = uint16_t(verein);
+    a.spnr = uint16_t(spnr);
+    a.abloese = abloese;
+    a.gehalt = 100;
+    a.monate = 24;
+    return a;
+}
 
 struct Feind_Peer {
     Roh roh;
