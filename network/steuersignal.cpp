@@ -30,6 +30,7 @@
 #include "platform/os/os.h"
 #include "platform/os/os_socket.h"
 #include "platform/print.h"
+#include "platform/string_util.h"
 #include "platform/win95.h"
 #include "toolkit/dienste.h"
 #include "toolkit/event.h"
@@ -731,9 +732,7 @@ static void wartende_zeigen()
                 ++weitere;
                 continue;
             }
-            std::string name = team_name(m->team);
-            std::replace(name.begin(), name.end(), '^', ' ');
-            text += (text.empty() ? "Warte auf den Spielzug von: " : ", ") + name;
+            text += (text.empty() ? "Warte auf den Spielzug von: " : ", ") + String_Klartext(team_name(m->team));
         }
     if (weitere) text += weitere == 1 ? std::string(" und einem weiteren") : " und " + std::to_string(weitere) + " weiteren";
     // The line is drawn again once a second: a screen that redrew its bottom meanwhile gets it back.
