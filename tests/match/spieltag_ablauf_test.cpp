@@ -2,11 +2,14 @@
 // a day saved at half-time that resumes as the uninterrupted one.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <map>
 
 #include "common/capture.h"
+#include "gameflow/kalender.h"
 #include "match/spieltag_welt.h"
 #include "platform/disk.h"
+#include "toolkit/optionen.h"
 
 namespace {
 
@@ -94,6 +97,32 @@ TEST_F(Spieltag_Ablauf, LeagueGamesArePlayedOnTheirMatchDays)
 }
 
 TEST_F(Spieltag_Ablauf, DaySavedAtHalfTimeResumesIdenticallyAsServer) { wiederaufnahme(3); }
+
+// The monthly autosave of 1 July, the season change behind it: loaded, the game goes on with that
+// day's turn instead of skipping to the next day's.
+TEST_F(Spieltag_Ablauf, FirstOfJulyAutosaveResumesWithThatDaysTurn)
+{
+    const int32_t juli = Kalender_Get_Tagnummer(1, 7, 2000);
+    const int32_t optionen = Globale_Optionen(0);
+    Globale_Optionen_Setzen(0, optionen | 0x02);
+    static int32_t zug_tag;
+    Ablauf_Set_Zug_Hook([](int32_t team, bool erster) {
+        if (zug_tag < 0) zug_tag = Aktueller_Tag;
+        return spielfeld_spieltag::zug(team, erster);
+    });
+    zug_tag = 0;
+    for (int64_t i = 0; Aktueller_Tag <= juli; ++i) {
+        ASSERT_LT(i, 400000000) << "Tag " << Aktueller_Tag;
+        Ablauf_Schritt();
+    }
+    ASSERT_TRUE(std::filesystem::exists(datei("Autosave_Monat")));
+    ASSERT_TRUE(Disk_Spielstand_Laden("Autosave_Monat"));
+    ASSERT_EQ(Aktueller_Tag, juli);
+    zug_tag = -1;
+    for (int32_t i = 0; zug_tag < 0 && i < 400000; ++i) Ablauf_Schritt();
+    EXPECT_EQ(zug_tag, juli);
+    Globale_Optionen_Setzen(0, optionen);
+}
 
 TEST_F(Spieltag_Ablauf, DaySavedAtHalfTimeResumesIdenticallyAlone) { wiederaufnahme(0); }
 
