@@ -5,7 +5,7 @@
 #   make test-gemischt  each test program whole, its tests in a random order
 #   make test-alles     all three
 #   make bench  every benchmark with a goal (bench/ziele.txt) against its goal, as a table
-#   make test-saisons   ten seasons of a new game of the default and of the large world, with the world's figures
+#   make test-saisons   ten seasons of a new game of the default, the large and the small world, with the world's figures
 
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
@@ -40,7 +40,7 @@ test-asan: build-asan
 test-alles: test test-asan
 	$(MAKE) --no-print-directory test-gemischt
 
-# Ten seasons of the default world and ten of the large one, every match day played: each
+# Ten seasons of each world (default, large, small), every match day played: each
 # season's world-health figures (squads, players without a team, the clubs' money) and its money
 # by booking category are printed; the run fails where a squad falls short, a player is left
 # without a team or the clubs' money collapses or explodes. Not part of `make test` (it takes a

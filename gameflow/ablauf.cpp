@@ -158,13 +158,15 @@ bool runde_schritt()
     return true;
 }
 
+// The day advance up to the state the day goes on in; the caller writes the autosaves once that
+// state is final: written in the advance, an autosave held its end and resumed on the next day.
 void neuer_tag()
 {
     // What the day brings before the next turn (the season change's prize money and taxes, its
     // notices) stands on the screen the manager left, not on the fill of the menu's back page.
     if (Grafik_Seite_0 && Grafik_Seite_1 && Grafik_Seite_0 != Grafik_Seite_1)
         Grafik_Blit(Grafik_Seite_0, 0, 0, 640, 480, Grafik_Seite_1, 0, 0);
-    Kalender_Naechster_Tag();
+    Kalender_Naechster_Tag(false);
     for (int32_t t = 0; t < Team_Anzahl; ++t) Team_Wert(TEAM_STATUS, t, TEAM_STATUS_ZUG_BEENDET, TEAM_LOESCHEN);
     int32_t ids[256];
     const int32_t n = Kalender_Get_Anzahl_Spiele(-1, 1, ids);
@@ -194,7 +196,10 @@ void spieltag_schliessen();
 void einzel_schritt()
 {
     switch (Ablauf_Zustand) {
-    case ABLAUF_TAG_ENDE: neuer_tag(); break;
+    case ABLAUF_TAG_ENDE:
+        neuer_tag();
+        Kalender_Autosaves();
+        break;
     case ABLAUF_MENUERUNDE:
         if (runde_schritt()) Ablauf_Zustand = ABLAUF_TAG_ENDE;
         break;
@@ -289,6 +294,7 @@ void server_neuer_tag()
         Ablauf_Zustand = ABLAUF_MENUERUNDE;
         zug_anzahl = 0;
     }
+    Kalender_Autosaves();
     lokale_runde_offen = true;
     Steuersignal_Server_Senden(SIGNAL_NEUER_SPIELTAG, nullptr);
 }

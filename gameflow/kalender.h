@@ -95,8 +95,13 @@ bool Kalender_Job_Registrieren(int32_t art, int32_t slot, Kalender_Job job);
 void Kalender_Jobs_Leeren();
 
 // Raises the day and runs that day's jobs: daily, weekly (day mod 7 = 0), at a change of month,
-// on 1 July; then the autosaves the global options ask for. Refuses to go past the last day.
-void Kalender_Naechster_Tag();
+// on 1 July; then, with `autosaves`, the autosaves the global options ask for. Refuses to go past
+// the last day. The main loop writes them itself once the day is set up, so that a savegame
+// resumes with the day's turn.
+void Kalender_Naechster_Tag(bool autosaves = true);
+// Today's autosaves that the global options ask for: weekly on every seventh day, monthly on
+// the first of a month.
+void Kalender_Autosaves();
 // The calendar's 1 July job: the competitions' season change, their fixtures and the new
 // schedule. A schedule that cannot be built leaves the season without match days, with its
 // message.

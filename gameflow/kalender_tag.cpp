@@ -55,7 +55,15 @@ void Kalender_Set_Autosave_Hook(Kalender_Autosave_Hook hook, int32_t (*optionen)
     optionen_abfrage = optionen ? optionen : Globale_Optionen;
 }
 
-void Kalender_Naechster_Tag()
+void Kalender_Autosaves()
+{
+    const Kalender_Datum d = Kalender_Get_Datum(Aktueller_Tag, 0);
+    const int32_t optionen = optionen_abfrage(0);
+    if (Aktueller_Tag % 7 == 0 && (optionen & 0x01)) autosave("Autosave_Woche.sgv");
+    if (d.tag == 1 && (optionen & 0x02)) autosave("Autosave_Monat.sgv");
+}
+
+void Kalender_Naechster_Tag(bool autosaves)
 {
     if (Aktueller_Tag + 1 >= KALENDER_TAG_MAX) {
         Print_Fehler("Kalender_Naechster_Tag: das Spiel endet nach %d Tagen", KALENDER_TAG_MAX);
@@ -72,10 +80,7 @@ void Kalender_Naechster_Tag()
     // after every job that may take players away (contract ends, retirements, transfers), so
     // that each league club starts its day with an eleven and its bench
     if (Netz_Rolle != 1) Team_Kader_Auffuellen();
-
-    const int32_t optionen = optionen_abfrage(0);
-    if (woche && (optionen & 0x01)) autosave("Autosave_Woche.sgv");
-    if (monat && (optionen & 0x02)) autosave("Autosave_Monat.sgv");
+    if (autosaves) Kalender_Autosaves();
 }
 
 void Kalender_Jedes_Jahr()

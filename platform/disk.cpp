@@ -948,7 +948,10 @@ bool abbild_zuruecklesen(const Abbild& a, int bis)
 
 }  // namespace
 
-bool Disk_Spielstand_Laden(const char* name)
+namespace {
+
+// The load itself; `merken` names the savegame in the registry as the last one played.
+bool spielstand_laden(const char* name, bool merken)
 {
     char pfad[1024];
     if (!Disk_Spielstand_Pfad(name, pfad, sizeof pfad)) {
@@ -1011,9 +1014,15 @@ bool Disk_Spielstand_Laden(const char* name)
     // made only once every block is in.
     for (const Position_Eintrag& p : positionen)
         if (p.nach_laden) p.nach_laden();
-    Win95_Registry_Set_A_Value("letzter_spielstand", name);
+    if (merken) Win95_Registry_Set_A_Value("letzter_spielstand", name);
     return true;
 }
+
+}  // namespace
+
+bool Disk_Spielstand_Laden(const char* name) { return spielstand_laden(name, true); }
+
+bool Disk_Spielstand_Einsehen(const char* name) { return spielstand_laden(name, false); }
 
 bool Disk_Spielstand_Zerlegen(const uint8_t* daten, size_t laenge, std::string* version, Disk_Bereiche* bereiche)
 {

@@ -154,6 +154,8 @@ bool Disk_Spielstand_Speichern(const char* name);
 // file is refused with a German message before any module is touched; when a reader refuses its
 // block, the modules read before it get the running game back from the memory image.
 bool Disk_Spielstand_Laden(const char* name);
+// The same load for a tool that only reads a savegame: the registry's last savegame stays.
+bool Disk_Spielstand_Einsehen(const char* name);
 
 // A savegame file as plain data: per module position the payloads of its blocks. For tools and
 // tests that look into savegames or build them.

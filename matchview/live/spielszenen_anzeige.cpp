@@ -55,7 +55,16 @@ bool pruefen(const Spielfeld_Record* r, uint32_t maske)
     return r->kopf.offen && (r->kopf.code & maske) == maske;
 }
 
-int32_t breite_in(Font_Record* f, const char* text) { return f ? Font_Text_Breite_Mit_Tabs(f, text) : int32_t(std::strlen(text)) * 7; }
+// Measuring a text walks its bold codes through the font: the font's own bold state is kept, so
+// that a measure leaves every later text as it was.
+int32_t breite_in(Font_Record* f, const char* text)
+{
+    if (!f) return int32_t(std::strlen(text)) * 7;
+    const uint32_t fett = f->bold;
+    const int32_t w = Font_Text_Breite_Mit_Tabs(f, text);
+    f->bold = fett;
+    return w;
+}
 
 // The text width of the ticker font, tabs included.
 int32_t breite(const char* text) { return breite_in(schrift(), text); }
@@ -92,10 +101,16 @@ int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, 
     Font_Record* f = font >= 0 && font < FONT_SLOTS ? Font_Slots[font] : nullptr;
     size_t n = std::strlen(out);
     int32_t w = breite_in(f, out);
+    if (w <= max) return w;
     while (n > 0 && w > max) {
         out[--n] = 0;
         w = breite_in(f, out);
     }
+    // a cut-off bold run is closed, else printing the text would leave the font bold for every
+    // later text in it
+    const std::string t = out;
+    const size_t an = t.rfind("^bb"), aus = t.rfind("^be");
+    if (an != std::string::npos && (aus == std::string::npos || aus < an) && n + 3 < groesse) std::strcat(out, "^be");
     return w;
 }
 

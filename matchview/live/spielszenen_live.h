@@ -160,7 +160,8 @@ void Spielszenen_Kasten_Abdunkeln(const Spielszenen_Fenster* f, int32_t x, int32
 void Spielszenen_Kasten_Decken(int32_t x, int32_t y, int32_t w, int32_t h);
 uint16_t Spielszenen_Panel_Farbe();
 // The text in out (groesse bytes), cut at its end until it is at most `breite` pixels wide in the
-// font of that slot (7 pixels a character while the font is not loaded); its width.
+// font of that slot (7 pixels a character while the font is not loaded); its width. A bold run
+// cut off is closed; the font's bold state stays as it was.
 int32_t Spielszenen_Text_Kuerzen(char* out, uint32_t groesse, const char* text, int32_t font, int32_t breite);
 // A panel's title of a club's name and a rest (", ... wählen"), `platz` pixels at most: in the
 // font `gross`, else in `klein`, and where even that is too wide the name is cut. The font is

@@ -100,9 +100,14 @@ Spieltagbericht_Name Spieltagbericht_Gast_Name(int32_t team, int32_t platz)
     n.font = KLEIN_FONT;
     char rest[sizeof n.text];
     Spielszenen_Text_Kuerzen(rest, sizeof rest, kurz, KLEIN_FONT, platz - breite(KLEIN_FONT, "."));
-    size_t ende = std::strlen(rest);
-    if (ende > 0 && rest[ende - 1] == '.') rest[--ende] = 0;
-    std::snprintf(n.text, sizeof n.text, "%s.", rest);
+    // the point goes inside a bold run the cut closed, and never doubles one the name cut ends on
+    std::string name = rest, zu;
+    if (name.size() >= 3 && name.compare(name.size() - 3, 3, "^be") == 0) {
+        zu = "^be";
+        name.resize(name.size() - 3);
+    }
+    if (!name.empty() && name.back() == '.') name.pop_back();
+    std::snprintf(n.text, sizeof n.text, "%s.%s", name.c_str(), zu.c_str());
     return n;
 }
 

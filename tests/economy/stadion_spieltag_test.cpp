@@ -139,7 +139,9 @@ protected:
                 heimspiele_zaehlen(e);
                 gezaehlt = Aktueller_Tag;
             }
-            if (laden && Aktueller_Tag == LADE_TAG && Ablauf_Zustand == ABLAUF_MENUERUNDE && e.verkauf_nach_laden < 0) {
+            // the day's turn, a match day's too (the small world's leagues play most weeks)
+            const bool runde = Ablauf_Zustand == ABLAUF_MENUERUNDE || Ablauf_Zustand == ABLAUF_SPIELTAG_MENUERUNDE;
+            if (laden && Aktueller_Tag == LADE_TAG && runde && e.verkauf_nach_laden < 0) {
                 if (!erhalten(stand, e)) return e;
                 const std::vector<uint8_t> vorher = Stadion_Block_Bauen();
                 if (!Disk_Spielstand_Speichern("mitte") || !Spielstart_Laden("mitte")) {

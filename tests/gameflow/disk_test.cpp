@@ -189,6 +189,15 @@ TEST_F(Disk, SavegameRoundTripReachesEveryModule)
     ASSERT_TRUE(Disk_Spielstand_Laden(datei("spiel1").c_str()));
     EXPECT_EQ(modul_c, c);
 
+    // A load names the savegame as the last one played; a tool that only looks into one leaves
+    // that name to the game.
+    EXPECT_STREQ(Disk_Lade_Letzten_Spielstand_Namen(), datei("spiel1").c_str());
+    ASSERT_TRUE(Disk_Spielstand_Speichern("spiel2"));
+    aendern();
+    ASSERT_TRUE(Disk_Spielstand_Einsehen("spiel1"));
+    EXPECT_EQ(modul_c, c);
+    EXPECT_STREQ(Disk_Lade_Letzten_Spielstand_Namen(), "spiel2");
+
     // The older layout is accepted and its version reaches the readers.
     std::memcpy(b.data() + 14, "2.00", 4);
     const uint32_t crc = crc32_bitweise(b.data(), 22);

@@ -45,7 +45,7 @@ protected:
     static inline std::string welt_name;
 
     // DORVIN_SAISON_ORDNER=DIR keeps each season's savegame there as WORLD_N.sgv (welt_saisons_N,
-    // welt_saisons_gross_N), for the world-health tool.
+    // welt_saisons_gross_N, welt_saisons_klein_N), for the world-health tool.
     static void speichern(int32_t saison)
     {
         const char* ordner = std::getenv("DORVIN_SAISON_ORDNER");
@@ -128,6 +128,14 @@ TEST_F(Welt_Saisons, DefaultWorldKeepsItsSquadsAndItsMoney)
 TEST_F(Welt_Saisons, DISABLED_LargeWorldKeepsItsSquadsAndItsMoney)
 {
     welt_bauen("welt_saisons_gross", {"welt --world large", "wettbewerbe --world large"});
+    spielen(saisons());
+}
+
+// The small world of the match tests: leagues of six to eight clubs, so a third of the default
+// world's home games a season, held to the same bands.
+TEST_F(Welt_Saisons, SmallWorldKeepsItsSquadsAndItsMoney)
+{
+    welt_bauen("welt_saisons_klein", {"welt --world small", "wettbewerbe --world small"});
     spielen(saisons());
 }
 

@@ -19,6 +19,7 @@
 #include "graphics/font.h"
 #include "graphics/grafik_blit.h"
 #include "graphics/grafik_meldung.h"
+#include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
 #include "graphics/grafik_sprite.h"
 #include "match/pitch/spielfeld_animationen.h"
@@ -861,6 +862,35 @@ TEST_F(Spielszenen, TheHeaderShowsAClubsNameWholeWhereItFits)
     const int32_t zuschauer = Spielszenen_Text_Kuerzen(probe, sizeof probe, "999.999 Zusch.", 9, 1 << 20);
     EXPECT_GT(603 - 47 - Spielszenen_Kopf_Breite(0), 138 - 5 + 230 + zuschauer);
     EXPECT_GT(298 - 47 - Spielszenen_Kopf_Breite(2), 160);
+}
+
+// A name marked bold (a manager's club) cut to any room: neither the measuring nor printing the
+// cut text leaves the font bold for the texts after it, and no piece of a code is left to print.
+TEST_F(Spielszenen, ACutBoldNameLeavesItsFontAsItWas)
+{
+    laden();
+    Font_Record* f = Font_Slots[9];
+    ASSERT_NE(f, nullptr);
+    const char* name = "^bb^ubHeidenow^be^ue";
+    char cut[64];
+    for (uint32_t vorher : {0u, 1u}) {
+        f->bold = vorher;
+        const int32_t voll = Spielszenen_Text_Kuerzen(cut, sizeof cut, name, 9, 1 << 20);
+        EXPECT_EQ(f->bold, vorher);
+        for (int32_t max = voll - 1; max > 0; --max) {
+            SCOPED_TRACE(max);
+            f->bold = vorher;
+            EXPECT_LE(Spielszenen_Text_Kuerzen(cut, sizeof cut, name, 9, max), max);
+            EXPECT_EQ(f->bold, vorher) << cut;
+            const std::string t = cut;
+            EXPECT_TRUE(t.empty() || t.back() != '^') << t;
+            EXPECT_EQ(t.find("^u^"), std::string::npos) << t;
+            f->bold = 0;
+            Grafik_Printf_Ungezeichnet(Grafik_Seite_1, f, "%s", 0, 20, cut);
+            EXPECT_EQ(f->bold, 0u) << t;
+        }
+    }
+    f->bold = 0;
 }
 
 // The screen against page 1 after a frame: pixels that differ from what the pointer image at

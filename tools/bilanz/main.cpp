@@ -80,7 +80,7 @@ int main(int argc, char** argv)
         const std::string pfad = std::strchr(argv[i], '/') ? argv[i] : std::string("./") + argv[i];
         // A savegame without a competitions' block must not show the one before it.
         wettbewerbe.clear();
-        if (!Disk_Spielstand_Laden(pfad.c_str())) {
+        if (!Disk_Spielstand_Einsehen(pfad.c_str())) {
             std::fprintf(stderr, "%s: nicht lesbar\n", argv[i]);
             ++fehler;
             continue;

@@ -8,10 +8,11 @@ day of every month is read; dorvin_bilanz reads them all and the figures come ou
                                         [--ordner DIR] [--bin build]
 
 The world is generated and installed in DIR (default a temporary folder); the monthly savegames
-stay in DIR/monate. Exit code 1 when a check fails: on a 1 July more than 15 % of the league
-clubs in debt, the median off its start by more than half, a league level's median negative three
-seasons running, a league squad below 16 or a player without a team; on any saved day the league
-clubs' sum of money not positive.
+stay in DIR/monate, each named by the day it holds (tag_NNNN.sgv, day 0 the first of the game).
+Exit code 1 when a check fails: a month's savegame missing or unreadable; on a 1 July more than
+15 % of the league clubs in debt, the median off its start by more than half, a league level's
+median negative three seasons running, a league squad below 16 or a player without a team; on
+any saved day the league clubs' sum of money not positive.
 """
 import argparse
 import datetime
@@ -20,6 +21,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 import time
 
 
@@ -60,45 +62,121 @@ def skript(saisons):
     return "\n".join(s) + "\n"
 
 
-def spielen(bin_, ordner, programm, env, bis_tag):
-    """Plays the script; each month's autosave (the 1st of a month) is kept as tag_NNNN.sgv."""
-    stand = os.path.join(programm, "spielstand")
-    auto = os.path.join(stand, "Autosave_Monat.sgv")
-    kopien = os.path.join(ordner, "monate")
-    os.makedirs(kopien, exist_ok=True)
-    with open(os.path.join(ordner, "fehler.txt"), "w") as fehler:
-        p = subprocess.Popen([bin_ + "/dorvin", "--headless", "--nosound", "--script", os.path.join(ordner, "skript.txt")],
-                             env=env, stdout=subprocess.DEVNULL, stderr=fehler)
+def monatserste(bis_tag):
+    """The days the program writes its monthly autosave on (every 1st after the start) up to
+    bis_tag, and day 0, saved by the script as the game starts."""
+    erster = datetime.date(1999, 7, 1)
+    tage = [0]
+    d = datetime.date(1999, 8, 1)
+    while (d - erster).days <= bis_tag:
+        tage.append((d - erster).days)
+        d = datetime.date(d.year + d.month // 12, d.month % 12 + 1, 1)
+    return tage
+
+
+def datum(tag):
+    d = datetime.date(1999, 7, 1) + datetime.timedelta(days=tag)
+    return "%d.%d.%d" % (d.day, d.month, d.year)
+
+
+class Fang:
+    """Keeps every new autosave as it appears: the program writes it beside the old one and
+    renames it over, so a hard link taken at once holds that month whole while the next one
+    replaces the name. Runs in a thread of its own, so that reading a kept savegame never makes
+    it miss the next one."""
+
+    def __init__(self, auto, kopien):
+        self.auto, self.kopien = auto, kopien
+        self.gefangen = []
+        self.halt = threading.Event()
+        self.faden = threading.Thread(target=self.laufen, daemon=True)
+
+    def laufen(self):
         zuletzt = None
         while True:
-            ende = p.poll() is not None
+            ende = self.halt.is_set()
             try:
-                st = os.stat(auto)
-                merkmal = (st.st_mtime_ns, st.st_size)
+                st = os.stat(self.auto)
+                merkmal = (st.st_ino, st.st_mtime_ns, st.st_size)
             except FileNotFoundError:
                 merkmal = None
             if merkmal and merkmal != zuletzt:
-                time.sleep(0.05)
+                zuletzt = merkmal
+                ziel = os.path.join(self.kopien, "neu_%04d.sgv" % len(self.gefangen))
                 try:
-                    st2 = os.stat(auto)
+                    os.link(self.auto, ziel)
                 except FileNotFoundError:
-                    st2 = None
-                if st2 and (st2.st_mtime_ns, st2.st_size) == merkmal:
-                    zuletzt = merkmal
-                    tag = tag_lesen(bin_, auto, env)
-                    if tag is not None:
-                        shutil.copyfile(auto, os.path.join(kopien, "tag_%04d.sgv" % tag))
-                        if tag >= bis_tag:
-                            p.terminate()
-                            p.wait()
-                            break
+                    continue
+                except OSError:
+                    shutil.copyfile(self.auto, ziel)
+                self.gefangen.append(ziel)
+            if ende:
+                return
+            time.sleep(0.002)
+
+
+def spielen(bin_, ordner, programm, env, bis_tag):
+    """Plays the script and keeps every monthly autosave in DIR/monate; stops the program once
+    the savegame of bis_tag is kept. Returns the folder and the kept files."""
+    stand = os.path.join(programm, "spielstand")
+    kopien = os.path.join(ordner, "monate")
+    # a former run's savegames in the folder would stand in for the months this one missed
+    shutil.rmtree(kopien, ignore_errors=True)
+    os.makedirs(kopien)
+    for alt in ("Autosave_Monat.sgv", "tag_0000.sgv"):
+        if os.path.exists(os.path.join(stand, alt)):
+            os.remove(os.path.join(stand, alt))
+    fang = Fang(os.path.join(stand, "Autosave_Monat.sgv"), kopien)
+    fang.faden.start()
+    gelesen = 0
+    with open(os.path.join(ordner, "fehler.txt"), "w") as fehler:
+        p = subprocess.Popen([bin_ + "/dorvin", "--headless", "--nosound", "--script", os.path.join(ordner, "skript.txt")],
+                             env=env, stdout=subprocess.DEVNULL, stderr=fehler)
+        while True:
+            ende = p.poll() is not None
+            while gelesen < len(fang.gefangen):
+                tag = tag_lesen(bin_, fang.gefangen[gelesen], env)
+                gelesen += 1
+                if tag is not None and tag >= bis_tag and not ende:
+                    p.terminate()
+                    p.wait()
+                    ende = True
             if ende:
                 break
             time.sleep(0.05)
+    fang.halt.set()
+    fang.faden.join()
+    gefangen = list(fang.gefangen)
     erster = os.path.join(stand, "tag_0000.sgv")
     if os.path.exists(erster):
-        shutil.copyfile(erster, os.path.join(kopien, "tag_0000.sgv"))
-    return kopien
+        ziel = os.path.join(kopien, "neu_start.sgv")
+        shutil.copyfile(erster, ziel)
+        gefangen.append(ziel)
+    return kopien, gefangen
+
+
+def benennen(bin_, kopien, gefangen, env):
+    """Names each kept savegame by the day it holds (tag_NNNN.sgv); returns the days found and
+    the errors (a savegame that does not read)."""
+    tage, fehler = set(), []
+    for datei in gefangen:
+        tag = tag_lesen(bin_, datei, env)
+        if tag is None:
+            fehler.append("%s ist kein lesbarer Spielstand" % os.path.basename(datei))
+            os.remove(datei)
+            continue
+        ziel = os.path.join(kopien, "tag_%04d.sgv" % tag)
+        if tag in tage:
+            os.remove(datei)
+        else:
+            os.replace(datei, ziel)
+            tage.add(tag)
+    return tage, fehler
+
+
+def fehlende(tage, bis_tag):
+    """The errors for every month's savegame up to bis_tag that is not there."""
+    return ["Spielstand vom %s (Tag %d) fehlt" % (datum(t), t) for t in monatserste(bis_tag) if t not in tage]
 
 
 def tag_lesen(bin_, datei, env):
@@ -131,9 +209,13 @@ def main():
     with open(os.path.join(ordner, "skript.txt"), "w") as f:
         f.write(skript(o.saisons))
     bis_tag = (datetime.date(1999 + o.saisons, 7, 1) - datetime.date(1999, 7, 1)).days
-    stand = spielen(bin_, ordner, programm, env, bis_tag)
-    namen = sorted(n for n in os.listdir(stand) if n.startswith("tag_") and n.endswith(".sgv"))
+    stand, gefangen = spielen(bin_, ordner, programm, env, bis_tag)
+    tage, fehler = benennen(bin_, stand, gefangen, env)
+    fehler += fehlende(tage, bis_tag)
+    namen = ["tag_%04d.sgv" % t for t in sorted(tage) if t <= bis_tag]
     bilanz = subprocess.run([bin_ + "/dorvin_bilanz"] + namen, cwd=stand, env=env, capture_output=True, text=True)
+    if bilanz.returncode != 0:
+        fehler.append("dorvin_bilanz: " + (bilanz.stderr.strip() or "Exit-Code %d" % bilanz.returncode))
     # the savegames' lines: the world's line, then its levels
     tage = []
     for z in bilanz.stdout.splitlines():
@@ -141,7 +223,6 @@ def main():
             tage.append((werte(z), []))
         elif z.startswith("  niveau=") and tage:
             tage[-1][1].append(werte(z))
-    fehler = []
     erster = datetime.date(1999, 7, 1)
     print("saison tag vereine im_minus median summe min kleinster_kader ohne_verein markt | niveau:median/im_minus")
     start = None

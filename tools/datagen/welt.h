@@ -8,6 +8,7 @@
 // (LANDNAME, the nation of its clubs; NATIONALTEAM when it fields a national team), then
 // TRANSFERMARKT and JUGENDTEAM. Player numbers are those of 1_spieler.cfg.
 #pragma once
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -94,6 +95,16 @@ struct Welt {
     int32_t transfermarkt_team = -1;
     int32_t jugend_team = -1;
 };
+
+// The match days of a league of `vereine` clubs: as many whole double rounds as a season of 34
+// match days holds, at least one. A league of six or eight clubs meets three or two times home
+// and away, so that its clubs play about as many home games as a full league's, which their
+// wages and stadiums are sized for; leagues of ten clubs and more play one double round.
+constexpr int32_t Welt_Liga_Spieltage(int32_t vereine)
+{
+    const int32_t runde = vereine + vereine % 2 - 1;  // an odd league plays with a bye slot
+    return runde < 1 ? 0 : std::max<int32_t>(1, 17 / runde) * 2 * runde;
+}
 
 // Builds the whole world for a size and a seed; the same arguments give the same world.
 Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed = WELT_STANDARD_SEED);

@@ -323,11 +323,18 @@ Welt Welt_Bauen(Welt_Groesse groesse, uint32_t seed)
             if (stufe == plan[i].zusatz) stadion = std::min(stadion + 140, LAENDER[0].staerke * 8 - (100 - niveau) * 140 / 25);
             // halfway from the country's own strength to its level's, never above the level's: a
             // weak country's first tier paid the wages of a second tier from a first tier's gate
-            // and piled up money. The small world, a few clubs whose matches the tests weigh,
-            // keeps the country's own ladder.
+            // and piled up money. The small world keeps the same rule: on its country's own ladder
+            // (640, 500, 360) its second and third tiers owed more than their gate brought in from
+            // their first season on.
             liga.zugefuegt = stufe == plan[i].zusatz;
-            const int bezahlt = liga.zugefuegt && stufe == 1 ? ZWEITE_UNTER_EINZIGER_STAERKE : basis_am_niveau(niveau);
-            const int basis = groesse == Welt_Groesse::Klein ? stadion : std::min((stadion + bezahlt) / 2, bezahlt);
+            int bezahlt = liga.zugefuegt && stufe == 1 ? ZWEITE_UNTER_EINZIGER_STAERKE : basis_am_niveau(niveau);
+            // Below the top, where boards and prize money pay less and the gate the most, the small
+            // world's leagues of six and eight clubs, 14 and 15 home games a season against the 17
+            // the ladder was set for, pay for a squad weaker by as much (the other worlds' ladders
+            // were set against their own seasons).
+            const int heimspiele = Welt_Liga_Spieltage(plan[i].ligen[stufe]) / 2;
+            if (groesse == Welt_Groesse::Klein && stufe > 0 && heimspiele < 17) bezahlt = bezahlt * heimspiele / 17;
+            const int basis = std::min((stadion + bezahlt) / 2, bezahlt);
             for (int k = 0; k < plan[i].ligen[stufe]; ++k) {
                 int streuung = b.r.range(-60, 60);
                 b.verein(d, n.land_team, liga.stufe, clamp(basis + streuung, 100, 900), clamp(stadion + streuung, 100, 900));

@@ -160,7 +160,7 @@ void nationen_bauen(Bauplan& b, std::vector<size_t>& top, std::vector<size_t>& p
             Wb& w = b.neu(liga_id++);
             w.name = n.heimatland ? l.name : n.name + " " + l.name;
             w.teams = static_cast<int32_t>(l.teams.size());
-            w.spieltage = 2 * (w.teams + w.teams % 2) - 2;
+            w.spieltage = Welt_Liga_Spieltage(w.teams);
             w.modus = RUECKSPIELE | HEIMRECHT | ENGLISCHE_TABELLE;
             w.super_art = "LIGA";
             w.start = l.teams;
