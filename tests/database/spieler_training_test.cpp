@@ -44,11 +44,15 @@ struct Training : ::testing::Test {
         Schwierigkeitsstufe = 2;
         std::memset(&Spieler_Training, 0, sizeof Spieler_Training);
         Spieler_Training.richtung = 1;
-        Zufall(0, 1);  // the generator seeds itself from the clock on its first draw
+        // A player joining a club draws his link's figures (kader() below), and how many draws
+        // his days take follows from them: each test starts from the same sequence, not from
+        // where the test before left it (or from the clock, for the first).
+        Zufall_Set_Seed(1);
     }
     void TearDown() override
     {
         Wettbewerb_Free();
+        Stadion_Set_Anlage_Abfrage(nullptr);  // a test stopped by a failure leaves its grounds behind
         std::memset(Team_Liga_Staerke, 0, sizeof Team_Liga_Staerke);
         Manager_Anzahl = 0;
         Highscore_Init();
