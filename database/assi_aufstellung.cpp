@@ -135,15 +135,29 @@ void Assi_Aufstellung_Bereinigen(int32_t team)
     bereinigen(team, Kader_Links(team));
 }
 
+namespace {
+
+// The ability of the club's tactics assistant, -1 without one.
+int32_t taktik_faehigkeit(int32_t team)
+{
+    const int32_t slot = Assistent_Mit_Aufgabe(team, 1);
+    return slot < 0 ? -1 : Assistent_Faehigkeit(team, slot, 1);
+}
+
+}  // namespace
+
 void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel)
 {
     if (!T || team < 0 || team >= Team_Anzahl) return;
-    const int32_t slot = Assistent_Mit_Aufgabe(team, 1);
-    if (slot < 0) return;
-    const int32_t a = Assistent_Faehigkeit(team, slot, 1);
+    const int32_t a = taktik_faehigkeit(team);
     if (a < 0) return;
     const int32_t faktor = Zufall_Gross(80 + a / 5, 130 - a / 5);
-    const int32_t wert = std::clamp(ziel * faktor / 100, 5, 95);
+    // The assistant aims where a computer club plays, his draw blurring the aim around its middle
+    // (105), the less the abler he is. Aimed at the match's weight (about 50 early in a season,
+    // rising towards its end), a managed club played far below every computer side, and later
+    // above them: the computer plays every match at the same effort.
+    (void)ziel;
+    const int32_t wert = std::clamp(TEAM_EINSATZ_COMPUTER * faktor / 105, 5, 95);
     Team_Wert(152, team, wert, TEAM_SCHREIBEN);
     if (static_cast<uint32_t>(team) == Handelndes_Team) Spieler_Einsetzen_Einsatz_Refresh(wert);
 }
@@ -711,7 +725,22 @@ void Assi_Mannschaftsaufstellung(int32_t team, int32_t gegner, int32_t flags, in
     } else if (!(flags & 4) && !erzwingen) {
         return;
     }
-    if (flags & 3) Assi_Taktik_Wert_Setzen(team, ziel);
+    // The tactic figure is set when the line-up's draws are done, however the run ends: the run's
+    // first draw after its seed always lies at the low end of its range, and a figure drawn there
+    // stood at the bottom of the assistant's spread every day. The step it was drawn with stays,
+    // so that the line-up's draws keep their places. (Destroyed before the pop, declared earlier.)
+    struct Taktik {
+        int32_t team, ziel;
+        bool setzen;
+        ~Taktik()
+        {
+            if (setzen) Assi_Taktik_Wert_Setzen(team, ziel);
+        }
+    } taktik{team, ziel, (flags & 3) != 0};
+    if (taktik.setzen && taktik_faehigkeit(team) >= 0) {
+        const int32_t schritt = Zufall(0, 0);
+        (void)schritt;
+    }
 
     const bool gemanagt = Team_Hat_Manager(team);
     const int32_t formationen = gemanagt ? 6 : TEAM_FORMATIONEN;

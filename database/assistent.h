@@ -89,7 +89,8 @@ bool Assi_Suche_Analysiere_Grobes_Spielfeld(int32_t team);
 int32_t Assi_Position_In_Mannschaftsteil(int32_t slot, int32_t code, int32_t* aus);
 // Players who cannot play (flags 0xFC0) leave the eleven and the bench and mark nobody.
 void Assi_Aufstellung_Bereinigen(int32_t team);
-// A club with a tactics assistant sets its tactic figure near the target, 5..95.
+// A club with a tactics assistant sets its tactic figure (the effort) near the computer clubs'
+// effort, the nearer the abler he is; the match's weight `ziel` does not move it.
 void Assi_Taktik_Wert_Setzen(int32_t team, int32_t ziel);
 // Places a field player (a new one, or one without a place, on a free place) and gives him an
 // area of play; an area under 2 rows or columns becomes the default area.

@@ -483,6 +483,9 @@ void Spielfeld_Netz_Standard(Spielfeld_Record* r);
 // different times (a client has only its own game to wait for), and every step taken in the
 // break would draw on the game's sequence, so the halves after it would differ.
 bool Spielfeld_Netz_Ruht(const Spielfeld_Record* r);
+// Whether the record is played on more than this PC: a participant holds a side (on the server)
+// or it is this client's own club's game. The records of a lone PC never are, whatever its role.
+bool Spielfeld_Netz_Vernetzt(const Spielfeld_Record* r);
 // This PC's pitch stood still for ms (paused by its manager): not counted against its minute.
 void Spielfeld_Netz_Angehalten(uint32_t ms);
 // The stored taker choice of a side for a set-piece kind (0 penalty, 1 free kick, 2 corner).

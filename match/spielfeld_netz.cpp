@@ -555,6 +555,8 @@ void Spielfeld_Netz_Standard(Spielfeld_Record* r)
     }
 }
 
+bool Spielfeld_Netz_Vernetzt(const Spielfeld_Record* r) { return r && vernetzt(r); }
+
 bool Spielfeld_Netz_Ruht(const Spielfeld_Record* r)
 {
     return r && r->spielende == 2 && r->situation == SITUATION_HALBZEIT && vernetzt(r);

@@ -220,11 +220,13 @@ void Spielfeld_Wechsel_Ausfuehren(Spielfeld_Record* r)
     r->b_21770 = r->b_21771 = 0;
     r->letzter_platzverweis = -1;
     for (int32_t s = 0; s < 2; ++s) {
-        // In network play an assistant's side is laid out anew after any executed entry: each
-        // player on the pitch in his own zones, the incoming ones too. The zones come from the
-        // record, which every PC of the game holds alike, never from this PC's squad list, which
-        // a client may hold from before the match day's line-ups.
-        const bool neu_legen = Netz_Rolle != 0 && r->assistent[s];
+        // In a game played on several PCs an assistant's side is laid out anew after any executed
+        // entry: each player on the pitch in his own zones, the incoming ones too. The zones come
+        // from the record, which every PC of the game holds alike, never from this PC's squad
+        // list, which a client may hold from before the match day's line-ups. A game on this PC
+        // alone gives the incoming one the replaced man's zones, whatever the PC's role (a lone
+        // manager's PC runs as its own server).
+        const bool neu_legen = r->assistent[s] && Spielfeld_Netz_Vernetzt(r);
         int32_t eigene[16][8];
         bool draussen[16];
         for (int32_t j = 0; j < 16; ++j) {

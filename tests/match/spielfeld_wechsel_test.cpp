@@ -12,6 +12,10 @@
 #include "match/pitch/spielfeld_verhalten.h"
 #include "match/pitch/spielfeld_wechsel.h"
 #include "match/spielfeld_szene.h"
+#include "network/mw_user_login.h"
+#include "network/client.h"
+#include "network/netzuser.h"
+#include "platform/win95.h"
 #include "platform/zufall.h"
 
 namespace {
@@ -167,27 +171,44 @@ protected:
     }
 };
 
-// Defender 12 comes on for attacker 2 at a throw-in. Alone, he takes the attacker's zones. In
-// network play the assistant's side is laid out anew: he plays in his own zones and everyone else
-// keeps his, all of it from the record, so that a PC whose squad list of the club is older or
-// missing (here: none at all) lays the side out as every other PC of the game does.
+// Defender 12 comes on for attacker 2 at a throw-in. In a game on this PC alone he takes the
+// attacker's zones, also on a lone manager's PC, which runs as its own server (role 3). In a game
+// played on several PCs the assistant's side is laid out anew: he plays in his own zones and
+// everyone else keeps his, all of it from the record, so that a PC whose squad list of the club is
+// older or missing (here: none at all) lays the side out as every other PC of the game does.
 TEST_F(AutoWechsel, AnAssistantsSideInNetworkPlayIsLaidOutFromTheRecordAlone)
 {
     aufstellen(0);
     r->situation = SITUATION_EINWURF;
+    r->aktiv = 1;  // on the pitch: only such a game is played on several PCs
     const auto start = std::make_unique<Spielfeld_Record>(*r);
-    for (const int32_t rolle : {0, 1, 3}) {
-        SCOPED_TRACE(rolle);
+    const int32_t team = int32_t(r->team[0]);
+    const uint32_t login_vorher = Client_Login.team_nr;
+    struct Fall {
+        int32_t rolle, netz_modus;
+        bool mitspieler, vernetzt;
+    };
+    for (const Fall f : {Fall{0, 0, false, false}, Fall{3, 0, false, false}, Fall{3, 2, true, true}, Fall{1, 1, false, true}}) {
+        SCOPED_TRACE(testing::Message() << "Rolle " << f.rolle << ", Netz " << f.netz_modus);
         *r = *start;
         int32_t vorher[16][8];
         for (int32_t j = 0; j < 16; ++j) std::memcpy(vorher[j], r->spieler[j].taktik_punkte, sizeof vorher[j]);
         r->einwechsel[0][0] = 12;
         r->auswechsel[0][0] = 2;
-        Netz_Rolle = rolle;
+        // a participant holds the home club on the server; a client's own club plays at home
+        Win95_Netz_Modus = uint32_t(f.netz_modus);
+        Mitspieler[0].team = team;
+        Mitspieler[0].in_benutzung = f.mitspieler ? 1 : 0;
+        Client_Login.team_nr = uint32_t(team);
+        Netz_Rolle = f.rolle;
         Spielfeld_Wechsel_Ausfuehren(r.get());
         Netz_Rolle = 0;
+        Win95_Netz_Modus = 0;
+        Mitspieler[0].in_benutzung = 0;
+        Mitspieler[0].team = -1;
+        Client_Login.team_nr = login_vorher;
         ASSERT_EQ(r->spieler[12].zustand, uint32_t(SPIELFELD_AUF_DEM_PLATZ));
-        const int32_t* zonen = rolle == 0 ? vorher[2] : vorher[12];
+        const int32_t* zonen = f.vernetzt ? vorher[12] : vorher[2];
         EXPECT_TRUE(std::equal(zonen, zonen + 8, r->spieler[12].taktik_punkte));
         for (const int32_t j : {0, 1, 3, 13, 14})
             EXPECT_TRUE(std::equal(vorher[j], vorher[j] + 8, r->spieler[j].taktik_punkte)) << j;
