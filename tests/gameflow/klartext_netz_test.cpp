@@ -24,6 +24,8 @@ using netz_test::Roh;
 
 // The text names picture handle 0x10000, the first one a program registers.
 constexpr char CODE[] = "^gnl0000010000";
+// The chat line adds a tab code far beyond the line's end.
+constexpr char CHAT[] = "^gnl0000010000^ta9999";
 
 std::vector<uint8_t> woerter(std::initializer_list<uint32_t> w)
 {
@@ -161,7 +163,7 @@ TEST(Klartext_Netz, CodesInAChatLineAndAManagersNameLeaveTheServerAndTheOtherCli
     ASSERT_TRUE(da) << netz_test::datei_lesen((client.ordner / "client_fehler.txt").string());
 
     // The line, the name (request 15), and the end of the turn, which shows the name to both.
-    fremder.block(chat_zeile(CODE, team));
+    fremder.block(chat_zeile(CHAT, team));
     char name[TEAM_MANAGER_NAME_BYTES] = {};
     std::memcpy(name, CODE, sizeof CODE);
     std::vector<uint8_t> d = woerter({1});
