@@ -1,6 +1,5 @@
 #include "network/steuersignal.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <deque>
