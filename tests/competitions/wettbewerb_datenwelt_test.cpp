@@ -227,6 +227,24 @@ TEST_P(Datenwelt, LaedtUndHatDieGeplanteStruktur)
     EXPECT_EQ(Wettbewerb_Block_Packen(), bild);
 }
 
+// An international place brings a club some five million a season in premiums and home gates:
+// in every world at most half of the top leagues' clubs play abroad in the first season, so that
+// the top tier's money keeps pace with the rest of the world's.
+TEST_P(Datenwelt, HoechstensDieHaelfteDerErstligistenSpieltInternational)
+{
+    ASSERT_TRUE(Wettbewerb_Config_Lesen(0, 0));
+    std::set<int16_t> oben, international;
+    for (int32_t id : alle_ids()) {
+        const std::vector<int16_t> t = teams_von(id);
+        const Wettbewerb_Info* info = Wettbewerb_Get_Info(id);
+        if (info && info->basisliga && !t.empty() && Wettbewerb_Get_Liga_Niveau(t[0]) == 100) oben.insert(t.begin(), t.end());
+        if (id >= MEISTER) international.insert(t.begin(), t.end());
+    }
+    ASSERT_FALSE(oben.empty());
+    EXPECT_FALSE(international.empty());
+    EXPECT_LE(international.size() * 2, oben.size()) << international.size() << " von " << oben.size();
+}
+
 INSTANTIATE_TEST_SUITE_P(Groessen, Datenwelt,
                          ::testing::Values(Groesse{"standard", 4, 18}, Groesse{"small", 3, 3}, Groesse{"large", 4, 18}),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -11,6 +11,7 @@
 // Ids: leagues 1.. (nation by nation, top tier first), cups 128 + nation index, the
 // international competitions 200 upward.
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -298,6 +299,11 @@ void internationale_bauen(Bauplan& b, const std::vector<size_t>& top, const std:
         if (p != SIZE_MAX) pokale.push_back(p);
     if (ligen.size() < 2) return;
     std::map<size_t, int32_t> naechster;  // next free place of each top league
+    // The small world's three top leagues of six clubs sent 12 of their 18 clubs abroad (the
+    // default world 80 of 286), each place worth some five million in premiums and home gates,
+    // and its top clubs piled up money: there the cup winners' and the continental cup take two
+    // clubs each.
+    const int32_t weitere_hoechstens = b.welt.groesse == Welt_Groesse::Klein ? 2 : INT32_MAX;
 
     // Champions, then runners-up of the first nations, up to a power of two.
     int32_t m = zweierpotenz_ab(std::max<int32_t>(4, static_cast<int32_t>(ligen.size())));
@@ -313,6 +319,7 @@ void internationale_bauen(Bauplan& b, const std::vector<size_t>& top, const std:
     if (pokale.size() >= 2) {
         int32_t c = zweierpotenz_bis(std::min(zweierpotenz_ab(static_cast<int32_t>(pokale.size())),
                                               2 * static_cast<int32_t>(pokale.size())));
+        c = std::min(c, weitere_hoechstens);
         q.clear();
         for (int32_t platz = 0; static_cast<int32_t>(q.size()) < c && platz < 2; ++platz)
             for (size_t p : pokale)
@@ -323,6 +330,7 @@ void internationale_bauen(Bauplan& b, const std::vector<size_t>& top, const std:
     // The next places of the top leagues, nation by nation, as long as they stay clear of the
     // relegation places.
     int32_t k = zweierpotenz_bis(std::min<int32_t>(32, std::max<int32_t>(4, static_cast<int32_t>(ligen.size()))));
+    k = std::min(k, weitere_hoechstens);
     q.clear();
     for (int32_t runde = 0; static_cast<int32_t>(q.size()) < k && runde < 4; ++runde)
         for (size_t l : ligen) {
