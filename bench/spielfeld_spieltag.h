@@ -33,10 +33,18 @@ inline int32_t zug(int32_t team, bool erster)
     return -1;
 }
 
-// A new game on seed `seed` with one manager at the default club; savegames and settings go to
-// `ordner`. False when the game does not start.
-inline bool neues_spiel(const std::filesystem::path& ordner, int32_t seed)
+// The club the next new game's manager takes; -1 the start screen's default.
+inline int32_t& start_verein()
 {
+    static int32_t verein = -1;
+    return verein;
+}
+
+// A new game on seed `seed` with one manager at `verein` (-1: the default club); savegames and
+// settings go to `ordner`. False when the game does not start.
+inline bool neues_spiel(const std::filesystem::path& ordner, int32_t seed, int32_t verein = -1)
+{
+    start_verein() = verein;
     std::error_code fehler;
     std::filesystem::create_directories(ordner / "spielstand", fehler);
     setenv("DORVIN_REGISTRY", (ordner / "registry").c_str(), 1);
@@ -46,6 +54,7 @@ inline bool neues_spiel(const std::filesystem::path& ordner, int32_t seed)
     Zufall_Set_Seed(seed);
     Eingang_Set_Start_Hook([](Eingang_Einstellungen& e, Eingang_Eingabe& m) {
         e.schwierigkeit = 2;
+        if (start_verein() >= 0) m.team = start_verein();
         m.starten = true;
     });
     if (!Spielstart_Neues_Spiel()) return false;

@@ -31,6 +31,9 @@
 #include "bench/spielfeld_welt.h"
 #include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
+#include "database/manager.h"
+#include "database/personal_anheuern.h"
+#include "toolkit/requester.h"
 #include "database/team_staerke.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_animationen.h"
@@ -66,7 +69,7 @@ int nutzung()
     std::fprintf(stderr, "Aufruf: dorvin_spielfeld aufstellung --welt ORDNER --seed S HEIM GAST [--aus DATEI]\n"
                          "       dorvin_spielfeld schuss --welt ORDNER --seed S X Y ZIELX ZIELY TEMPO ABSCHUSS\n"
                          "       dorvin_spielfeld spiel --welt ORDNER --seed S HEIM GAST\n"
-                         "       dorvin_spielfeld saison --welt ORDNER --seed S\n");
+                         "       dorvin_spielfeld saison --welt ORDNER --seed S [--weg platz|verein|aus|computer|computer_aus|assistent|assistent_aus] [--verein N]\n");
     return 2;
 }
 
@@ -294,20 +297,47 @@ double rangkorrelation(const std::vector<double>& a, const std::vector<double>& 
     return saa > 0 && sbb > 0 ? sab / std::sqrt(saa * sbb) : 0.0;
 }
 
-int saison(const std::string& welt, int32_t seed)
+// Which games of the league play on the pitch, and who runs the club of the new game's manager:
+// all games; the manager's club's (as he watches them); none (every broadcast off); the club's,
+// or none, with the computer running it; the club's, or none, with his line-up and tactics tasks
+// handed to assistants. A line "Verein" gives the club's season for comparing the ways.
+enum class Weg { PLATZ, VEREIN, AUS, COMPUTER, COMPUTER_AUS, ASSISTENT, ASSISTENT_AUS };
+
+int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl)
 {
     std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s/config_files", welt.c_str());
     Lauf_Ordner lauf;
-    if (!sst::neues_spiel(lauf.ordner, seed)) {
-        std::fprintf(stderr, "dorvin_spielfeld: Welt %s nicht lesbar\n", welt.c_str());
+    if (!sst::neues_spiel(lauf.ordner, seed, verein_wahl)) {
+        if (verein_wahl >= 0) std::fprintf(stderr, "dorvin_spielfeld: Welt %s nicht lesbar oder Verein %d nicht wählbar\n", welt.c_str(), verein_wahl);
+        else std::fprintf(stderr, "dorvin_spielfeld: Welt %s nicht lesbar\n", welt.c_str());
         return 1;
     }
-    const int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    for (int32_t t = 0; t < Team_Anzahl; ++t)
+        if (Team_Hat_Manager(t)) {
+            verein = t;
+            break;
+        }
+    if (weg == Weg::AUS) Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_ALLE_AUS, verein);
+    if (weg == Weg::COMPUTER || weg == Weg::COMPUTER_AUS) Manager_Mitspieler_Killen(verein);
+    if (weg == Weg::COMPUTER) sst::auf_den_platz(verein);
+    if (weg == Weg::ASSISTENT || weg == Weg::ASSISTENT_AUS) {
+        // the line-up and the tactics tasks handed to assistants, as on the staff screen
+        const int32_t vorher = Aktuelles_Team;
+        Aktuelles_Team = verein;
+        Menue_Requester_Set_Anzeige([](int32_t, int32_t, const char*, const char*, const char*) -> uint8_t { return 1; });
+        for (int32_t aufgabe = 0; aufgabe < 2; ++aufgabe)
+            for (int32_t slot = 0; slot < ASSI_SLOTS && Assistent_Mit_Aufgabe(verein, aufgabe) < 0; ++slot)
+                Personal_Assi_Aufgabe_Wechseln(aufgabe, slot);
+        Menue_Requester_Set_Anzeige(nullptr);
+        Aktuelles_Team = vorher;
+        if (weg == Weg::ASSISTENT_AUS) Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_ALLE_AUS, verein);
+    }
     const int32_t liga = Team_Wert(TEAM_LIGA, verein, 0, TEAM_LESEN);
     std::map<int32_t, Tabellen_Zeile> tabelle;
     for (int32_t t = 0; t < Team_Anzahl; ++t)
         if (Team_Ist_Normal(t, 0) && Team_Wert(TEAM_LIGA, t, 0, TEAM_LESEN) == liga) {
-            sst::auf_den_platz(t);
+            if (weg == Weg::PLATZ) sst::auf_den_platz(t);
             tabelle[t] = {t, 0, 0, 0, 0, team_wert(t)};
         }
     const int32_t n = int32_t(tabelle.size());
@@ -326,6 +356,9 @@ int saison(const std::string& welt, int32_t seed)
             if (!tabelle.count(m.heim) || !tabelle.count(m.gast)) return;
             const Spielfeld_Record* r = Spielfeld_Get_Spiel(g);
             if (!r || !r->aktiv) ++nicht_platz;
+            if (r)
+                ausgeben("Partie %d %d %d %d %d %d %d %d %d\n", r->staerke[0], r->staerke[1], r->team_wert[0], r->team_wert[1],
+                         m.heim_tore, m.gast_tore, r->aktiv, Team_Hat_Manager(m.heim), Team_Hat_Manager(m.gast));
             ++gespielt;
             tore += m.heim_tore + m.gast_tore;
             heimsiege += m.heim_tore > m.gast_tore;
@@ -383,6 +416,14 @@ int saison(const std::string& welt, int32_t seed)
             if (k == 0 || !Team_Hat_Manager(t.team)) staerken[k].push_back(t.staerke), punkte[k].push_back(t.punkte);
     ausgeben("Rangkorrelation Stärke/Punkte %.2f, ohne Managervereine %.2f\n", rangkorrelation(staerken[0], punkte[0]),
              rangkorrelation(staerken[1], punkte[1]));
+    // the manager's club: its points and the place of its strength in the league (1 the strongest)
+    for (const Tabellen_Zeile& t : z) {
+        if (t.team != verein) continue;
+        int32_t platz = 1;
+        for (const Tabellen_Zeile& u : z) platz += u.staerke > t.staerke;
+        ausgeben("Verein %d: %d Punkte aus %d Spielen, %d:%d Tore, Stärke %d. von %zu\n", verein, t.punkte, t.spiele, t.tore,
+                 t.gegentore, platz, z.size());
+    }
     const size_t haelfte = std::max<size_t>(z.size() / 2, 1);
     ausgeben("Mittlere Stärke obere Hälfte %.1f, untere Hälfte %.1f\n", double(oben) / double(haelfte),
              double(unten) / double(std::max<size_t>(z.size() - z.size() / 2, 1)));
@@ -399,10 +440,25 @@ int main(int argc, char** argv)
     if (argc < 2 || (!ist_schuss && !ist_spiel && !ist_saison && std::strcmp(argv[1], "aufstellung") != 0)) return nutzung();
     std::string welt, aus;
     int32_t seed = -1;
+    Weg weg = Weg::PLATZ;
+    int32_t verein_wahl = -1;
     std::vector<int32_t> teams;
     for (int i = 2; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--welt") && i + 1 < argc) welt = argv[++i];
         else if (!std::strcmp(argv[i], "--aus") && i + 1 < argc) aus = argv[++i];
+        else if (!std::strcmp(argv[i], "--weg") && i + 1 < argc) {
+            const std::string w = argv[++i];
+            if (w == "platz") weg = Weg::PLATZ;
+            else if (w == "verein") weg = Weg::VEREIN;
+            else if (w == "aus") weg = Weg::AUS;
+            else if (w == "computer") weg = Weg::COMPUTER;
+            else if (w == "computer_aus") weg = Weg::COMPUTER_AUS;
+            else if (w == "assistent") weg = Weg::ASSISTENT;
+            else if (w == "assistent_aus") weg = Weg::ASSISTENT_AUS;
+            else return nutzung();
+        } else if (!std::strcmp(argv[i], "--verein") && i + 1 < argc) {
+            if (!zahl(argv[++i], &verein_wahl) || verein_wahl < 0) return nutzung();
+        }
         else if (!std::strcmp(argv[i], "--seed") && i + 1 < argc) {
             if (!zahl(argv[++i], &seed) || seed < 0 || seed >= ZUFALL_MODUL) return nutzung();
         } else {
@@ -417,7 +473,7 @@ int main(int argc, char** argv)
     }
     if (ist_saison) {
         if (welt.empty() || seed < 0 || !teams.empty()) return nutzung();
-        return saison(welt, seed);
+        return saison(welt, seed, weg, verein_wahl);
     }
     if (ist_schuss) {
         if (welt.empty() || seed < 0 || teams.size() != 6) return nutzung();
