@@ -88,6 +88,30 @@ def bilanz_lesen(ausgabe):
     return None
 
 
+def raenge(x):
+    """The places of the values (ties share the mean place)."""
+    reihe = sorted(range(len(x)), key=lambda i: x[i])
+    r = [0.0] * len(x)
+    i = 0
+    while i < len(reihe):
+        j = i
+        while j + 1 < len(reihe) and x[reihe[j + 1]] == x[reihe[i]]:
+            j += 1
+        for k in range(i, j + 1):
+            r[reihe[k]] = (i + j) / 2
+        i = j + 1
+    return r
+
+
+def rangkorrelation(a, b):
+    ra, rb = raenge(a), raenge(b)
+    ma, mb = sum(ra) / len(ra), sum(rb) / len(rb)
+    saa = sum((x - ma) ** 2 for x in ra)
+    sbb = sum((y - mb) ** 2 for y in rb)
+    sab = sum((x - ma) * (y - mb) for x, y in zip(ra, rb))
+    return sab / (saa * sbb) ** 0.5 if saa > 0 and sbb > 0 else 0.0
+
+
 class Lauf:
     def __init__(self, bin_dir, ordner):
         self.bin = os.path.abspath(bin_dir)
@@ -205,6 +229,22 @@ def main():
     p_erster, p_letzter = je_spiel(gesamt[erster], "punkte"), je_spiel(gesamt[letzter], "punkte")
     verhaeltnis = p_erster / p_letzter if p_letzter else 0.0
     print(f"Verhältnis der Punkte je Spiel, {erster} / {letzter}: {verhaeltnis:.3f}")
+    # Does the club's strength count the same in each way? Its team value's place in its league
+    # against its points, each way with its own place (rank correlation over the seeds).
+    for w in wege:
+        bs = [ergebnisse[(s, w)]["bilanz"] for s in seeds if ergebnisse[(s, w)]["bilanz"]]
+        if len(bs) >= 3:
+            print(f"Rangkorrelation Teamwert/Punkte, {NAMEN[w]}: "
+                  f"{rangkorrelation([-b['rang'] for b in bs], [b['punkte'] for b in bs]):.2f}")
+    # The ratio over blocks of 8 seeds, in the order given
+    bloecke = [seeds[i:i + 8] for i in range(0, len(seeds), 8)]
+    if len(bloecke) > 1:
+        teile = []
+        for blk in bloecke:
+            g = [summe([ergebnisse[(s, w)]["bilanz"] for s in blk if ergebnisse[(s, w)]["bilanz"]]) for w in (erster, letzter)]
+            q = je_spiel(g[1], "punkte")
+            teile.append(f"{blk[0]}-{blk[-1]}: {je_spiel(g[0], 'punkte') / q:.3f}" if q else f"{blk[0]}-{blk[-1]}: -")
+        print(f"Verhältnis {erster} / {letzter} in Blöcken zu 8 Seeds: " + ", ".join(teile))
     if fehler:
         print(f"Mindestens ein Lauf ohne Ergebnis (siehe {ordner}/*_fehler.txt)")
         return 1
