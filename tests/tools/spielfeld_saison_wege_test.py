@@ -3,6 +3,7 @@
 (on the pitch or in the background) with the club run by whom it says, and names the club's
 season in its "Verein" line. Arguments: the program and the data builder, which builds the world
 in a folder of the test's own."""
+import os
 import re
 import shutil
 import subprocess
@@ -33,6 +34,7 @@ class Wege(unittest.TestCase):
         for schritt in ("welt", "wettbewerbe"):
             subprocess.run([DATAGEN, schritt, "--ziel", WELT], check=True, stdout=subprocess.DEVNULL)
         cls.lauf = {w: saison(w, "--verein", str(VEREIN)) for w in ("verein", "aus", "computer")}
+        cls.aufstellung_1 = saison("verein", "--verein", str(VEREIN), "--aufstellung", "0")
 
     @classmethod
     def tearDownClass(cls):
@@ -62,8 +64,41 @@ class Wege(unittest.TestCase):
         self.assertFalse(any(map(eigene, c)))
         self.assertEqual(sum(p[0] for p in c), 34)
 
+    def test_die_gespeicherte_aufstellung_des_managers(self):
+        def aufstellung(lauf):
+            m = re.search(r"^Verein \d+: .*?(?:, Aufstellung (\d))?$", lauf.stdout, re.M)
+            self.assertIsNotNone(m)
+            return m.group(1)
+        # a new manager's eleven plays his first set's third line-up; the computer has none
+        self.assertEqual(aufstellung(self.lauf["verein"]), "3")
+        self.assertIsNone(aufstellung(self.lauf["computer"]))
+        # applied as on the line-up screen, another one stays for the season and changes its games
+        self.assertEqual(self.aufstellung_1.returncode, 0, self.aufstellung_1.stderr)
+        self.assertEqual(aufstellung(self.aufstellung_1), "1")
+        spiele = lambda lauf: [z for z in lauf.stdout.splitlines() if z.startswith("Partie ")]
+        self.assertNotEqual(spiele(self.aufstellung_1), spiele(self.lauf["verein"]))
+
+    def test_der_vergleich_vieler_saisons(self):
+        skript = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "tools", "spielfeld",
+                              "saison_wege.py")
+        aufruf = [sys.executable, skript, "--bin", os.path.dirname(os.path.abspath(PROGRAMM)), "--welt", WELT,
+                  "--seeds", "5", "--wege", "verein,computer", "--aufstellungen", "0"]
+        lauf = subprocess.run(aufruf + ["--vereine", f"{VEREIN},{VEREIN + 1}"], capture_output=True, text=True,
+                              timeout=300)
+        self.assertEqual(lauf.returncode, 0, lauf.stderr)
+        zeilen = {z.split()[0]: z for z in lauf.stdout.splitlines()[1:]}
+        self.assertEqual(set(zeilen), {"verein/Aufstellung", "computer"})
+        self.assertRegex(zeilen["verein/Aufstellung"], r"^verein/Aufstellung 1 +2 Läufe, [\d.]+ Punkte je Spiel, "
+                                                        r"Tore [\d.]+:[\d.]+, Rangkorrelation -?[\d.]+, zum Bezug [\d.]+$")
+        # a club the league does not have gives no season: the comparison says so and fails
+        lauf = subprocess.run(aufruf + ["--vereine", "99999"], capture_output=True, text=True, timeout=300)
+        self.assertEqual(lauf.returncode, 1)
+        self.assertIn("Verein 99999", lauf.stderr)
+
     def test_falsche_angaben_enden_mit_meldung(self):
         self.assertEqual(saison("irgendwo").returncode, 2)
+        self.assertEqual(saison("verein", "--aufstellung", "6").returncode, 2)
+        self.assertEqual(saison("verein", "--aufstellung", "-1").returncode, 2)
         self.assertEqual(saison("aus", "--verein", "-1").returncode, 2)
         lauf = saison("aus", "--verein", "99999")
         self.assertEqual(lauf.returncode, 1)

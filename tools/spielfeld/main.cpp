@@ -69,7 +69,8 @@ int nutzung()
     std::fprintf(stderr, "Aufruf: dorvin_spielfeld aufstellung --welt ORDNER --seed S HEIM GAST [--aus DATEI]\n"
                          "       dorvin_spielfeld schuss --welt ORDNER --seed S X Y ZIELX ZIELY TEMPO ABSCHUSS\n"
                          "       dorvin_spielfeld spiel --welt ORDNER --seed S HEIM GAST\n"
-                         "       dorvin_spielfeld saison --welt ORDNER --seed S [--weg platz|verein|aus|computer|computer_aus|assistent|assistent_aus] [--verein N]\n");
+                         "       dorvin_spielfeld saison --welt ORDNER --seed S [--weg platz|verein|aus|computer|computer_aus|assistent|assistent_aus] [--verein N]\n"
+                         "              [--aufstellung 0..5]\n");
     return 2;
 }
 
@@ -303,7 +304,15 @@ double rangkorrelation(const std::vector<double>& a, const std::vector<double>& 
 // handed to assistants. A line "Verein" gives the club's season for comparing the ways.
 enum class Weg { PLATZ, VEREIN, AUS, COMPUTER, COMPUTER_AUS, ASSISTENT, ASSISTENT_AUS };
 
-int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl)
+// The manager applies stored line-up n of his first set, as a click on "Aufstellung n+1" of the
+// line-up screen does: his eleven takes that formation's places, and keeps it while he leaves it.
+void aufstellung_anwenden(int32_t verein, int32_t n)
+{
+    Assi_Mannschaftsaufstellung(verein, -1, 2, 0, 50, n, true);
+    Team_Wert(170, verein, n, TEAM_SCHREIBEN);
+}
+
+int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl, int32_t aufstellung)
 {
     std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s/config_files", welt.c_str());
     Lauf_Ordner lauf;
@@ -319,6 +328,7 @@ int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl)
             break;
         }
     if (weg == Weg::AUS) Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_ALLE_AUS, verein);
+    if (aufstellung >= 0) aufstellung_anwenden(verein, aufstellung);
     if (weg == Weg::COMPUTER || weg == Weg::COMPUTER_AUS) Manager_Mitspieler_Killen(verein);
     if (weg == Weg::COMPUTER) sst::auf_den_platz(verein);
     if (weg == Weg::ASSISTENT || weg == Weg::ASSISTENT_AUS) {
@@ -421,8 +431,12 @@ int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl)
         if (t.team != verein) continue;
         int32_t platz = 1;
         for (const Tabellen_Zeile& u : z) platz += u.staerke > t.staerke;
-        ausgeben("Verein %d: %d Punkte aus %d Spielen, %d:%d Tore, Stärke %d. von %zu\n", verein, t.punkte, t.spiele, t.tore,
+        ausgeben("Verein %d: %d Punkte aus %d Spielen, %d:%d Tore, Stärke %d. von %zu", verein, t.punkte, t.spiele, t.tore,
                  t.gegentore, platz, z.size());
+        // the stored line-up of his first set that the manager's eleven plays, as its button names it
+        const int32_t gespeichert = Team_Hat_Manager(verein) ? Team_Wert(170, verein, 0, TEAM_LESEN) : -1;
+        if (gespeichert >= 0) ausgeben(", Aufstellung %d", gespeichert + 1);
+        ausgeben("\n");
     }
     const size_t haelfte = std::max<size_t>(z.size() / 2, 1);
     ausgeben("Mittlere Stärke obere Hälfte %.1f, untere Hälfte %.1f\n", double(oben) / double(haelfte),
@@ -441,7 +455,7 @@ int main(int argc, char** argv)
     std::string welt, aus;
     int32_t seed = -1;
     Weg weg = Weg::PLATZ;
-    int32_t verein_wahl = -1;
+    int32_t verein_wahl = -1, aufstellung = -1;
     std::vector<int32_t> teams;
     for (int i = 2; i < argc; ++i) {
         if (!std::strcmp(argv[i], "--welt") && i + 1 < argc) welt = argv[++i];
@@ -458,6 +472,8 @@ int main(int argc, char** argv)
             else return nutzung();
         } else if (!std::strcmp(argv[i], "--verein") && i + 1 < argc) {
             if (!zahl(argv[++i], &verein_wahl) || verein_wahl < 0) return nutzung();
+        } else if (!std::strcmp(argv[i], "--aufstellung") && i + 1 < argc) {
+            if (!zahl(argv[++i], &aufstellung) || aufstellung < 0 || aufstellung > 5) return nutzung();
         }
         else if (!std::strcmp(argv[i], "--seed") && i + 1 < argc) {
             if (!zahl(argv[++i], &seed) || seed < 0 || seed >= ZUFALL_MODUL) return nutzung();
@@ -473,7 +489,7 @@ int main(int argc, char** argv)
     }
     if (ist_saison) {
         if (welt.empty() || seed < 0 || !teams.empty()) return nutzung();
-        return saison(welt, seed, weg, verein_wahl);
+        return saison(welt, seed, weg, verein_wahl, aufstellung);
     }
     if (ist_schuss) {
         if (welt.empty() || seed < 0 || teams.size() != 6) return nutzung();
