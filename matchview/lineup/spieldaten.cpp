@@ -34,6 +34,9 @@ constexpr int32_t UHR_FONT = 11;
 // off the competition's name; a list's title in full inside its picture, the line under it.
 constexpr int32_t UHR_ZEILE_Y[3] = {9, 19, 29}, TITEL_Y = 10, TITEL_LINIE_Y = 13;
 constexpr int32_t ZEILE = 14, LISTE_BREITE = 510, BOX_ZEILEN = 96, SERIEN_ZEILEN = 100;
+// Where a list's first row begins (its ascent above the baseline, the heading above it) and the
+// event rows' pitch: a row ends where the next begins, its descenders and rule included.
+constexpr int32_t EREIGNIS_ZEILE = 12, EREIGNIS_OBEN = 24 - 10, SERIEN_OBEN = ZEILE + 8 - 11;
 constexpr int32_t BILD_UEBERSCHRIFT = 1730, BILD_GELB = 1661, BILD_GELB_ROT = 1662, BILD_ROT = 1660;
 constexpr uint32_t TOR = 4, GELB = 16, GELB_ROT = 32, ROT = 64, ZAEHLT = TOR | GELB | GELB_ROT | ROT;
 constexpr int32_t KEIN_SPIELER = 32767;
@@ -207,6 +210,21 @@ int32_t Spieldaten_Listen_Versatz(int32_t knopf_y, int32_t schiene_y, int32_t sc
     return std::clamp(v, 0, liste_hoehe - sichtbar);
 }
 
+Spieldaten_Zeilen_Fenster Spieldaten_Ganze_Zeilen(int32_t versatz, int32_t sichtbar, int32_t hoehe, int32_t erste, int32_t abstand)
+{
+    const int32_t ende = std::min(versatz + sichtbar, hoehe);
+    // the row boundaries are 0 (the heading's top), then erste + k * abstand
+    auto grenze_ab = [&](int32_t y) { return y <= 0 ? 0 : y <= erste ? erste : erste + (y - erste + abstand - 1) / abstand * abstand; };
+    auto grenze_bis = [&](int32_t y) { return y < erste ? 0 : erste + (y - erste) / abstand * abstand; };
+    Spieldaten_Zeilen_Fenster f;
+    if (abstand <= 0 || ende <= versatz) return f;
+    f.von = grenze_ab(versatz);
+    // the list's own end closes its last row
+    f.bis = ende == hoehe ? hoehe : grenze_bis(ende);
+    if (f.bis < f.von) f.bis = f.von;
+    return f;
+}
+
 Screen_Uhr_Angaben Screen_Minutenanzeige_Angaben(const Rastport* box, const Spielfeld_Record* r)
 {
     Screen_Uhr_Angaben a;
@@ -269,7 +287,11 @@ void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& z)
         const int32_t versatz = z.rollbalken ? Spieldaten_Listen_Versatz(z.knopf_y, z.schiene_y, z.schiene_hoehe, z.knopf_hoehe, l.hoehe,
                                                                          l.serien ? BOX_ZEILEN : 100)
                                              : 0;
-        Grafik_Blit_Transparent(l.bild, 0, versatz, LISTE_BREITE, std::min(BOX_ZEILEN, l.hoehe - versatz), z.unten, 8, 8);
+        // Only whole rows show: a row the window would cut (its descenders below the box's
+        // edge, or its top above it while scrolled) waits for the scroll that shows it whole.
+        const Spieldaten_Zeilen_Fenster f = l.serien ? Spieldaten_Ganze_Zeilen(versatz, BOX_ZEILEN, l.hoehe, SERIEN_OBEN, ZEILE)
+                                                     : Spieldaten_Ganze_Zeilen(versatz, BOX_ZEILEN, l.hoehe, EREIGNIS_OBEN, EREIGNIS_ZEILE);
+        if (f.bis > f.von) Grafik_Blit_Transparent(l.bild, 0, f.von, LISTE_BREITE, f.bis - f.von, z.unten, 8, 8 + f.von - versatz);
     }
 
     // 5. The upper box.

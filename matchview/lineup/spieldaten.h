@@ -44,6 +44,13 @@ void Spieldaten_Zeichnen(const Spielfeld_Record* r, Spieldaten_Ziel& ziel);
 // the box cannot show (`sichtbar` of them fit); 0 for a track no taller than the knob.
 int32_t Spieldaten_Listen_Versatz(int32_t knopf_y, int32_t schiene_y, int32_t schiene_hoehe, int32_t knopf_hoehe,
                                   int32_t liste_hoehe, int32_t sichtbar);
+// The part of a list (`hoehe` pixels) that a window `sichtbar` pixels high from `versatz` shows
+// with whole rows only: rows begin at `erste` and every `abstand` pixels on, the heading above the
+// first; [von, bis) of the list, empty when no whole row fits.
+struct Spieldaten_Zeilen_Fenster {
+    int32_t von = 0, bis = 0;
+};
+Spieldaten_Zeilen_Fenster Spieldaten_Ganze_Zeilen(int32_t versatz, int32_t sichtbar, int32_t hoehe, int32_t erste, int32_t abstand);
 // Removes repeated lines (each line once, the first place kept); the count left.
 int32_t Spieldaten_Doppelte_Entfernen(char (*zeilen)[256], int32_t n);
 

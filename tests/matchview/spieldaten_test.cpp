@@ -206,6 +206,56 @@ TEST(SpieldatenListe, RepeatedLinesGoAndTheOffsetNeverDividesByNothing)
     EXPECT_EQ(Spieldaten_Listen_Versatz(170, 160, 10, 20, 300, 96), 0);
 }
 
+// The list's window shows whole rows only: none cut by its lower edge (the descenders of the row
+// below), none cut at the top while scrolled; the list's own end closes its last row.
+TEST(SpieldatenListe, TheWindowShowsWholeRowsOnly)
+{
+    auto fenster = [](int32_t versatz, int32_t hoehe, int32_t erste, int32_t abstand) {
+        const Spieldaten_Zeilen_Fenster f = Spieldaten_Ganze_Zeilen(versatz, 96, hoehe, erste, abstand);
+        return std::pair{f.von, f.bis};
+    };
+    // event rows begin at 14 every 12 pixels: at the top the heading and six rows, the seventh
+    // (to 98) waits
+    EXPECT_EQ(fenster(0, 126, 14, 12), std::pair(0, 86));
+    EXPECT_EQ(fenster(5, 126, 14, 12), std::pair(14, 98));
+    EXPECT_EQ(fenster(26, 126, 14, 12), std::pair(26, 122));
+    EXPECT_EQ(fenster(0, 56, 14, 12), std::pair(0, 56));
+    // series rows begin at 11 every 14 pixels
+    EXPECT_EQ(fenster(0, 200, 11, 14), std::pair(0, 95));
+    EXPECT_EQ(fenster(12, 200, 11, 14), std::pair(25, 95));
+    // no whole row fits, or no pitch: nothing to show
+    const Spieldaten_Zeilen_Fenster eng = Spieldaten_Ganze_Zeilen(15, 5, 200, 14, 12);
+    EXPECT_LE(eng.bis, eng.von);
+    const Spieldaten_Zeilen_Fenster leer = Spieldaten_Ganze_Zeilen(0, 96, 200, 14, 0);
+    EXPECT_LE(leer.bis, leer.von);
+}
+
+// Eight events at the top of the list: the box shows the heading and six whole rows; the seventh,
+// whose descenders would reach past the window, leaves the box's pixels below the sixth alone.
+TEST_F(Spieldaten, TheEventListDrawsNoRowPastItsWindow)
+{
+    auto box = Grafik_Bitmap_Anlegen(530, 120, 16);
+    ASSERT_NE(box, nullptr);
+    for (int32_t i = 0; i < 8; ++i) Spiele_Set_Ereignis(h, SPE_TOR | SPE_HEIM, 10 + i, 3 + i, 32767);
+    Spieldaten_Ziel z;
+    z.unten = box;
+    z.schiene_y = z.knopf_y = 160;
+    z.schiene_hoehe = 100;
+    z.knopf_hoehe = 20;
+    Spieldaten_Zeichnen(r.get(), z);
+    ASSERT_TRUE(z.rollbalken);
+    auto gezeichnet = [&](int32_t von, int32_t bis) {
+        const auto* p = static_cast<const uint16_t*>(box->pixels);
+        int32_t n = 0;
+        for (int32_t y = von; y < bis; ++y)
+            for (int32_t x = 0; x < int32_t(box->width); ++x) n += p[y * int32_t(box->width) + x] != 0;
+        return n;
+    };
+    EXPECT_GT(gezeichnet(8, 8 + 86), 0) << "no rows in the box";
+    EXPECT_EQ(gezeichnet(8 + 86, 120), 0) << "a row cut by the window's edge";
+    Grafik_Bitmap_Freigeben(box);
+}
+
 TEST_F(Spieldaten, ClockBoxShowsTheMinuteOrThePhase)
 {
     r->minute = 37;
