@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "database/assistent.h"
+#include "database/personal_anheuern.h"
 #include "database/team.h"
 #include "gameflow/ablauf.h"
 #include "gameflow/eingang.h"
@@ -16,6 +17,7 @@
 #include "match/spieltag.h"
 #include "platform/disk.h"
 #include "platform/zufall.h"
+#include "toolkit/requester.h"
 
 namespace spielfeld_spieltag {
 
@@ -63,6 +65,19 @@ inline bool neues_spiel(const std::filesystem::path& ordner, int32_t seed, int32
 }
 
 inline void auf_den_platz(int32_t team) { Team_Wert(TEAM_FLAGS, team, AUF_DEM_PLATZ, TEAM_SETZEN); }
+
+// The manager of `team` hands a task (0 the line-up, 1 the tactics) to the first assistant who
+// takes it, as on his staff screen, answering its question with yes.
+inline void an_assistent(int32_t team, int32_t aufgabe)
+{
+    const int32_t vorher = Aktuelles_Team;
+    Aktuelles_Team = team;
+    Menue_Requester_Set_Anzeige([](int32_t, int32_t, const char*, const char*, const char*) -> uint8_t { return 1; });
+    for (int32_t slot = 0; slot < ASSI_SLOTS && Assistent_Mit_Aufgabe(team, aufgabe) < 0; ++slot)
+        Personal_Assi_Aufgabe_Wechseln(aufgabe, slot);
+    Menue_Requester_Set_Anzeige(nullptr);
+    Aktuelles_Team = vorher;
+}
 
 // Calls f(competition, game) for each game of the running day, in list order.
 template <typename F>

@@ -19,9 +19,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "database/personal_anheuern.h"
 #include "match/spieltag_welt.h"
-#include "toolkit/requester.h"
 
 namespace {
 
@@ -62,18 +60,6 @@ int32_t liga_spiele(int32_t verein)
     return n;
 }
 
-// The manager hands a task (0 the line-up, 1 the tactics) to an assistant, as on his staff screen.
-void an_assistent(int32_t verein, int32_t aufgabe)
-{
-    const int32_t vorher = Aktuelles_Team;
-    Aktuelles_Team = verein;
-    Menue_Requester_Set_Anzeige([](int32_t, int32_t, const char*, const char*, const char*) -> uint8_t { return 1; });
-    for (int32_t slot = 0; slot < ASSI_SLOTS && Assistent_Mit_Aufgabe(verein, aufgabe) < 0; ++slot)
-        Personal_Assi_Aufgabe_Wechseln(aufgabe, slot);
-    Menue_Requester_Set_Anzeige(nullptr);
-    Aktuelles_Team = vorher;
-}
-
 // The default world: its first league plays a season of 34 match days.
 class Spielfeld_Fairness : public Spieltag_Welt_Eigenes_Spiel {
 protected:
@@ -101,11 +87,11 @@ protected:
         Team_Wert(TEAM_FLAGS, verein, 8, TEAM_LOESCHEN);
         if (fall == COMPUTER) Manager_Mitspieler_Killen(verein);
         if (fall == AUFSTELLUNG || fall == AUFSTELLUNG_TAKTIK) {
-            an_assistent(verein, 0);
+            spielfeld_spieltag::an_assistent(verein, 0);
             EXPECT_GE(Assistent_Mit_Aufgabe(verein, 0), 0) << "kein Assistent für die Aufstellung, Seed " << seed;
         }
         if (fall == AUFSTELLUNG_TAKTIK) {
-            an_assistent(verein, 1);
+            spielfeld_spieltag::an_assistent(verein, 1);
             EXPECT_GE(Assistent_Mit_Aufgabe(verein, 1), 0) << "kein Assistent für die Taktik, Seed " << seed;
         }
         if (fall == PASSIV) {

@@ -32,8 +32,6 @@
 #include "competitions/spiele.h"
 #include "competitions/wettbewerb.h"
 #include "database/manager.h"
-#include "database/personal_anheuern.h"
-#include "toolkit/requester.h"
 #include "database/team_staerke.h"
 #include "match/pitch/spielfeld_ereignis.h"
 #include "match/pitch/spielfeld_animationen.h"
@@ -44,6 +42,8 @@
 #include "platform/os/os_text.h"
 #include "platform/print.h"
 #include "platform/win95.h"
+#include "screens/spieler_einsetzen.h"
+#include "screens/spieler_taktik.h"
 
 namespace {
 
@@ -304,12 +304,14 @@ double rangkorrelation(const std::vector<double>& a, const std::vector<double>& 
 // handed to assistants. A line "Verein" gives the club's season for comparing the ways.
 enum class Weg { PLATZ, VEREIN, AUS, COMPUTER, COMPUTER_AUS, ASSISTENT, ASSISTENT_AUS };
 
-// The manager applies stored line-up n of his first set, as a click on "Aufstellung n+1" of the
-// line-up screen does: his eleven takes that formation's places, and keeps it while he leaves it.
+// The manager applies stored line-up n of the set in use, as his click on "Aufstellung n+1" of
+// the line-up screen does: his eleven takes that formation's places, and keeps it while he leaves it.
 void aufstellung_anwenden(int32_t verein, int32_t n)
 {
-    Assi_Mannschaftsaufstellung(verein, -1, 2, 0, 50, n, true);
-    Team_Wert(170, verein, n, TEAM_SCHREIBEN);
+    const int32_t vorher = Aktuelles_Team;
+    Aktuelles_Team = verein;
+    Spieler_Einsetzen_Aufstellung_Anwenden(n);
+    Aktuelles_Team = vorher;
 }
 
 int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl, int32_t aufstellung)
@@ -321,7 +323,7 @@ int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl, 
         else std::fprintf(stderr, "dorvin_spielfeld: Welt %s nicht lesbar\n", welt.c_str());
         return 1;
     }
-    int32_t verein = Aktuelles_Team >= 0 ? Aktuelles_Team : 0;
+    int32_t verein = 0;
     for (int32_t t = 0; t < Team_Anzahl; ++t)
         if (Team_Hat_Manager(t)) {
             verein = t;
@@ -332,15 +334,9 @@ int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl, 
     if (weg == Weg::COMPUTER || weg == Weg::COMPUTER_AUS) Manager_Mitspieler_Killen(verein);
     if (weg == Weg::COMPUTER) sst::auf_den_platz(verein);
     if (weg == Weg::ASSISTENT || weg == Weg::ASSISTENT_AUS) {
-        // the line-up and the tactics tasks handed to assistants, as on the staff screen
-        const int32_t vorher = Aktuelles_Team;
-        Aktuelles_Team = verein;
-        Menue_Requester_Set_Anzeige([](int32_t, int32_t, const char*, const char*, const char*) -> uint8_t { return 1; });
-        for (int32_t aufgabe = 0; aufgabe < 2; ++aufgabe)
-            for (int32_t slot = 0; slot < ASSI_SLOTS && Assistent_Mit_Aufgabe(verein, aufgabe) < 0; ++slot)
-                Personal_Assi_Aufgabe_Wechseln(aufgabe, slot);
-        Menue_Requester_Set_Anzeige(nullptr);
-        Aktuelles_Team = vorher;
+        // the line-up and the tactics tasks handed to assistants
+        sst::an_assistent(verein, 0);
+        sst::an_assistent(verein, 1);
         if (weg == Weg::ASSISTENT_AUS) Team_Uebertragung_Setzen(TEAM_UEBERTRAGUNG_ALLE_AUS, verein);
     }
     const int32_t liga = Team_Wert(TEAM_LIGA, verein, 0, TEAM_LESEN);
@@ -433,8 +429,9 @@ int saison(const std::string& welt, int32_t seed, Weg weg, int32_t verein_wahl, 
         for (const Tabellen_Zeile& u : z) platz += u.staerke > t.staerke;
         ausgeben("Verein %d: %d Punkte aus %d Spielen, %d:%d Tore, Stärke %d. von %zu", verein, t.punkte, t.spiele, t.tore,
                  t.gegentore, platz, z.size());
-        // the stored line-up of his first set that the manager's eleven plays, as its button names it
-        const int32_t gespeichert = Team_Hat_Manager(verein) ? Team_Wert(170, verein, 0, TEAM_LESEN) : -1;
+        // the stored line-up of the set in use that the manager's eleven plays, as its button names it
+        const int32_t gespeichert =
+            Team_Hat_Manager(verein) ? Team_Wert(170 + Spieler_Einsetzen_Get_Modus(verein), verein, 0, TEAM_LESEN) : -1;
         if (gespeichert >= 0) ausgeben(", Aufstellung %d", gespeichert + 1);
         ausgeben("\n");
     }
