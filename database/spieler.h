@@ -297,6 +297,10 @@ bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t team, int32_t spnr, T
 // A new young player (18..23) in the record of a retired one: offers and search marks go, the
 // record is marked new. False when nothing was made.
 bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr);
+// A boy of `alter` for the youth team in the record of a player who leaves the game, of the
+// country and the kind of player `vorbild` (the youth player whose place he takes), strength
+// within lo..hi; no league system, fit, marked new. False when nothing was made.
+bool Spieler_Setze_Jugendspieler_Neu(int32_t spnr, int32_t vorbild, int32_t alter, int32_t lo, int32_t hi);
 // A copy of the main part (not cleared), and installing one as the module's own with its count.
 Spieler_Struktur* Spieler_Buffer_Anlegen();
 void Spieler_Buffer_Zurueckschreiben(Spieler_Struktur* feld, int32_t anzahl);
@@ -317,6 +321,12 @@ void Spieler_Jeden_Monat();
 void Spieler_Jedes_Jahr();
 // The day of the year (0..364) on which the player has his birthday.
 int32_t Spieler_Geburtstag(int32_t spnr);
+// Youth players come at 16 and leave on their 19th birthday.
+constexpr int32_t SP_JUGEND_EINTRITT = 16, SP_JUGEND_AUSTRITT = 19;
+// The birthday of a player of the youth team: he is a year older, and at the age of leaving he
+// goes to the transfer market, his place taken by a boy made in the record of the market's
+// oldest player. False, and nothing done, for a player of no youth team.
+bool Spieler_Jugend_Geburtstag(int32_t spnr);
 // The player's own seed of the retirement decision, 1000..4999.
 int32_t Spieler_Karriere_Saat(int32_t spnr);
 // The age after which the player ends his career, drawn from his own seed (the game's sequence

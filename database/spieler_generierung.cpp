@@ -385,7 +385,9 @@ void Spieler_Jung_Neu_Belegen(int32_t spnr, int32_t alter)
     s.formtendenz = static_cast<uint8_t>(tendenz);
     const int32_t erschoepfung = Zufall(10, 35);
     s.spiel_erschoepfung = static_cast<uint8_t>(erschoepfung);
-    const int32_t erfahrung = Zufall(alter - 18, 42);
+    // a boy below 18 has no years of experience to count (the field is unsigned)
+    const int32_t erfahrung_ab = std::max(alter - 18, 0);
+    const int32_t erfahrung = Zufall(erfahrung_ab, 42);
     s.erfahrung = static_cast<uint16_t>(erfahrung);
 }
 
@@ -513,9 +515,12 @@ void neuer_name(int32_t spnr)
 
 }  // namespace
 
-bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
+namespace {
+
+// Someone else in the record: the offers for the old player, the clubs' marks on him and his
+// decisions go, the record is marked new (clients fetch it again) and takes a new name.
+void anderer_spieler(int32_t spnr)
 {
-    if (client("Spieler_Setze_Alten_Sack_Neu") || !gueltig(spnr)) return false;
     Richter_Alle_Angebote_Zu_Einem_Spieler_Loeschen(spnr);
     // every club's watch list and search slots, read in place: the server holds them all
     for (int32_t t = 0; T_Fix && T_Own && t < Team_Anzahl; ++t) {
@@ -526,11 +531,40 @@ bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
     Spieler_Wert(SP_STATUS, spnr, SP_STATUS_NEU, SP_SETZEN);
     Spieler_Wert(SP_STATUS, spnr, 1 | 2 | SP_STATUS_WECHSEL, SP_LOESCHEN);
     neuer_name(spnr);
+}
+
+}  // namespace
+
+bool Spieler_Setze_Alten_Sack_Neu(int32_t spnr)
+{
+    if (client("Spieler_Setze_Alten_Sack_Neu") || !gueltig(spnr)) return false;
+    anderer_spieler(spnr);
     if (T_Own && Team_Anzahl > 0 && passend_zu_einer_suche(spnr)) return true;
     Spieler_Zufaellige_Lieblingspositionen_Spieler(spnr, -1);
     staerke_in_fenster(spnr, 40, 985);
     const int32_t alter = Zufall(18, 23);
     Spieler_Jung_Neu_Belegen(spnr, alter);
+    return true;
+}
+
+bool Spieler_Setze_Jugendspieler_Neu(int32_t spnr, int32_t vorbild, int32_t alter, int32_t lo, int32_t hi)
+{
+    if (client("Spieler_Setze_Jugendspieler_Neu") || !gueltig(spnr) || !gueltig(vorbild) || !Spieler_Egal_Daten)
+        return false;
+    Spieler_Fix& f = Spieler_Fix_Daten[spnr];
+    // of the leaver's country (his name is drawn among its names) and kind of player
+    f.nation = Spieler_Fix_Daten[vorbild].nation;
+    f.lieblingspos = Spieler_Fix_Daten[vorbild].lieblingspos;
+    anderer_spieler(spnr);
+    Spieler_Zufaellige_Lieblingspositionen_Spieler(spnr, -1);
+    staerke_in_fenster(spnr, std::max(lo, 1), std::min(hi, 999));
+    Spieler_Jung_Neu_Belegen(spnr, alter);
+    // a youth player plays in no league system, and a boy starts fit
+    Spieler_Client_Egal& e = Spieler_Egal_Daten[spnr];
+    e.heimatsystem = -1;
+    e.angebotswert = 0;
+    Spieler_Daten[spnr].verletzung_tage = 0;
+    Spieler_Daten[spnr].verletzung_art = 0;
     return true;
 }
 

@@ -444,6 +444,7 @@ void Spieler_Jeden_Tag()
     for (int32_t p = 0; Spieler_Fix_Daten && p < Spieler_Anzahl; ++p) {
         p = naechstes_geburtstagskind(Spieler_Fix_Daten, p, Spieler_Anzahl, d);
         if (p >= Spieler_Anzahl) break;
+        if (Spieler_Jugend_Geburtstag(p)) continue;
         if (!(Spieler_Daten[p].status & SP_STATUS_OHNE_HEIMATSYSTEM) && Spieler_Egal_Daten[p].heimatsystem == -1)
             continue;
         if (Spieler_Daten[p].alter < 255) ++Spieler_Daten[p].alter;

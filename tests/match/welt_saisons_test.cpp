@@ -7,11 +7,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "database/spieler.h"
+#include "database/team.h"
+#include "database/teamspieler.h"
 #include "platform/disk.h"
 #include "database/welt_bilanz.h"
 #include "economy/bank_welt.h"
@@ -63,6 +67,27 @@ protected:
                 std::printf("    %2d ein %14.0f aus %14.0f\n", k, s.einnahmen[k], s.ausgaben[k]);
     }
 
+    // The youth team's size, its players' mean age and its oldest's, printed with each season's
+    // figures.
+    struct Jugend_Zahlen {
+        int32_t n = 0, aeltester = 0;
+        double mittel = 0;
+    };
+    static Jugend_Zahlen jugend()
+    {
+        std::vector<int32_t> kader(TEAM_MAX_START_SPIELER);
+        Jugend_Zahlen z;
+        z.n = std::min(Teamspieler_Ins_Array(Jugend_Team, kader.data(), TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < z.n; ++i) {
+            const int32_t alter = Spieler_Wert(SP_ALTER, kader[size_t(i)], 0, SP_LESEN);
+            z.mittel += alter;
+            z.aeltester = std::max(z.aeltester, alter);
+        }
+        if (z.n > 0) z.mittel /= z.n;
+        std::printf("  Jugend: %d Spieler, mittleres Alter %.2f, bis %d Jahre\n", z.n, z.mittel, z.aeltester);
+        return z;
+    }
+
     // Plays `anzahl` seasons of the world built in `welt`; checks every day and every season.
     void spielen(int32_t anzahl)
     {
@@ -73,6 +98,7 @@ protected:
         const Welt_Bilanz start = Welt_Bilanz_Zaehlen();
         std::printf("Saison 0: %s\n", Welt_Bilanz_Zeile(start).c_str());
         for (const Welt_Stufe& s : Welt_Bilanz_Stufen()) std::printf("  %s\n", Welt_Stufe_Zeile(s).c_str());
+        const int32_t jugend_start = jugend().n;
         ASSERT_GT(start.geld_median, 0);
         ASSERT_GE(start.kleinster_kader, WELT_KADER_MINIMUM);
         ASSERT_EQ(start.ohne_verein, 0) << "Spieler " << start.erster_ohne_verein << " Status "
@@ -96,6 +122,10 @@ protected:
             ++saison;
             std::printf("Saison %d: %s\n", saison, Welt_Bilanz_Zeile(b).c_str());
             for (const Welt_Stufe& s : Welt_Bilanz_Stufen()) std::printf("  %s\n", Welt_Stufe_Zeile(s).c_str());
+            // the youth team keeps its size, and its players leave it before they are 19
+            const Jugend_Zahlen j = jugend();
+            EXPECT_EQ(j.n, jugend_start) << "Saison " << saison;
+            EXPECT_LT(j.aeltester, SP_JUGEND_AUSTRITT) << "Saison " << saison;
             speichern(saison);
             kategorien_zeigen();
             // A club starts with its first season tickets alone; a season brings the median club
