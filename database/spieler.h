@@ -325,7 +325,8 @@ int32_t Spieler_Geburtstag(int32_t spnr);
 constexpr int32_t SP_JUGEND_EINTRITT = 16, SP_JUGEND_AUSTRITT = 19;
 // The birthday of a player of the youth team: he is a year older, and at the age of leaving he
 // goes to the transfer market, his place taken by a boy made in the record of the market's
-// oldest player. False, and nothing done, for a player of no youth team.
+// oldest player (in his own record when the market is empty). False, and nothing done, for a
+// player of no youth team.
 bool Spieler_Jugend_Geburtstag(int32_t spnr);
 // The player's own seed of the retirement decision, 1000..4999.
 int32_t Spieler_Karriere_Saat(int32_t spnr);

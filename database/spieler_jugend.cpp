@@ -38,22 +38,26 @@ int32_t aeltester_marktspieler()
 }
 
 // The graduate p goes to the market in the league system of the market player q, whose record
-// becomes a boy as strong as the youth team's players are and joins the youth team.
+// becomes a boy as strong as the youth team's players are and joins the youth team. With nobody
+// on the market the graduate gives up football: the boy is made in his own record.
 void jugend_verlassen(int32_t p)
 {
-    const int32_t q = aeltester_marktspieler();
-    if (q < 0) return;  // no place for him: he stays a year more
     int32_t lo = 999, hi = 1;
     for (const int32_t k : jugend_kader()) {
         const int32_t staerke = Spieler_Wert(SP_K_I_T, k, 0, SP_LESEN);
         lo = std::min(lo, staerke);
         hi = std::max(hi, staerke);
     }
-    if (!Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, q, 0, 0, 0, -1, false)) return;
+    lo = std::min(lo, hi);
+    const int32_t q = aeltester_marktspieler();
+    if (q < 0 || !Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, q, 0, 0, 0, -1, false)) {
+        Spieler_Setze_Jugendspieler_Neu(p, p, SP_JUGEND_EINTRITT, lo, hi);
+        return;
+    }
     Teamspieler_Kommt_Oder_Geht(0, Jugend_Team, p, 0, 0, 0, -1, false);
     Spieler_Egal_Daten[p].heimatsystem = Spieler_Egal_Daten[q].heimatsystem;
     Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, true);
-    Spieler_Setze_Jugendspieler_Neu(q, p, SP_JUGEND_EINTRITT, std::min(lo, hi), hi);
+    Spieler_Setze_Jugendspieler_Neu(q, p, SP_JUGEND_EINTRITT, lo, hi);
     Teamspieler_Kommt_Oder_Geht(1, Jugend_Team, q, 0, 0, 12, -1, true);
 }
 

@@ -127,17 +127,20 @@ TEST_F(Jugend, AYearLaterTheYouthTeamIsFullAndNoneOfItIsNineteen)
     jeder_in_einem_team();
 }
 
-// With nobody on the market whose record could become the boy, the graduate stays a year more.
-TEST_F(Jugend, WithAnEmptyMarketTheGraduateStays)
+// With nobody on the market whose record could become the boy, the graduate gives up football
+// and the boy is made in his record: the youth team stays full and young.
+TEST_F(Jugend, WithAnEmptyMarketTheBoyIsMadeInTheGraduatesRecord)
 {
     for (int32_t p = MARKT_AB; p < MARKT_AB + MARKT; ++p)
         ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, Transfermarkt_Team, p, 0, 0, 0, -1, false));
     geburtstag_am_tag_30(2);
     Aktueller_Tag = 30;
     Spieler_Jeden_Tag();
-    EXPECT_EQ(Spieler_Daten[2].alter, 19);
+    EXPECT_EQ(Spieler_Daten[2].alter, SP_JUGEND_EINTRITT);
+    EXPECT_TRUE(Spieler_Daten[2].status & SP_STATUS_NEU);
     EXPECT_GE(Teamspieler_Ist_Im_Team(Jugend_Team, 2), 0);
     EXPECT_EQ(anzahl(Jugend_Team), JUGEND);
+    EXPECT_EQ(anzahl(Transfermarkt_Team), 0);
 }
 
 // A goalkeeper's place goes to a goalkeeper; every boy is 16, fit and has no years of
