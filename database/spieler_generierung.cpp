@@ -583,7 +583,7 @@ bool zusammensetzen(int32_t spnr, const std::vector<int32_t>& leute, char (&name
 // makes room for a countryman's surname under another countryman's initial, drawn again while
 // a player bears that pair. Never the surname he retired with; a nation with no one else lends
 // the whole world's names.
-void neuer_name(int32_t spnr)
+void name_ziehen(int32_t spnr)
 {
     Spieler_Fix& f = Spieler_Fix_Daten[spnr];
     const auto anderer_name = [&](int32_t q) { return std::strncmp(Spieler_Fix_Daten[q].name, f.name, sizeof f.name - 1) != 0; };
@@ -609,6 +609,19 @@ void neuer_name(int32_t spnr)
     if (name[0] != 0) std::memcpy(f.name, name, sizeof f.name);
     f.vorname[0] = initial;
     f.vorname[1] = 0;
+}
+
+// The name's tries run on a seed of their own, made of the two draws of the game's sequence that
+// a new name takes, and the game's sequence goes on where it stood: however many tries a name
+// needs, the rest of the game draws what it would have drawn.
+void neuer_name(int32_t spnr)
+{
+    const int32_t saat_a = Zufall_Gross(0, Spieler_Anzahl - 1);
+    const int32_t saat_b = Zufall_Gross(0, Spieler_Anzahl - 1);
+    const int32_t gemerkt = Zufall_Get_Seed();
+    Zufall_Set_Seed(int32_t((int64_t(saat_a) * Spieler_Anzahl + saat_b) % ZUFALL_MODUL));
+    name_ziehen(spnr);
+    Zufall_Set_Seed(gemerkt);
 }
 
 }  // namespace
