@@ -482,35 +482,148 @@ bool Spieler_Erschaffe_Passenden_Gesuchten_Spieler(int32_t team, int32_t spnr, T
 
 namespace {
 
-// From `start` on, round the players, the first of the nation (any nation when -1) that `passt`
-// takes; -1 when none does.
-template <typename F>
-int32_t naechster_landsmann(int32_t start, int32_t nation, F&& passt)
+// A name is passed on or made up until nobody else bears it; so many draws find one in any
+// nation of more than a handful of players.
+constexpr int32_t NAMENS_VERSUCHE = 60;
+
+// Letters of Windows-1252: A-Z, a-z, the accented ones from 0xC0 and Š, Œ, Ž, š, œ, ž, Ÿ.
+bool ist_buchstabe(unsigned char c)
 {
-    for (int32_t i = 0; i < Spieler_Anzahl; ++i) {
-        const int32_t q = (start + i) % Spieler_Anzahl;
-        if ((nation < 0 || Spieler_Fix_Daten[q].nation == nation) && passt(q)) return q;
-    }
-    return -1;
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= 0xC0 && c != 0xD7 && c != 0xF7) || c == 0x8A ||
+           c == 0x8C || c == 0x8E || c == 0x9A || c == 0x9C || c == 0x9E || c == 0x9F;
+}
+bool ist_gross(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7) || c == 0x8A || c == 0x8C || c == 0x8E || c == 0x9F;
+}
+bool ist_vokal(unsigned char c)
+{
+    return c != 0 && std::strchr("AEIOUaeiouŒœÀÁÂÃÄÅÆÈÉÊËÌÍÎÏÒÓÔÕÖØÙÚÛÜàáâãäåæèéêëìíîïòóôõöøùúûü", c) != nullptr;
 }
 
-// A new player in an old record is someone else: he takes a surname and a first name out of the
-// world's names of his nation (the names its players were generated with), never the surname of
-// the man who retired. A nation with no other surname lends one of the whole world's.
-void neuer_name(int32_t spnr)
+size_t name_laenge(const Spieler_Fix& f) { return strnlen(f.name, sizeof f.name - 1); }
+
+// Whether a player other than spnr bears the surname, with initial (not 0) the initial too.
+bool name_vergeben(int32_t spnr, const char* name, char initial)
+{
+    for (int32_t q = 0; q < Spieler_Anzahl; ++q) {
+        const Spieler_Fix& f = Spieler_Fix_Daten[q];
+        if (q != spnr && std::strncmp(f.name, name, sizeof f.name - 1) == 0 && (initial == 0 || f.vorname[0] == initial))
+            return true;
+    }
+    return false;
+}
+
+// The players of spnr's nation, without him, who bear a surname that `passt` takes; of the whole
+// world when his nation has none.
+template <typename F>
+std::vector<int32_t> landsleute(int32_t spnr, F&& passt)
+{
+    std::vector<int32_t> l;
+    for (int32_t welt = 0; welt < 2 && l.empty(); ++welt)
+        for (int32_t q = 0; q < Spieler_Anzahl; ++q)
+            if (q != spnr && Spieler_Fix_Daten[q].name[0] != 0 &&
+                (welt || Spieler_Fix_Daten[q].nation == Spieler_Fix_Daten[spnr].nation) && passt(q))
+                l.push_back(q);
+    return l;
+}
+
+int32_t ziehen(const std::vector<int32_t>& l)
+{
+    const int32_t i = Zufall_Gross(0, int32_t(l.size()) - 1);
+    return l[size_t(i)];
+}
+
+// The places in a surname where a consonant meets the vowel after it: the front of one name up
+// to such a place joined to the end of another from one reads like the names of their nation
+// ("Brandhuber" and "Kessmann" give "Brandhann" and "Kessmuber"). A front ends inside a word of
+// a capital (so "van der S" and "MacL", never "van d"); an end is one lower-case word of at
+// least two letters.
+std::vector<int32_t> fugen(const Spieler_Fix& f, bool als_ende)
+{
+    const auto* s = reinterpret_cast<const unsigned char*>(f.name);
+    const size_t n = name_laenge(f);
+    std::vector<int32_t> l;
+    size_t wort = 0;  // where the word of position i - 1 begins
+    for (size_t i = 1; i < n; ++i) {
+        if (!ist_buchstabe(s[i - 1])) wort = i;
+        const bool fuge = ist_buchstabe(s[i - 1]) && !ist_vokal(s[i - 1]) && ist_vokal(s[i]);
+        if (!fuge) continue;
+        if (als_ende) {
+            const bool ein_wort = std::all_of(s + i, s + n, [](unsigned char c) { return ist_buchstabe(c); });
+            if (ein_wort && !ist_gross(s[i]) && n - i >= 2) l.push_back(int32_t(i));
+        } else if (wort < i && ist_gross(s[wort])) {
+            l.push_back(int32_t(i));
+        }
+    }
+    return l;
+}
+
+// A surname nobody bears, joined from a front and an end of two surnames of `leute`; false when
+// this draw gives none.
+bool zusammensetzen(int32_t spnr, const std::vector<int32_t>& leute, char (&name)[sizeof Spieler_Fix::name])
+{
+    const Spieler_Fix& a = Spieler_Fix_Daten[ziehen(leute)];
+    const Spieler_Fix& b = Spieler_Fix_Daten[ziehen(leute)];
+    const std::vector<int32_t> vorne = fugen(a, false), hinten = fugen(b, true);
+    if (vorne.empty() || hinten.empty()) return false;
+    const int32_t i = Zufall_Gross(0, int32_t(vorne.size()) - 1);
+    const int32_t j = Zufall_Gross(0, int32_t(hinten.size()) - 1);
+    const size_t lv = size_t(vorne[size_t(i)]), start = size_t(hinten[size_t(j)]), lh = name_laenge(b) - start;
+    if (lv + lh < 3 || lv + lh > sizeof name - 1) return false;
+    char neu[sizeof name] = {};
+    std::memcpy(neu, a.name, lv);
+    std::memcpy(neu + lv, b.name + start, lh);
+    if (std::strncmp(neu, Spieler_Fix_Daten[spnr].name, sizeof neu - 1) == 0 || name_vergeben(spnr, neu, 0)) return false;
+    std::memcpy(name, neu, sizeof neu);
+    return true;
+}
+
+// A new player in an old record is someone else, with a name no other player bears. A surname
+// that retires with its last bearer is replaced by one made up of pieces of his countrymen's
+// surnames, so that the world keeps as many surnames as it had; one that others still bear
+// makes room for a countryman's surname under another countryman's initial, drawn again while
+// a player bears that pair. Never the surname he retired with; a nation with no one else lends
+// the whole world's names.
+void name_ziehen(int32_t spnr)
 {
     Spieler_Fix& f = Spieler_Fix_Daten[spnr];
-    const auto anderer_name = [&](int32_t q) {
-        return Spieler_Fix_Daten[q].name[0] != 0 && std::strncmp(Spieler_Fix_Daten[q].name, f.name, sizeof f.name) != 0;
-    };
-    const int32_t start_name = Zufall_Gross(0, Spieler_Anzahl - 1);
-    int32_t von = naechster_landsmann(start_name, f.nation, anderer_name);
-    if (von < 0) von = naechster_landsmann(start_name, -1, anderer_name);
-    const int32_t start_vorname = Zufall_Gross(0, Spieler_Anzahl - 1);
-    const int32_t vorname_von =
-        naechster_landsmann(start_vorname, f.nation, [&](int32_t q) { return q != spnr && Spieler_Fix_Daten[q].vorname[0] != 0; });
-    if (von >= 0) std::memcpy(f.name, Spieler_Fix_Daten[von].name, sizeof f.name);
-    if (vorname_von >= 0) std::memcpy(f.vorname, Spieler_Fix_Daten[vorname_von].vorname, sizeof f.vorname);
+    const auto anderer_name = [&](int32_t q) { return std::strncmp(Spieler_Fix_Daten[q].name, f.name, sizeof f.name - 1) != 0; };
+    const std::vector<int32_t> leute = landsleute(spnr, [](int32_t) { return true; });
+    const std::vector<int32_t> spender = landsleute(spnr, anderer_name);
+    const std::vector<int32_t> initialen = landsleute(spnr, [](int32_t q) { return Spieler_Fix_Daten[q].vorname[0] != 0; });
+    if (leute.empty()) return;  // the only player of the world keeps his name
+    const bool stirbt_aus = !name_vergeben(spnr, f.name, 0);
+    char name[sizeof f.name] = {}, initial = f.vorname[0];
+    bool frei = false;
+    for (int32_t v = 0; v < NAMENS_VERSUCHE && !frei; ++v) {
+        if (!initialen.empty()) initial = Spieler_Fix_Daten[ziehen(initialen)].vorname[0];
+        // the pairs of a small nation may all be taken: then a surname of its own
+        if (stirbt_aus || spender.empty() || v >= NAMENS_VERSUCHE / 2) {
+            frei = zusammensetzen(spnr, leute, name);
+        } else {
+            std::memcpy(name, Spieler_Fix_Daten[ziehen(spender)].name, sizeof name - 1);
+            frei = !name_vergeben(spnr, name, initial);
+        }
+    }
+    // no free name at all: a countryman's surname even so
+    if (!frei && !spender.empty()) std::memcpy(name, Spieler_Fix_Daten[ziehen(spender)].name, sizeof name - 1);
+    if (name[0] != 0) std::memcpy(f.name, name, sizeof f.name);
+    f.vorname[0] = initial;
+    f.vorname[1] = 0;
+}
+
+// The name's tries run on a seed of their own, made of the two draws of the game's sequence that
+// a new name takes, and the game's sequence goes on where it stood: however many tries a name
+// needs, the rest of the game draws what it would have drawn.
+void neuer_name(int32_t spnr)
+{
+    const int32_t saat_a = Zufall_Gross(0, Spieler_Anzahl - 1);
+    const int32_t saat_b = Zufall_Gross(0, Spieler_Anzahl - 1);
+    const int32_t gemerkt = Zufall_Get_Seed();
+    Zufall_Set_Seed(int32_t((int64_t(saat_a) * Spieler_Anzahl + saat_b) % ZUFALL_MODUL));
+    name_ziehen(spnr);
+    Zufall_Set_Seed(gemerkt);
 }
 
 }  // namespace

@@ -3,7 +3,12 @@
 #include <algorithm>
 #include <cinttypes>
 #include <cstdio>
+#include <cstring>
 #include <map>
+#include <set>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "competitions/wettbewerb.h"
@@ -13,6 +18,38 @@
 #include "economy/bank.h"
 #include "gameflow/globals.h"
 #include "platform/liste.h"
+
+namespace {
+
+// The name figures of all players and of the league clubs' squads.
+void namen_zaehlen(Welt_Bilanz& b)
+{
+    if (!Spieler_Fix_Daten || Spieler_Anzahl <= 0) return;
+    const auto nachname = [](int32_t p) {
+        const Spieler_Fix& f = Spieler_Fix_Daten[p];
+        return std::string_view(f.name, strnlen(f.name, sizeof f.name));
+    };
+    const auto vollname = [&](int32_t p) { return std::string(1, Spieler_Fix_Daten[p].vorname[0]) + ' ' + std::string(nachname(p)); };
+    std::unordered_set<std::string_view> nachnamen;
+    std::unordered_map<std::string, int32_t> vollnamen;
+    for (int32_t p = 0; p < Spieler_Anzahl; ++p) {
+        nachnamen.insert(nachname(p));
+        ++vollnamen[vollname(p)];
+    }
+    b.nachnamen = int32_t(nachnamen.size());
+    for (const auto& [name, n] : vollnamen)
+        if (n > 1) b.vollnamen_doppelt += n;
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (t == Transfermarkt_Team || !Team_Ist_Normal(t, 0)) continue;
+        std::set<std::string> im_verein;
+        bool doppelt = false;
+        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e))
+            if (int32_t(e->key) < Spieler_Anzahl) doppelt |= !im_verein.insert(vollname(int32_t(e->key))).second;
+        b.vereine_doppelter_name += doppelt;
+    }
+}
+
+}  // namespace
 
 Welt_Bilanz Welt_Bilanz_Zaehlen()
 {
@@ -51,6 +88,7 @@ Welt_Bilanz Welt_Bilanz_Zaehlen()
         b.geld_median = geld[geld.size() / 2];
         b.geld_min = geld.front();
     }
+    namen_zaehlen(b);
     return b;
 }
 
@@ -62,7 +100,10 @@ std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
                   "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64 " vereine_im_minus=%d",
                   b.tag, b.liga_spieler, b.markt_spieler, b.ohne_verein, b.kleinster_kader, b.vereine_unter_16,
                   b.geld_median, b.geld_summe, b.geld_min, b.vereine_im_minus);
-    return zeile;
+    char namen[120];
+    std::snprintf(namen, sizeof namen, " nachnamen=%d vollnamen_doppelt=%d vereine_doppelter_name=%d", b.nachnamen,
+                  b.vollnamen_doppelt, b.vereine_doppelter_name);
+    return std::string(zeile) + namen;
 }
 
 std::vector<Welt_Verein> Welt_Bilanz_Vereine(Welt_Niveau_Abfrage niveau)

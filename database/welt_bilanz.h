@@ -22,6 +22,11 @@ struct Welt_Bilanz {
     int32_t vereine = 0;           // league clubs
     int32_t vereine_im_minus = 0;  // of them with a negative balance
     int64_t geld_median = 0, geld_summe = 0, geld_min = 0;  // the league clubs' balances, whole DM
+    // Names: new players take names of their own, so that neither the world's surnames thin out
+    // over the seasons nor a club holds two men of one initial and surname.
+    int32_t nachnamen = 0;          // distinct surnames of all players
+    int32_t vollnamen_doppelt = 0;  // players whose initial and surname another player has too
+    int32_t vereine_doppelter_name = 0;  // league clubs with two players of one initial and surname
 };
 
 Welt_Bilanz Welt_Bilanz_Zaehlen();

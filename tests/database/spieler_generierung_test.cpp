@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -405,6 +407,66 @@ TEST(GenerierungWelt, ANewPlayerTakesANewNameOfHisNation)
     for (int32_t i = 0; i < 12; i += 2) std::snprintf(Spieler_Fix_Daten[i].name, 20, "Berger");
     ASSERT_TRUE(Spieler_Setze_Alten_Sack_Neu(4));
     EXPECT_EQ(std::string(Spieler_Fix_Daten[4].name).rfind("Kowal", 0), 0u);
+    Test_Aufraeumen();
+}
+
+// A surname that retires with its last bearer comes back as a new one of his countrymen's
+// pieces; a surname others still bear gives way to a countryman's under an initial that makes
+// the pair free; when every pair is taken a new surname is made up too.
+TEST(GenerierungWelt, ANewPlayerBearsANameNobodyElseBears)
+{
+    Test_Teams_Anlegen(4);
+    Test_Spieler_Anlegen(12);
+    Zufall_Init();
+    const auto setzen = [](int32_t p, int16_t nation, const char* name, char initial) {
+        Spieler_Fix_Daten[p].nation = nation;
+        std::snprintf(Spieler_Fix_Daten[p].name, 20, "%s", name);
+        Spieler_Fix_Daten[p].vorname[0] = initial;
+    };
+    const auto vergeben = [](int32_t p, bool mit_initial) {
+        for (int32_t q = 0; q < Spieler_Anzahl; ++q)
+            if (q != p && std::string(Spieler_Fix_Daten[q].name) == Spieler_Fix_Daten[p].name &&
+                (!mit_initial || Spieler_Fix_Daten[q].vorname[0] == Spieler_Fix_Daten[p].vorname[0]))
+                return true;
+        return false;
+    };
+    setzen(4, 1, "Kowal", 'A');
+    setzen(5, 1, "Kowal", 'B');
+    setzen(6, 1, "Nowak", 'C');
+    setzen(7, 1, "Nowak", 'D');
+    setzen(8, 2, "Horvat", 'A');
+    setzen(9, 2, "Horvat", 'B');
+    setzen(10, 2, "Babic", 'A');
+    setzen(11, 2, "Babic", 'B');
+    const char* deutsche[] = {"Brandhuber", "Kessmann", "Lindner", "Vogel"};
+    for (uint32_t seed = 1; seed <= 20; ++seed) {
+        for (int32_t p = 0; p < 4; ++p) setzen(p, 0, deutsche[p], char('A' + p));
+        Zufall_Set_Seed(seed);
+        ASSERT_TRUE(Spieler_Setze_Alten_Sack_Neu(3));
+        const std::string neu = Spieler_Fix_Daten[3].name;
+        EXPECT_FALSE(vergeben(3, false)) << neu;
+        EXPECT_NE(neu, "Vogel");
+        // a front of one countryman's surname and an end of another's
+        bool aus_stuecken = false;
+        for (const char* a : deutsche)
+            for (const char* b : deutsche)
+                for (size_t i = 1; i < neu.size(); ++i)
+                    aus_stuecken |= std::string(a).rfind(neu.substr(0, i), 0) == 0 && std::string(b).size() >= neu.size() - i &&
+                                    std::string(b).compare(std::strlen(b) - (neu.size() - i), std::string::npos, neu.substr(i)) == 0;
+        EXPECT_TRUE(aus_stuecken) << neu;
+    }
+
+    // Kowal is borne by player 5 as well: a countryman's Nowak under the one free initial
+    Zufall_Set_Seed(5);
+    ASSERT_TRUE(Spieler_Setze_Alten_Sack_Neu(4));
+    EXPECT_EQ(std::string(Spieler_Fix_Daten[4].name), "Nowak");
+    EXPECT_EQ(Spieler_Fix_Daten[4].vorname[0], 'B');
+
+    // every pair of Babic is taken: Horvat gives way to a surname nobody bears
+    Zufall_Set_Seed(6);
+    ASSERT_TRUE(Spieler_Setze_Alten_Sack_Neu(8));
+    EXPECT_FALSE(vergeben(8, false)) << Spieler_Fix_Daten[8].name;
+    EXPECT_EQ(Spieler_Fix_Daten[8].nation, 2);
     Test_Aufraeumen();
 }
 

@@ -2,6 +2,7 @@
 // money (median, sum, lowest), and the line the world-health tool prints.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -32,6 +33,12 @@ TEST_F(WeltBilanz, CountsPlayersSquadsAndTheLeagueClubsMoney)
     int32_t p = 0;
     for (int32_t t : {0, 0, 0, 1, 1, 2, 2, 2, 2, 3, 4, 4, 5})
         ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, t, p++, 100, 0, 12, -1, false));
+    // names: two men of one name in club 0; one surname under two initials in club 2; a full name
+    // shared between a club outside the leagues and the market counts in the world alone
+    std::snprintf(Spieler_Fix_Daten[1].name, 20, "Spieler0");
+    std::snprintf(Spieler_Fix_Daten[5].name, 20, "Spieler3");
+    Spieler_Fix_Daten[5].vorname[0] = 'X';
+    std::snprintf(Spieler_Fix_Daten[9].name, 20, "Spieler10");
     Aktueller_Tag = 77;
     const Welt_Bilanz b = Welt_Bilanz_Zaehlen();
     EXPECT_EQ(b.tag, 77);
@@ -47,8 +54,12 @@ TEST_F(WeltBilanz, CountsPlayersSquadsAndTheLeagueClubsMoney)
     EXPECT_EQ(b.geld_min, -500);
     EXPECT_EQ(b.vereine, 3);
     EXPECT_EQ(b.vereine_im_minus, 1);
+    EXPECT_EQ(b.nachnamen, 57);
+    EXPECT_EQ(b.vollnamen_doppelt, 4);
+    EXPECT_EQ(b.vereine_doppelter_name, 1);
     EXPECT_EQ(Welt_Bilanz_Zeile(b), "tag=77 liga_spieler=9 markt_spieler=2 ohne_verein=47 kleinster_kader=2 vereine_unter_16=3 "
-                                    "geld_median=3000 geld_summe=9500 geld_min=-500 vereine_im_minus=1");
+                                    "geld_median=3000 geld_summe=9500 geld_min=-500 vereine_im_minus=1 "
+                                    "nachnamen=57 vollnamen_doppelt=4 vereine_doppelter_name=1");
     Aktueller_Tag = 0;
 }
 
