@@ -9,6 +9,9 @@
 #include "database/team.h"
 
 constexpr int32_t WELT_KADER_MINIMUM = TEAM_KADER_MINIMUM;
+constexpr int32_t WELT_ALTERSSTUFEN = 4;
+// The bracket of an age: 0 up to 23, 1 for 24-28, 2 for 29-32, 3 from 33.
+int32_t Welt_Altersstufe(int32_t alter);
 
 struct Welt_Bilanz {
     int32_t tag = 0;
@@ -22,9 +25,18 @@ struct Welt_Bilanz {
     int32_t vereine = 0;           // league clubs
     int32_t vereine_im_minus = 0;  // of them with a negative balance
     int64_t geld_median = 0, geld_summe = 0, geld_min = 0;  // the league clubs' balances, whole DM
+    // Strength as the game shows it (a keeper's, else the field player's): the mean of the
+    // starting elevens of the highest league level's clubs, and of the league clubs' players
+    // by age: up to 23, 24-28, 29-32 and 33 on (0 where a bracket is empty).
+    int32_t elf_staerke = 0;
+    int32_t staerke_alter[WELT_ALTERSSTUFEN] = {};
+    int32_t spieler_alter[WELT_ALTERSSTUFEN] = {};  // the players counted in each bracket
+    int32_t spieler_ab900 = 0;  // league clubs' players of strength 900 or more
 };
 
-Welt_Bilanz Welt_Bilanz_Zaehlen();
+using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);
+// `niveau` gives a club's league level for the eleven's strength (the competitions' by default).
+Welt_Bilanz Welt_Bilanz_Zaehlen(Welt_Niveau_Abfrage niveau = nullptr);
 // The figures as one line of key=value words.
 std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b);
 
@@ -38,7 +50,6 @@ struct Welt_Stufe {
     int64_t gehaelter = 0;
     int32_t im_minus = 0;  // its clubs with a negative balance
 };
-using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);
 // One entry per league level of the league clubs, the highest first; `niveau` gives a club's
 // level (the competitions' league level by default).
 std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau = nullptr);

@@ -105,6 +105,11 @@ protected:
             EXPECT_GE(b.geld_median, start.geld_median / 2) << "Saison " << saison;
             EXPECT_LE(b.geld_median, start.geld_median * 3 / 2) << "Saison " << saison;
             EXPECT_GE(b.geld_summe, 0) << "Saison " << saison;
+            // Players rise while young and fade past their best, so that the strength of the top
+            // league's elevens holds its level season after season and the oldest are weaker
+            // than the players at their peak.
+            EXPECT_LE(std::abs(b.elf_staerke - start.elf_staerke) * 100, start.elf_staerke * 3) << "Saison " << saison;
+            EXPECT_LT(b.staerke_alter[3], b.staerke_alter[2]) << "Saison " << saison;
             // Debt stays the exception: a few clubs at most, and no tier whose median club owes
             // money season after season.
             EXPECT_LE(b.vereine_im_minus * 100, b.vereine * 15) << "Saison " << saison;
