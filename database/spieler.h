@@ -220,8 +220,9 @@ int32_t Spieler_Spielfeld_Staerke(const Spieler_Spielfeld_Lage& lage, int32_t fe
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr);
 // The daily training of every club's players; `tag` is today's day number modulo 365.
 void Spieler_Bewerte_Training(int32_t tag);
-// The share of a day's training gain a player of this age keeps: all of it up to 24, a tenth
-// less each year after, a fifth from 32 on.
+// The share of a day's training gain a player of this age keeps: all of it up to 21, a fifth
+// less each year after, a hundredth from 26 on. Past his early twenties a player gains by
+// playing, not by training: the leagues' strength is held by the young who grow into it.
 float Spieler_Zuwachs_Anteil(int32_t alter);
 // Whether the daily training steps over a group of a player's types by the draws kept for where
 // they start, where no throw can move them, and over the further attributes' draws where no type
@@ -325,7 +326,7 @@ int32_t Spieler_Karriere_Saat(int32_t spnr);
 // The age after which the player ends his career, drawn from his own seed (the game's sequence
 // stays where it is); `abschied` gets one of nine closing phrases (0..8) or -1 for the plain one.
 int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied);
-// Past his best a player fades: from SP_ABBAU_ALTER on each birthday takes a random 15..30 off
+// Past his best a player fades: from SP_ABBAU_ALTER on each birthday takes a random 10..20 off
 // every visible attribute (none falls below 10 by it).
 constexpr int32_t SP_ABBAU_ALTER = 33;
 void Spieler_Altern(int32_t spnr);

@@ -424,7 +424,7 @@ int32_t Spieler_Karriere_Saat(int32_t spnr)
 void Spieler_Altern(int32_t spnr)
 {
     if (!spieler_gueltig(spnr) || Spieler_Daten[spnr].alter < SP_ABBAU_ALTER) return;
-    const int32_t verlust = Zufall(15, 30);
+    const int32_t verlust = Zufall(10, 20);
     for (int16_t& a : Spieler_Daten[spnr].attribute)
         if (a > 10) a = static_cast<int16_t>(std::max(a - verlust, 10));
 }

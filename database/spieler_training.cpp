@@ -1449,7 +1449,9 @@ void Spieler_Bewerte_Training(int32_t n)
 
 float Spieler_Zuwachs_Anteil(int32_t alter)
 {
-    return begrenzt(1.0f - 0.1f * static_cast<float>(alter - 24), 0.2f, 1.0f);
+    // never quite 0: a gain's step keeps its side, so that individual training still helps
+    // a little and a doctor's care only holds it back
+    return begrenzt(1.0f - 0.2f * static_cast<float>(alter - 21), 0.01f, 1.0f);
 }
 
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr)

@@ -186,7 +186,7 @@ TEST_F(WeltJobs, BirthdaysAgePlayersAndRenewOnlyOldOnesOutsideCompetitions)
     EXPECT_EQ(Spieler_Daten[12].alter, 0);
 }
 
-// From 33 on a birthday takes one drawn 15..30 off every visible attribute of the player, none
+// From 33 on a birthday takes one drawn 10..20 off every visible attribute of the player, none
 // of them below 10; a player turning 32 keeps his, and one without a birthday that day too.
 TEST_F(WeltJobs, BirthdaysFromThirtyThreeOnTakeStrengthAway)
 {
@@ -207,8 +207,8 @@ TEST_F(WeltJobs, BirthdaysFromThirtyThreeOnTakeStrengthAway)
     Spieler_Jeden_Tag();
     for (int16_t a : Spieler_Daten[10].attribute) EXPECT_EQ(a, 600);
     const int32_t verlust = 600 - Spieler_Daten[11].attribute[0];
-    EXPECT_GE(verlust, 15);
-    EXPECT_LE(verlust, 30);
+    EXPECT_GE(verlust, 10);
+    EXPECT_LE(verlust, 20);
     for (int32_t i : {1, 2, 3, 6, 7, 8}) EXPECT_EQ(Spieler_Daten[11].attribute[i], 600 - verlust);
     EXPECT_EQ(Spieler_Daten[11].attribute[4], 10);
     EXPECT_EQ(Spieler_Daten[11].attribute[5], 10);
