@@ -221,8 +221,8 @@ void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr);
 // The daily training of every club's players; `tag` is today's day number modulo 365.
 void Spieler_Bewerte_Training(int32_t tag);
 // The share of a day's training gain a player of this age keeps: all of it up to 21, a fifth
-// less each year after, a hundredth from 26 on. Past his early twenties a player gains by
-// playing, not by training: the leagues' strength is held by the young who grow into it.
+// less each year after, a hundredth from 26 on: the leagues' strength is held by the young who
+// grow into it, not by men who go on growing past their best years.
 float Spieler_Zuwachs_Anteil(int32_t alter);
 // Whether the daily training steps over a group of a player's types by the draws kept for where
 // they start, where no throw can move them, and over the further attributes' draws where no type

@@ -271,6 +271,8 @@ void vertragsende(int32_t team, int32_t p)
                                             "%s erfüllt. Er freut sich, ab sofort für ein Salär von %s pro Jahr für "
                                             "Ihrem Verein zu kicken.",
                                             spieler_name(p), team_name(team), betrag);
+        // agreed months ago: a computer club's contract is cut to the age he has reached
+        if (!mensch(neu)) monate = Spieler_Vertrag_Monate_Begrenzen(p, monate);
         if (wechseln(team, neu, p, gehalt, 0, monate)) {
             Richter_Spieler_Wechsel_Nach_Vertragsende_Loeschen(p);
             melden(team, alt_text);

@@ -31,7 +31,9 @@ void staerken_zaehlen(Welt_Bilanz& b, Welt_Niveau_Abfrage niveau_von)
         if (t == Transfermarkt_Team || !Team_Ist_Normal(t, 0)) continue;
         int32_t n = std::min(Teamspieler_Ins_Array(t, feld.data(), TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
         for (int32_t i = 0; i < n; ++i) {
-            const int32_t stufe = Welt_Altersstufe(Spieler_Wert(SP_ALTER, feld[size_t(i)], 0, SP_LESEN));
+            const int32_t alter = Spieler_Wert(SP_ALTER, feld[size_t(i)], 0, SP_LESEN);
+            const int32_t stufe = Welt_Altersstufe(alter);
+            b.alte_lange_vertraege += alter >= 35 && Teamspieler_Wert(305, t, feld[size_t(i)], 0, 0) > 25;
             const int32_t staerke = gezeigte_staerke(feld[size_t(i)]);
             summe[stufe] += staerke;
             ++b.spieler_alter[stufe];
@@ -109,10 +111,11 @@ std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
                   "tag=%d liga_spieler=%d markt_spieler=%d ohne_verein=%d kleinster_kader=%d vereine_unter_16=%d "
                   "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64 " vereine_im_minus=%d "
                   "elf_staerke=%d staerke_bis23=%d staerke_24_28=%d staerke_29_32=%d staerke_ab33=%d "
-                  "spieler_ab33=%d spieler_ab900=%d",
+                  "spieler_ab33=%d spieler_ab900=%d alte_lange_vertraege=%d",
                   b.tag, b.liga_spieler, b.markt_spieler, b.ohne_verein, b.kleinster_kader, b.vereine_unter_16,
                   b.geld_median, b.geld_summe, b.geld_min, b.vereine_im_minus, b.elf_staerke, b.staerke_alter[0],
-                  b.staerke_alter[1], b.staerke_alter[2], b.staerke_alter[3], b.spieler_alter[3], b.spieler_ab900);
+                  b.staerke_alter[1], b.staerke_alter[2], b.staerke_alter[3], b.spieler_alter[3], b.spieler_ab900,
+                  b.alte_lange_vertraege);
     return zeile;
 }
 

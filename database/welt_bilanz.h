@@ -32,6 +32,10 @@ struct Welt_Bilanz {
     int32_t staerke_alter[WELT_ALTERSSTUFEN] = {};
     int32_t spieler_alter[WELT_ALTERSSTUFEN] = {};  // the players counted in each bracket
     int32_t spieler_ab900 = 0;  // league clubs' players of strength 900 or more
+    // league clubs' players of 35 or more with more than 25 months of contract left: a club's
+    // contract of a man of 33 runs three years at most, and he may have signed it on the eve
+    // of his 34th birthday, so none but a manager's own offer makes more
+    int32_t alte_lange_vertraege = 0;
 };
 
 using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);

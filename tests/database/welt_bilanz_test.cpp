@@ -50,7 +50,7 @@ TEST_F(WeltBilanz, CountsPlayersSquadsAndTheLeagueClubsMoney)
     EXPECT_EQ(Welt_Bilanz_Zeile(b), "tag=77 liga_spieler=9 markt_spieler=2 ohne_verein=47 kleinster_kader=2 vereine_unter_16=3 "
                                     "geld_median=3000 geld_summe=9500 geld_min=-500 vereine_im_minus=1 elf_staerke=0 "
                                     "staerke_bis23=500 staerke_24_28=0 staerke_29_32=0 staerke_ab33=0 spieler_ab33=0 "
-                                    "spieler_ab900=0");
+                                    "spieler_ab900=0 alte_lange_vertraege=0");
     Aktueller_Tag = 0;
 }
 
@@ -74,7 +74,7 @@ TEST_F(WeltBilanz, MeasuresTheTopElevensAndTheStrengthByAge)
     for (int32_t p = 0; p < int32_t(std::size(faelle)); ++p) {
         const Fall& f = faelle[p];
         staerke(p, f.wert, f.alter);
-        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, f.team, p, 100, 0, 12, -1, false));
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, f.team, p, 100, 0, 36, -1, false));
         if (f.elf) Teamspieler_Wert(317, f.team, p, TS_STARTELF, 8);
     }
     Spieler_Fix_Daten[1].lieblingspos = SP_POS_TORWART;  // a keeper: his strength is his first slot
@@ -88,6 +88,7 @@ TEST_F(WeltBilanz, MeasuresTheTopElevensAndTheStrengthByAge)
     EXPECT_EQ(b.spieler_alter[0], 1);
     EXPECT_EQ(b.spieler_alter[3], 2);
     EXPECT_EQ(b.spieler_ab900, 2);  // 900 and 990; the 40-year-olds at 100 are not counted
+    EXPECT_EQ(b.alte_lange_vertraege, 1);  // the 36-year-old with three years left
     EXPECT_EQ(Welt_Altersstufe(18), 0);
     EXPECT_EQ(Welt_Altersstufe(24), 1);
     EXPECT_EQ(Welt_Altersstufe(32), 2);

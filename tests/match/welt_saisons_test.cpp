@@ -114,6 +114,7 @@ protected:
                 EXPECT_LE(std::abs(b.elf_staerke - start.elf_staerke) * 100, start.elf_staerke * 3) << "Saison " << saison;
                 EXPECT_LT(b.staerke_alter[3], b.staerke_alter[2]) << "Saison " << saison;
             }
+            EXPECT_EQ(b.alte_lange_vertraege, 0) << "Saison " << saison;
             // Debt stays the exception: a few clubs at most, and no tier whose median club owes
             // money season after season.
             EXPECT_LE(b.vereine_im_minus * 100, b.vereine * 15) << "Saison " << saison;
