@@ -210,7 +210,6 @@ void Team_Set_Spielergehaelter()
             if (!pseudo(t)) {
                 if (Team_Hat_Manager(t)) monate = Zufall_Gross(6 + 6 * int32_t(stufe), 16 + 5 * int32_t(stufe));
                 else monate = Zufall_Gross(10, 48);
-                monate = Spieler_Vertrag_Monate_Begrenzen(p, monate);
                 int32_t abloese = 0;
                 Spieler_Bewerte_Marktwert_Gehalt(t, p, -1, -1, monate, &gehalt, &abloese, 0);
             }

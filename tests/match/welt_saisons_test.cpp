@@ -114,7 +114,9 @@ protected:
                 EXPECT_LE(std::abs(b.elf_staerke - start.elf_staerke) * 100, start.elf_staerke * 3) << "Saison " << saison;
                 EXPECT_LT(b.staerke_alter[3], b.staerke_alter[2]) << "Saison " << saison;
             }
-            EXPECT_EQ(b.alte_lange_vertraege, 0) << "Saison " << saison;
+            // No club signs a man past his best for years. The contracts the world starts with
+            // run four years at most: two seasons on, none has more than two years left.
+            if (saison >= 2) EXPECT_EQ(b.alte_lange_vertraege, 0) << "Saison " << saison;
             // Debt stays the exception: a few clubs at most, and no tier whose median club owes
             // money season after season.
             EXPECT_LE(b.vereine_im_minus * 100, b.vereine * 15) << "Saison " << saison;
