@@ -169,7 +169,10 @@ void geduld_pruefen()
 void ausfuehren(const Spieler_Angebot& w, const std::vector<Spieler_Angebot>& alle)
 {
     const int32_t b = w.bieter, o = w.verein, p = w.spnr;
-    const int32_t monate = w.monate, jahre = monate / 12;
+    // a computer club's offer was cut to the player's age when it was made; he may have had a
+    // birthday since
+    const int32_t monate = mensch(b) ? w.monate : Spieler_Vertrag_Monate_Begrenzen(p, w.monate);
+    const int32_t jahre = monate / 12;
     const int64_t gehalt_dm = int64_t(w.gehalt) * 1000;
     auto andere = [&](const char* text) {
         for (const Spieler_Angebot& a : alle)

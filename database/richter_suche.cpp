@@ -68,6 +68,7 @@ bool bieten(int32_t b, int32_t k, int32_t s, int32_t p, bool ohne_assistent)
         const int32_t jahre = Zufall_Gross(1, 4);
         monate = 12 * jahre;
     }
+    monate = Spieler_Vertrag_Monate_Begrenzen(p, monate);
     if (mensch && ohne_assistent) {
         // the two price figures below, as far as they draw
         Spieler_Bewertung_Ziehen(p);

@@ -38,7 +38,8 @@ int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return std::min(std::max(v
 // A club contract of min_monate..48 months at 80..100 % of the valuation's salary.
 bool vertrag_schliessen(int32_t team, int32_t spnr, int32_t min_monate)
 {
-    const int32_t monate = Zufall_Gross(min_monate, 48);
+    const int32_t gewuerfelt = Zufall_Gross(min_monate, 48);
+    const int32_t monate = Spieler_Vertrag_Monate_Begrenzen(spnr, gewuerfelt);
     int32_t gehalt = 0, abloese = 0;
     Spieler_Bewerte_Marktwert_Gehalt(team, spnr, -1, -1, monate, &gehalt, &abloese, 0);
     const int32_t prozent = Zufall_Gross(80, 100);

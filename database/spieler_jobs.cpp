@@ -200,6 +200,7 @@ void vertrag_verlaengern(int32_t team, int32_t p, int32_t monate)
         // Assi_Suche_Slot_Setzen): a club in debt offers half of it
         q = q * (50 + Team_Rueckhalt_Prozent(team) / 2) / 100;
     }
+    laenge = Spieler_Vertrag_Monate_Begrenzen(p, laenge);
     int32_t forderung = 0, abloese = 0;
     Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, laenge, &forderung, &abloese, 1);
     const int32_t plus = Zufall(0, 10);
@@ -270,6 +271,8 @@ void vertragsende(int32_t team, int32_t p)
                                             "%s erfüllt. Er freut sich, ab sofort für ein Salär von %s pro Jahr für "
                                             "Ihrem Verein zu kicken.",
                                             spieler_name(p), team_name(team), betrag);
+        // agreed months ago: a computer club's contract is cut to the age he has reached
+        if (!mensch(neu)) monate = Spieler_Vertrag_Monate_Begrenzen(p, monate);
         if (wechseln(team, neu, p, gehalt, 0, monate)) {
             Richter_Spieler_Wechsel_Nach_Vertragsende_Loeschen(p);
             melden(team, alt_text);
@@ -285,7 +288,8 @@ void vertragsende(int32_t team, int32_t p)
         const int32_t typ = typ_von(p);
         const int32_t spielraum = Zufall(0, 2);
         if (typ_anzahl(team, typ) <= TYP_OBEN[typ] + spielraum) {
-            const int32_t laenge = Zufall(6, 48);
+            const int32_t gewuerfelt = Zufall(6, 48);
+            const int32_t laenge = Spieler_Vertrag_Monate_Begrenzen(p, gewuerfelt);
             int32_t forderung = 0, abloese = 0;
             Spieler_Bewerte_Marktwert_Gehalt(team, p, -1, -1, laenge, &forderung, &abloese, 0);
             Teamspieler_Wert(305, team, p, laenge, 1);
@@ -419,6 +423,21 @@ int32_t Spieler_Karriere_Saat(int32_t spnr)
     return static_cast<int32_t>(betrag % 4000u) + 1000;
 }
 
+void Spieler_Altern(int32_t spnr)
+{
+    if (!spieler_gueltig(spnr) || Spieler_Daten[spnr].alter < SP_ABBAU_ALTER) return;
+    const int32_t verlust = Zufall(10, 20);
+    for (int16_t& a : Spieler_Daten[spnr].attribute)
+        if (a > 10) a = static_cast<int16_t>(std::max(a - verlust, 10));
+}
+
+int32_t Spieler_Vertrag_Monate_Begrenzen(int32_t spnr, int32_t monate)
+{
+    if (!spieler_gueltig(spnr)) return monate;
+    const int32_t hoechstens = std::max(12, (SP_VERTRAG_BIS_ALTER - Spieler_Daten[spnr].alter) * 12);
+    return std::min(monate, hoechstens);
+}
+
 int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied)
 {
     if (!spieler_gueltig(spnr)) return 99;
@@ -448,6 +467,7 @@ void Spieler_Jeden_Tag()
         if (!(Spieler_Daten[p].status & SP_STATUS_OHNE_HEIMATSYSTEM) && Spieler_Egal_Daten[p].heimatsystem == -1)
             continue;
         if (Spieler_Daten[p].alter < 255) ++Spieler_Daten[p].alter;
+        Spieler_Altern(p);
         const int32_t alter = Spieler_Daten[p].alter;
         const int32_t r = Zufall(0, 2);
         if (alter < 35 + r) continue;

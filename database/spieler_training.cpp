@@ -610,15 +610,17 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         return wert[i];
     };
     int32_t form_wert = s.form;
+    const float anteil = Spieler_Zuwachs_Anteil(s.alter);
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24];  // by type, where it moved (its bit in geaendert)
     const bool pflege = mit_pflege && gepflegt(ts, platz);
-    // The form factor by whether the type trains up: worked out where a throw asks for it, as
-    // most types of most days are decided without it.
+    // The form factor by whether the type trains up, a gain shrunk by the player's age: worked
+    // out where a throw asks for it, as most types of most days are decided without it. The age
+    // only ever lowers it, so that the largest factor still bounds every chance.
     auto faktor = [&](bool steigt) __attribute__((always_inline)) {
         const float form = static_cast<float>(form_wert);
         if constexpr (probe) return groesster_faktor();
-        return steigt ? 0.9f + 0.002f * form : 1.1f - 0.002f * form;
+        return steigt ? (0.9f + 0.002f * form) * anteil : 1.1f - 0.002f * form;
     };
     const float F = tag.faktor;
 
@@ -1443,6 +1445,13 @@ void Spieler_Bewerte_Training(int32_t n)
     }
     // as a walk of the squad's list would have left it
     if (gehalten) Liste_Set_Cursor(nullptr);
+}
+
+float Spieler_Zuwachs_Anteil(int32_t alter)
+{
+    // never quite 0: a gain's step keeps its side, so that individual training still helps
+    // a little and a doctor's care only holds it back
+    return begrenzt(1.0f - 0.2f * static_cast<float>(alter - 21), 0.01f, 1.0f);
 }
 
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr)

@@ -49,9 +49,54 @@ void namen_zaehlen(Welt_Bilanz& b)
     }
 }
 
+// the strength the game shows: a keeper's is his keeper strength
+int32_t gezeigte_staerke(int32_t spnr) { return Spieler_Wert(SP_K_I_T, spnr, 0, SP_LESEN); }
+
+// The starting elevens of the highest league level's clubs (line-ups of a club's current
+// day, its trial players included) and the league clubs' players by age bracket.
+void staerken_zaehlen(Welt_Bilanz& b, Welt_Niveau_Abfrage niveau_von)
+{
+    int32_t oben = -1;
+    int64_t elf_summe = 0, elf_anzahl = 0;
+    int64_t summe[WELT_ALTERSSTUFEN] = {};
+    std::vector<int32_t> feld(static_cast<size_t>(TEAM_MAX_START_SPIELER));
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (t == Transfermarkt_Team || !Team_Ist_Normal(t, 0)) continue;
+        int32_t n = std::min(Teamspieler_Ins_Array(t, feld.data(), TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t alter = Spieler_Wert(SP_ALTER, feld[size_t(i)], 0, SP_LESEN);
+            const int32_t stufe = Welt_Altersstufe(alter);
+            b.alte_lange_vertraege += alter >= 35 && Teamspieler_Wert(305, t, feld[size_t(i)], 0, 0) > 25;
+            const int32_t staerke = gezeigte_staerke(feld[size_t(i)]);
+            summe[stufe] += staerke;
+            ++b.spieler_alter[stufe];
+            b.spieler_ab900 += staerke >= 900;
+        }
+        const int32_t niveau = niveau_von(t);
+        if (niveau < oben) continue;
+        if (niveau > oben) {
+            oben = niveau;
+            elf_summe = elf_anzahl = 0;
+        }
+        n = std::min(Teamspieler_Ins_Array(t, feld.data(), TEAM_MAX_START_SPIELER, TS_STARTELF), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < n; ++i) elf_summe += gezeigte_staerke(feld[size_t(i)]);
+        elf_anzahl += n;
+    }
+    b.elf_staerke = elf_anzahl ? int32_t(elf_summe / elf_anzahl) : 0;
+    for (int32_t k = 0; k < WELT_ALTERSSTUFEN; ++k)
+        b.staerke_alter[k] = b.spieler_alter[k] ? int32_t(summe[k] / b.spieler_alter[k]) : 0;
+}
+
 }  // namespace
 
-Welt_Bilanz Welt_Bilanz_Zaehlen()
+int32_t Welt_Altersstufe(int32_t alter)
+{
+    if (alter <= 23) return 0;
+    if (alter <= 28) return 1;
+    return alter <= 32 ? 2 : 3;
+}
+
+Welt_Bilanz Welt_Bilanz_Zaehlen(Welt_Niveau_Abfrage niveau)
 {
     Welt_Bilanz b;
     b.tag = Aktueller_Tag;
@@ -89,17 +134,22 @@ Welt_Bilanz Welt_Bilanz_Zaehlen()
         b.geld_min = geld.front();
     }
     namen_zaehlen(b);
+    staerken_zaehlen(b, niveau ? niveau : Wettbewerb_Get_Liga_Niveau);
     return b;
 }
 
 std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
 {
-    char zeile[400];
+    char zeile[560];
     std::snprintf(zeile, sizeof zeile,
                   "tag=%d liga_spieler=%d markt_spieler=%d ohne_verein=%d kleinster_kader=%d vereine_unter_16=%d "
-                  "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64 " vereine_im_minus=%d",
+                  "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64 " vereine_im_minus=%d "
+                  "elf_staerke=%d staerke_bis23=%d staerke_24_28=%d staerke_29_32=%d staerke_ab33=%d "
+                  "spieler_ab33=%d spieler_ab900=%d alte_lange_vertraege=%d",
                   b.tag, b.liga_spieler, b.markt_spieler, b.ohne_verein, b.kleinster_kader, b.vereine_unter_16,
-                  b.geld_median, b.geld_summe, b.geld_min, b.vereine_im_minus);
+                  b.geld_median, b.geld_summe, b.geld_min, b.vereine_im_minus, b.elf_staerke, b.staerke_alter[0],
+                  b.staerke_alter[1], b.staerke_alter[2], b.staerke_alter[3], b.spieler_alter[3], b.spieler_ab900,
+                  b.alte_lange_vertraege);
     char namen[120];
     std::snprintf(namen, sizeof namen, " nachnamen=%d vollnamen_doppelt=%d vereine_doppelter_name=%d", b.nachnamen,
                   b.vollnamen_doppelt, b.vereine_doppelter_name);

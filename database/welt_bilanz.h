@@ -9,6 +9,9 @@
 #include "database/team.h"
 
 constexpr int32_t WELT_KADER_MINIMUM = TEAM_KADER_MINIMUM;
+constexpr int32_t WELT_ALTERSSTUFEN = 4;
+// The bracket of an age: 0 up to 23, 1 for 24-28, 2 for 29-32, 3 from 33.
+int32_t Welt_Altersstufe(int32_t alter);
 
 struct Welt_Bilanz {
     int32_t tag = 0;
@@ -27,9 +30,22 @@ struct Welt_Bilanz {
     int32_t nachnamen = 0;          // distinct surnames of all players
     int32_t vollnamen_doppelt = 0;  // players whose initial and surname another player has too
     int32_t vereine_doppelter_name = 0;  // league clubs with two players of one initial and surname
+    // Strength as the game shows it (a keeper's, else the field player's): the mean of the
+    // starting elevens of the highest league level's clubs, and of the league clubs' players
+    // by age: up to 23, 24-28, 29-32 and 33 on (0 where a bracket is empty).
+    int32_t elf_staerke = 0;
+    int32_t staerke_alter[WELT_ALTERSSTUFEN] = {};
+    int32_t spieler_alter[WELT_ALTERSSTUFEN] = {};  // the players counted in each bracket
+    int32_t spieler_ab900 = 0;  // league clubs' players of strength 900 or more
+    // league clubs' players of 35 or more with more than 25 months of contract left: a club's
+    // contract of a man of 33 runs three years at most, and he may have signed it on the eve
+    // of his 34th birthday, so none but a manager's own offer makes more
+    int32_t alte_lange_vertraege = 0;
 };
 
-Welt_Bilanz Welt_Bilanz_Zaehlen();
+using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);
+// `niveau` gives a club's league level for the eleven's strength (the competitions' by default).
+Welt_Bilanz Welt_Bilanz_Zaehlen(Welt_Niveau_Abfrage niveau = nullptr);
 // The figures as one line of key=value words.
 std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b);
 
@@ -43,7 +59,6 @@ struct Welt_Stufe {
     int64_t gehaelter = 0;
     int32_t im_minus = 0;  // its clubs with a negative balance
 };
-using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);
 // One entry per league level of the league clubs, the highest first; `niveau` gives a club's
 // level (the competitions' league level by default).
 std::vector<Welt_Stufe> Welt_Bilanz_Stufen(Welt_Niveau_Abfrage niveau = nullptr);

@@ -480,6 +480,59 @@ TEST_F(Training, MoreUnitsBuildUpFewerWearDown)
     EXPECT_LT(mittel(10), schwach - 10);
 }
 
+// The same plan builds a young player up more than an older one: the gain shrinks by a fifth a
+// year past 21 to a hundredth from 26 on, while a plan too light wears every age down alike. The
+// steps kept from day to day and the openings' tables train players of every age as the draws
+// taken one by one do.
+TEST_F(Training, OlderPlayersGainLessFromTheSamePlan)
+{
+    EXPECT_EQ(Spieler_Zuwachs_Anteil(18), 1.0f);
+    EXPECT_EQ(Spieler_Zuwachs_Anteil(21), 1.0f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(23), 0.6f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(25), 0.2f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(26), 0.01f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(40), 0.01f);
+    kader();
+    std::memset(T_Own[0].training, 5, 14);
+    std::memset(T_Own[1].training, 0, 14);
+    const std::vector<uint8_t> anfang = stand();
+    const std::vector<Spieler_Struktur> spieler(Spieler_Daten, Spieler_Daten + Spieler_Anzahl);
+    auto summe = [](int32_t erster) {
+        int32_t s = 0;
+        for (int32_t i = erster + 1; i < erster + 10; ++i)
+            for (int a = 0; a < 9; ++a) s += Spieler_Daten[i].attribute[a];
+        return s;
+    };
+    const int32_t start_stark = summe(0), start_schwach = summe(10);
+    auto lauf = [&](int32_t alter) {
+        zuruecksetzen(spieler, anfang);
+        for (int32_t i = 0; i < Spieler_Anzahl; ++i) Spieler_Daten[i].alter = static_cast<uint8_t>(alter);
+        Zufall_Set_Seed(8);
+        for (int32_t tag = 0; tag < 120; ++tag) Spieler_Bewerte_Training(tag);
+        return std::make_pair(summe(0) - start_stark, summe(10) - start_schwach);
+    };
+    const auto jung = lauf(20), alt = lauf(30);
+    EXPECT_GT(jung.first, 400);
+    EXPECT_GE(alt.first, 0);
+    EXPECT_LT(alt.first * 20, jung.first);
+    EXPECT_LT(jung.second, -400);
+    EXPECT_LT(alt.second, -400);
+
+    for (int32_t i = 0; i < 90; ++i) {
+        Spieler_Daten[i].alter = static_cast<uint8_t>(18 + i % 20);
+        Spieler_Daten[i].form = static_cast<uint8_t>(10 + (i * 29) % 91);
+    }
+    for (int32_t t : {2, 3, 4, 5, 12, 13})
+        for (int32_t i = 0; i < 14; ++i) T_Own[t].training[i] = static_cast<uint8_t>((t * 5 + i * 3) % 6);
+    Tafel_Vergleich v;
+    for (bool mit_anlagen : {false, true}) {
+        alle_anlagen = mit_anlagen;
+        const auto gezogen = v.laufen(false, 77, 30);
+        EXPECT_NE(gezogen.first, v.anfang);
+        EXPECT_TRUE(v.laufen(true, 77, 30) == gezogen) << "Anlagen " << mit_anlagen;
+    }
+}
+
 // A plan's load counts all its units, however many: a plan far beyond any sensible one wears
 // its whole squad out in one day (the keeper gets a little of it back), one of a few units
 // does not.

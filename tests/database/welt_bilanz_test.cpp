@@ -58,9 +58,51 @@ TEST_F(WeltBilanz, CountsPlayersSquadsAndTheLeagueClubsMoney)
     EXPECT_EQ(b.vollnamen_doppelt, 4);
     EXPECT_EQ(b.vereine_doppelter_name, 1);
     EXPECT_EQ(Welt_Bilanz_Zeile(b), "tag=77 liga_spieler=9 markt_spieler=2 ohne_verein=47 kleinster_kader=2 vereine_unter_16=3 "
-                                    "geld_median=3000 geld_summe=9500 geld_min=-500 vereine_im_minus=1 "
-                                    "nachnamen=57 vollnamen_doppelt=4 vereine_doppelter_name=1");
+                                    "geld_median=3000 geld_summe=9500 geld_min=-500 vereine_im_minus=1 elf_staerke=0 "
+                                    "staerke_bis23=500 staerke_24_28=0 staerke_29_32=0 staerke_ab33=0 spieler_ab33=0 "
+                                    "spieler_ab900=0 alte_lange_vertraege=0 nachnamen=57 vollnamen_doppelt=4 vereine_doppelter_name=1");
     Aktueller_Tag = 0;
+}
+
+// The strength figures: the starting elevens of the highest level's clubs alone, and every
+// league club's player by his age's bracket (market, youth team and clubs outside the
+// leagues left out), each at the strength the game shows, a keeper's his keeper strength.
+TEST_F(WeltBilanz, MeasuresTheTopElevensAndTheStrengthByAge)
+{
+    const auto staerke = [](int32_t p, int32_t wert, int32_t alter) {
+        for (int32_t i = 0; i < 9; ++i) Spieler_Daten[p].attribute[i] = static_cast<int16_t>(wert);
+        Spieler_Daten[p].alter = static_cast<uint8_t>(alter);
+    };
+    // player: team, strength, age, in the eleven
+    struct Fall { int32_t team, wert, alter; bool elf; };
+    const Fall faelle[] = {
+        {0, 600, 23, true},  {0, 400, 24, true}, {0, 900, 28, false},  // club 0, level 100
+        {1, 800, 29, true},  {1, 300, 32, false},                        // club 1, level 100
+        {2, 990, 33, true},  {2, 200, 36, false},                        // club 2, level 50
+        {3, 100, 40, true},  {4, 100, 40, false}, {5, 100, 20, false},   // not counted
+    };
+    for (int32_t p = 0; p < int32_t(std::size(faelle)); ++p) {
+        const Fall& f = faelle[p];
+        staerke(p, f.wert, f.alter);
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, f.team, p, 100, 0, 36, -1, false));
+        if (f.elf) Teamspieler_Wert(317, f.team, p, TS_STARTELF, 8);
+    }
+    Spieler_Fix_Daten[1].lieblingspos = SP_POS_TORWART;  // a keeper: his strength is his first slot
+    Spieler_Daten[1].attribute[1] = 10;
+    const Welt_Bilanz b = Welt_Bilanz_Zaehlen([](int32_t team) { return team == 2 ? 50 : 100; });
+    EXPECT_EQ(b.elf_staerke, (600 + 400 + 800) / 3);
+    EXPECT_EQ(b.staerke_alter[0], 600);
+    EXPECT_EQ(b.staerke_alter[1], (400 + 900) / 2);
+    EXPECT_EQ(b.staerke_alter[2], (800 + 300) / 2);
+    EXPECT_EQ(b.staerke_alter[3], (990 + 200) / 2);
+    EXPECT_EQ(b.spieler_alter[0], 1);
+    EXPECT_EQ(b.spieler_alter[3], 2);
+    EXPECT_EQ(b.spieler_ab900, 2);  // 900 and 990; the 40-year-olds at 100 are not counted
+    EXPECT_EQ(b.alte_lange_vertraege, 1);  // the 36-year-old with three years left
+    EXPECT_EQ(Welt_Altersstufe(18), 0);
+    EXPECT_EQ(Welt_Altersstufe(24), 1);
+    EXPECT_EQ(Welt_Altersstufe(32), 2);
+    EXPECT_EQ(Welt_Altersstufe(33), 3);
 }
 
 // The league clubs by level, the highest first: the market, the youth team and a club outside

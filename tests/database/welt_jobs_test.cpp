@@ -186,6 +186,51 @@ TEST_F(WeltJobs, BirthdaysAgePlayersAndRenewOnlyOldOnesOutsideCompetitions)
     EXPECT_EQ(Spieler_Daten[12].alter, 0);
 }
 
+// From 33 on a birthday takes one drawn 10..20 off every visible attribute of the player, none
+// of them below 10; a player turning 32 keeps his, and one without a birthday that day too.
+TEST_F(WeltJobs, BirthdaysFromThirtyThreeOnTakeStrengthAway)
+{
+    for (int32_t p : {10, 11, 12}) {
+        std::strcpy(Spieler_Fix_Daten[p].name, "Abel");
+        Spieler_Fix_Daten[p].gesicht = 1000;  // birthday on day 30
+        Spieler_Egal_Daten[p].heimatsystem = 1;
+        dazu(2, p);
+        for (int16_t& a : Spieler_Daten[p].attribute) a = 600;
+    }
+    Spieler_Daten[10].alter = 31;
+    Spieler_Daten[11].alter = 32;
+    Spieler_Daten[12].alter = 34;
+    Spieler_Daten[11].attribute[4] = 20;
+    Spieler_Daten[11].attribute[5] = 10;
+    Spieler_Daten[13].alter = 40;  // no birthday today
+    Aktueller_Tag = 30;
+    Spieler_Jeden_Tag();
+    for (int16_t a : Spieler_Daten[10].attribute) EXPECT_EQ(a, 600);
+    const int32_t verlust = 600 - Spieler_Daten[11].attribute[0];
+    EXPECT_GE(verlust, 10);
+    EXPECT_LE(verlust, 20);
+    for (int32_t i : {1, 2, 3, 6, 7, 8}) EXPECT_EQ(Spieler_Daten[11].attribute[i], 600 - verlust);
+    EXPECT_EQ(Spieler_Daten[11].attribute[4], 10);
+    EXPECT_EQ(Spieler_Daten[11].attribute[5], 10);
+    EXPECT_LT(Spieler_Daten[12].attribute[0], 600);
+    for (int16_t a : Spieler_Daten[13].attribute) EXPECT_EQ(a, 500);
+}
+
+// A contract ends by the player's 36th year, a year at least: what a club draws for a young man
+// stands, a four-year contract shrinks with every year past 32, and a shorter one stays short.
+TEST_F(WeltJobs, ContractsEndByTheThirtySixthYear)
+{
+    const struct { int32_t alter, monate, erwartet; } faelle[] = {
+        {25, 48, 48}, {32, 48, 48}, {33, 48, 36}, {34, 48, 24}, {35, 48, 12},
+        {36, 48, 12}, {40, 48, 12}, {40, 6, 6},   {34, 18, 18}, {18, 60, 60},
+    };
+    for (const auto& f : faelle) {
+        Spieler_Daten[7].alter = static_cast<uint8_t>(f.alter);
+        EXPECT_EQ(Spieler_Vertrag_Monate_Begrenzen(7, f.monate), f.erwartet) << f.alter << " " << f.monate;
+    }
+    EXPECT_EQ(Spieler_Vertrag_Monate_Begrenzen(-1, 48), 48);
+}
+
 // Over a year every player ages once, on the day his birthday falls: names beginning with a
 // character above 127 (a negative factor), faces that take the product past 32 bits, and
 // players on the first and the last day of the year.

@@ -89,7 +89,9 @@ protected:
     }
 
     // Plays `anzahl` seasons of the world built in `welt`; checks every day and every season.
-    void spielen(int32_t anzahl)
+    // With `staerken` the players' strength too (below): a world of a few dozen clubs has too
+    // few in each age bracket, and its top tier buys the best of the tiers below.
+    void spielen(int32_t anzahl, bool staerken = false)
     {
         std::snprintf(Pfad_Config_Files, sizeof Pfad_Config_Files, "%s", (welt / "config_files").c_str());
         ASSERT_TRUE(Spielstart_Neues_Spiel());
@@ -135,6 +137,16 @@ protected:
             EXPECT_GE(b.geld_median, start.geld_median / 2) << "Saison " << saison;
             EXPECT_LE(b.geld_median, start.geld_median * 3 / 2) << "Saison " << saison;
             EXPECT_GE(b.geld_summe, 0) << "Saison " << saison;
+            // Players rise while young and fade past their best, so that the strength of the top
+            // league's elevens holds its level season after season and the oldest are weaker
+            // than the players at their peak.
+            if (staerken) {
+                EXPECT_LE(std::abs(b.elf_staerke - start.elf_staerke) * 100, start.elf_staerke * 3) << "Saison " << saison;
+                EXPECT_LT(b.staerke_alter[3], b.staerke_alter[2]) << "Saison " << saison;
+            }
+            // No club signs a man past his best for years. The contracts the world starts with
+            // run four years at most: two seasons on, none has more than two years left.
+            if (saison >= 2) EXPECT_EQ(b.alte_lange_vertraege, 0) << "Saison " << saison;
             // Debt stays the exception: a few clubs at most, and no tier whose median club owes
             // money season after season.
             EXPECT_LE(b.vereine_im_minus * 100, b.vereine * 15) << "Saison " << saison;
@@ -151,7 +163,7 @@ protected:
 TEST_F(Welt_Saisons, DefaultWorldKeepsItsSquadsAndItsMoney)
 {
     welt_bauen("welt_saisons", {"welt", "wettbewerbe"});
-    spielen(saisons());
+    spielen(saisons(), true);
 }
 
 // The large world, as many seasons as the default one: `make test-saisons` runs ten of each.
