@@ -509,23 +509,43 @@ bool name_vergeben(int32_t spnr, const char* name, char initial)
 {
     for (int32_t q = 0; q < Spieler_Anzahl; ++q) {
         const Spieler_Fix& f = Spieler_Fix_Daten[q];
-        if (q != spnr && std::strncmp(f.name, name, sizeof f.name - 1) == 0 && (initial == 0 || f.vorname[0] == initial))
+        if (q != spnr && f.name[0] == name[0] && (initial == 0 || f.vorname[0] == initial) &&
+            std::strncmp(f.name, name, sizeof f.name - 1) == 0)
             return true;
     }
     return false;
 }
 
-// The players of spnr's nation, without him, who bear a surname that `passt` takes; of the whole
-// world when his nation has none.
-template <typename F>
-std::vector<int32_t> landsleute(int32_t spnr, F&& passt)
+// The players of spnr's nation, without him, whose names a new name draws on: every one with a
+// surname, those with a surname other than his, those with an initial; each list of the whole
+// world where his nation has none. And whether anyone else bears his surname. One pass over the
+// players (two where a list is empty): a season renews some hundreds of names.
+struct Landsleute {
+    std::vector<int32_t> leute, spender, initialen;
+    bool name_lebt_weiter = false;
+};
+
+Landsleute landsleute(int32_t spnr)
 {
-    std::vector<int32_t> l;
-    for (int32_t welt = 0; welt < 2 && l.empty(); ++welt)
-        for (int32_t q = 0; q < Spieler_Anzahl; ++q)
-            if (q != spnr && Spieler_Fix_Daten[q].name[0] != 0 &&
-                (welt || Spieler_Fix_Daten[q].nation == Spieler_Fix_Daten[spnr].nation) && passt(q))
-                l.push_back(q);
+    Landsleute l;
+    const Spieler_Fix& f = Spieler_Fix_Daten[spnr];
+    const auto gleicher_name = [&](const Spieler_Fix& g) {
+        return g.name[0] == f.name[0] && std::strncmp(g.name, f.name, sizeof f.name - 1) == 0;
+    };
+    for (int32_t welt = 0; welt < 2; ++welt) {
+        const bool leute = l.leute.empty(), spender = l.spender.empty(), initialen = l.initialen.empty();
+        if (welt && !leute && !spender && !initialen) break;
+        for (int32_t q = 0; q < Spieler_Anzahl; ++q) {
+            if (q == spnr) continue;
+            const Spieler_Fix& g = Spieler_Fix_Daten[q];
+            const bool gleich = g.name[0] != 0 && gleicher_name(g);
+            if (!welt) l.name_lebt_weiter |= gleich;
+            if (g.name[0] == 0 || (!welt && g.nation != f.nation)) continue;
+            if (leute) l.leute.push_back(q);
+            if (spender && !gleich) l.spender.push_back(q);
+            if (initialen && g.vorname[0] != 0) l.initialen.push_back(q);
+        }
+    }
     return l;
 }
 
@@ -589,12 +609,10 @@ bool zusammensetzen(int32_t spnr, const std::vector<int32_t>& leute, char (&name
 void name_ziehen(int32_t spnr)
 {
     Spieler_Fix& f = Spieler_Fix_Daten[spnr];
-    const auto anderer_name = [&](int32_t q) { return std::strncmp(Spieler_Fix_Daten[q].name, f.name, sizeof f.name - 1) != 0; };
-    const std::vector<int32_t> leute = landsleute(spnr, [](int32_t) { return true; });
-    const std::vector<int32_t> spender = landsleute(spnr, anderer_name);
-    const std::vector<int32_t> initialen = landsleute(spnr, [](int32_t q) { return Spieler_Fix_Daten[q].vorname[0] != 0; });
+    const Landsleute l = landsleute(spnr);
+    const std::vector<int32_t>&leute = l.leute, &spender = l.spender, &initialen = l.initialen;
     if (leute.empty()) return;  // the only player of the world keeps his name
-    const bool stirbt_aus = !name_vergeben(spnr, f.name, 0);
+    const bool stirbt_aus = !l.name_lebt_weiter;
     char name[sizeof f.name] = {}, initial = f.vorname[0];
     bool frei = false;
     for (int32_t v = 0; v < NAMENS_VERSUCHE && !frei; ++v) {
