@@ -140,20 +140,18 @@ Welt_Bilanz Welt_Bilanz_Zaehlen(Welt_Niveau_Abfrage niveau)
 
 std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
 {
-    char zeile[560];
+    char zeile[640];
     std::snprintf(zeile, sizeof zeile,
                   "tag=%d liga_spieler=%d markt_spieler=%d ohne_verein=%d kleinster_kader=%d vereine_unter_16=%d "
                   "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64 " vereine_im_minus=%d "
                   "elf_staerke=%d staerke_bis23=%d staerke_24_28=%d staerke_29_32=%d staerke_ab33=%d "
-                  "spieler_ab33=%d spieler_ab900=%d alte_lange_vertraege=%d",
+                  "spieler_ab33=%d spieler_ab900=%d alte_lange_vertraege=%d "
+                  "nachnamen=%d vollnamen_doppelt=%d vereine_doppelter_name=%d",
                   b.tag, b.liga_spieler, b.markt_spieler, b.ohne_verein, b.kleinster_kader, b.vereine_unter_16,
                   b.geld_median, b.geld_summe, b.geld_min, b.vereine_im_minus, b.elf_staerke, b.staerke_alter[0],
                   b.staerke_alter[1], b.staerke_alter[2], b.staerke_alter[3], b.spieler_alter[3], b.spieler_ab900,
-                  b.alte_lange_vertraege);
-    char namen[120];
-    std::snprintf(namen, sizeof namen, " nachnamen=%d vollnamen_doppelt=%d vereine_doppelter_name=%d", b.nachnamen,
-                  b.vollnamen_doppelt, b.vereine_doppelter_name);
-    return std::string(zeile) + namen;
+                  b.alte_lange_vertraege, b.nachnamen, b.vollnamen_doppelt, b.vereine_doppelter_name);
+    return zeile;
 }
 
 std::vector<Welt_Verein> Welt_Bilanz_Vereine(Welt_Niveau_Abfrage niveau)

@@ -152,7 +152,9 @@ protected:
             }
             // No club signs a man past his best for years. The contracts the world starts with
             // run four years at most: two seasons on, none has more than two years left.
-            if (saison >= 2) EXPECT_EQ(b.alte_lange_vertraege, 0) << "Saison " << saison;
+            if (saison >= 2) {
+                EXPECT_EQ(b.alte_lange_vertraege, 0) << "Saison " << saison;
+            }
             // Debt stays the exception: a few clubs at most, and no tier whose median club owes
             // money season after season.
             EXPECT_LE(b.vereine_im_minus * 100, b.vereine * 15) << "Saison " << saison;
