@@ -31,8 +31,8 @@ constexpr uint32_t SERVER_LOGIN_FRIST = 5000;
 // the server's own machine too: the rest are refused, so that one peer cannot fill the table.
 // The default of the server's setting (Server_Adressgrenze_Lesen).
 constexpr int32_t NETZ_ANMELDUNGEN_PRO_ADRESSE = 8;
-// Participants without a club beyond which a newcomer takes the place of the one that has waited
-// longest over the choice of its club.
+// Participants without a club beyond which a newcomer takes the place of one of them, from the
+// address that holds the most.
 constexpr int32_t SERVER_OHNE_VEREIN_MAX = 192;
 constexpr uint32_t CLIENT_TIMEOUT = 60000;
 constexpr uint32_t CLIENT_PING_ABSTAND = 60000;

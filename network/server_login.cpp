@@ -81,15 +81,21 @@ static int32_t anmeldungen_von(const uint8_t adresse[4])
     return n;
 }
 
-// A newcomer who wants to play gets in, however many wait over the choice of their club (they
-// have the long time for it, which an idle participant without a club has not): once
+// A newcomer who wants to play gets in, however many wait over the choice of their club: once
 // SERVER_OHNE_VEREIN_MAX records are held without a club (the rest stays for the game's managers,
-// one whose line broke comes back), or the table is full, the newcomer takes the place of the
-// participant that has waited longest over the choice.
+// one whose line broke comes back), or the table is full, the newcomer takes the place of a
+// participant without a club from the address that holds the most of them, the longest waiting
+// there. Whether it has fetched the free clubs counts not, and one that holds a club keeps its
+// place: a crowd makes room from its own addresses first, so that it keeps a newcomer out only
+// with as many addresses as it holds records.
 static void platz_fuer_neuling()
 {
-    Mitspieler_Eintrag* laengster = nullptr;
-    int32_t ohne = 0, frei = 0;
+    struct Wartend {
+        uint32_t adresse, gewartet;
+        Mitspieler_Eintrag* m;
+    };
+    Wartend w[NETZUSER_ANZAHL];
+    int32_t ohne = 0, frei = 0, n = 0;
     const uint32_t jetzt = Netz_Zeit();
     for (Mitspieler_Eintrag& m : Mitspieler) {
         if (!m.in_benutzung) {
@@ -98,12 +104,24 @@ static void platz_fuer_neuling()
         }
         if (m.verein_beansprucht) continue;
         ++ohne;
-        if (!m.vereinsliste || !m.sock_info) continue;
-        if (!laengster || jetzt - m.sock_info->angenommen > jetzt - laengster->sock_info->angenommen) laengster = &m;
+        if (m.sock_info) w[n++] = {Bytes_Hole32(m.adresse), jetzt - m.sock_info->angenommen, &m};
     }
-    if (!laengster || (ohne < SERVER_OHNE_VEREIN_MAX && frei > 0)) return;
-    Socket_Log(SOCKET_LOG_INFO, "client %.40s without a club makes room for a newcomer", laengster->user_name);
-    Server_User_Logout(laengster->sock_info);
+    if (ohne < SERVER_OHNE_VEREIN_MAX && frei > 0) return;
+    std::sort(w, w + n, [](const Wartend& a, const Wartend& b) { return a.adresse < b.adresse; });
+    const Wartend* wahl = nullptr;
+    int32_t wahl_anzahl = 0;
+    for (int32_t i = 0, j; i < n; i = j) {
+        const Wartend* laengster = &w[i];
+        for (j = i; j < n && w[j].adresse == w[i].adresse; ++j)
+            if (w[j].gewartet > laengster->gewartet) laengster = &w[j];
+        if (j - i > wahl_anzahl || (j - i == wahl_anzahl && laengster->gewartet > wahl->gewartet)) {
+            wahl = laengster;
+            wahl_anzahl = j - i;
+        }
+    }
+    if (!wahl) return;
+    Socket_Log(SOCKET_LOG_INFO, "client %.40s without a club makes room for a newcomer", wahl->m->user_name);
+    Server_User_Logout(wahl->m->sock_info);
 }
 
 // The answer carries the server's address and port; it goes out in the following polls.

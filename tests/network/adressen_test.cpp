@@ -1,6 +1,7 @@
 // Many connections on loopback, each from an address of 127.0.0.0/8: the bound per address as
-// the server's setting, one address that re-opens connections without end, and a crowd of
-// participants that never take a club; a newcomer from elsewhere gets in all the same.
+// the server's setting, one address that re-opens connections without end, and crowds of
+// participants that never take a club; a newcomer from elsewhere gets in and gets his club all
+// the same.
 #include "feind_hilfe.h"
 
 #include "network/server.h"
@@ -20,6 +21,69 @@ struct Adressen : Feind {
         if (peers.back()->nachricht_lesen(&d, server_schritt) == NETZ_TYP_ANTWORT && d.size() == MW_USER_LOGIN_GROESSE)
             Mw_User_Login_Lesen(d.data(), &r);
         return r;
+    }
+
+    // A participant from 127.0.0.x, that looks at the free clubs when asked and is let in.
+    std::unique_ptr<Feind_Peer> teilnehmer(uint8_t x, const char* name, bool liste)
+    {
+        auto p = std::make_unique<Feind_Peer>(Roh(verbinden_von(0x7F000000u | x, tcp_port)), name);
+        if (liste && p->angenommen) EXPECT_EQ(p->aufruf(17, "vC<46I<4", Bild().w(1).w(1).b, -1).size(), 60u);
+        return p;
+    }
+
+    // 33 addresses with eight participants each, the first of them a manager holding his club,
+    // the rest without one; whoever of them is thrown out logs in again at once, sixteen a second
+    // at most. Two newcomers one after the other, each from an address of its own, look at the
+    // free clubs for 30 s and then claim one.
+    void menge_gegen_neulinge(bool liste)
+    {
+        Socket_Set_Uhr(test_uhr);
+        server_starten();
+        const auto manager = teilnehmer(10, "Manager", true);
+        manager->steuersignal(SIGNAL_TEAM_NR, FEIND);
+        ASSERT_TRUE(schritte_bis([] { return Netzuser_Get_By_Team(FEIND) != nullptr; }));
+        struct Platz {
+            uint8_t x;
+            std::unique_ptr<Feind_Peer> p;
+        };
+        std::vector<Platz> menge;
+        for (uint8_t x = 10; x < 43; ++x)
+            for (int i = x == 10; i < NETZ_ANMELDUNGEN_PRO_ADRESSE; ++i) {
+                ++uhr_wert;
+                menge.push_back({x, teilnehmer(x, "Menge", liste)});
+            }
+        int wieder = 0;
+        const auto wiederkehr = [&] {
+            int n = 0;
+            for (Platz& p : menge)
+                if (n < 16 && p.p->beendet()) {
+                    p.p = teilnehmer(p.x, "Menge", liste);
+                    n += p.p->angenommen;
+                }
+            wieder += n;
+        };
+        for (const auto& [x, name] : {std::pair<uint8_t, const char*>{200, "Neuling"}, {201, "Zweiter"}}) {
+            ++uhr_wert;
+            auto neu = teilnehmer(x, name, true);
+            ASSERT_TRUE(neu->angenommen) << name;
+            for (int sekunde = 0; sekunde < 30; ++sekunde) {
+                uhr_wert += 1000;
+                wiederkehr();
+            }
+            ASSERT_FALSE(neu->beendet()) << name << " was thrown out while looking at the list";
+            neu->steuersignal(SIGNAL_TEAM_NR, OPFER);
+            EXPECT_TRUE(schritte_bis([name] {
+                const Mitspieler_Eintrag* m = Netzuser_Get_By_Team(OPFER);
+                return m && std::strcmp(m->user_name, name) == 0;
+            })) << name;
+            // it leaves, and its club is free for the next
+            neu.reset();
+            ASSERT_TRUE(schritte_bis([] { return Netzuser_Get_By_Team(OPFER) == nullptr; }));
+        }
+        EXPECT_GT(wieder, 2 * SERVER_OHNE_VEREIN_MAX) << "the crowd came back again and again";
+        EXPECT_FALSE(manager->beendet());
+        const Mitspieler_Eintrag* m = Netzuser_Get_By_Team(FEIND);
+        EXPECT_TRUE(m && std::strcmp(m->user_name, "Manager") == 0) << "the manager kept his club";
     }
 };
 
@@ -106,4 +170,16 @@ TEST_F(Adressen, ANewcomerGetsInBehindACrowdWithoutClubs)
     bool drin = false;
     for (const auto& m : Mitspieler) drin = drin || (m.in_benutzung && std::strcmp(m.user_name, "Neuling") == 0);
     EXPECT_TRUE(drin);
+}
+
+// Newcomers get their clubs past a crowd of 33 addresses that takes every place it can, whether
+// the crowd looks at the free clubs or never does; the crowd's manager keeps his club.
+TEST_F(Adressen, NewcomersGetTheirClubsPastACrowdThatLooksAtTheListAndReturns)
+{
+    menge_gegen_neulinge(true);
+}
+
+TEST_F(Adressen, NewcomersGetTheirClubsPastACrowdThatNeverLooksAtTheList)
+{
+    menge_gegen_neulinge(false);
 }

@@ -69,6 +69,8 @@ inline Spieler_Angebot angebot_von(int32_t bieter, int32_t verein, int32_t spnr,
 
 struct Feind_Peer {
     Roh roh;
+    // Whether the server took the log-in.
+    bool angenommen = false;
     explicit Feind_Peer(uint16_t port, const char* name = "Feind") : Feind_Peer(Roh(port), name) {}
     Feind_Peer(Roh&& r, const char* name) : roh(r.fd)
     {
@@ -76,6 +78,18 @@ struct Feind_Peer {
         roh.nachricht(NETZ_TYP_LOGIN, login_bytes(name, 2, 2));
         std::vector<uint8_t> d;
         EXPECT_EQ(roh.nachricht_lesen(&d, server_schritt), NETZ_TYP_ANTWORT);
+        Mw_User_Login a{};
+        if (d.size() == MW_USER_LOGIN_GROESSE) Mw_User_Login_Lesen(d.data(), &a);
+        angenommen = a.middle_ware_response == MW_ANTWORT_ANGENOMMEN;
+    }
+    // Whether the server has ended the connection (what it sent before is read and dropped).
+    bool beendet() const
+    {
+        uint8_t b[4096];
+        ssize_t r;
+        while ((r = recv(roh.fd, b, sizeof b, MSG_DONTWAIT)) > 0) {
+        }
+        return r == 0;
     }
     void block(const std::vector<uint8_t>& b) const { roh.senden(gepackt_gerahmt(b)); }
     void steuersignal(uint32_t code, int32_t team) const { block(Bild().w(STEUERSIGNAL_MARKE).w(code).w(uint32_t(team)).b); }

@@ -91,12 +91,13 @@ TEST_F(Login, SecondLoginOnOneConnectionAndFullTableRegisterNothing)
     EXPECT_EQ(Netzuser_Anzahl(), 1) << "and leaves no ghost entry";
     EXPECT_EQ(a->mitspieler, erster);
 
-    for (auto& m : Mitspieler) m.in_benutzung = 1;
+    // every entry taken by a participant holding a club: nobody makes room
+    for (auto& m : Mitspieler) m.in_benutzung = m.verein_beansprucht = 1;
     Sock_Info* b = verbindung();
     ASSERT_TRUE(senden(b, NETZ_TYP_LOGIN, login_bytes("Bert", 2, 2), &r));
     EXPECT_EQ(r.middle_ware_response, 0u) << "no free entry: the database fields stay untouched";
     EXPECT_EQ(b->mitspieler, nullptr);
-    for (auto& m : Mitspieler) m.in_benutzung = 0;
+    for (auto& m : Mitspieler) m.in_benutzung = m.verein_beansprucht = 0;
 }
 
 TEST_F(Login, FortyCharacterNamesKeepTheirEnd)

@@ -6,6 +6,7 @@
 #include "common/capture.h"
 
 #include "database/db_hilfe.h"
+#include "database/manager.h"
 #include "database/richter.h"
 #include "economy/trainingslager.h"
 #include "gameflow/ablauf.h"
@@ -200,6 +201,24 @@ TEST_F(Post, WhatAClientWritesDuringTheMatchDayIsRefused)
                      Bild().w(FEIND).w(uint32_t(-1)).w(0).w(1).roh(b.data(), b.size()).w(1).b);
         return !f.contains("abgewiesen") && !f.contains("Get_Data_Back");
     };
+    // The manager record as the client sends it, unchanged; whether it was taken.
+    const auto manager = [&] {
+        std::vector<uint8_t> bild, b;
+        if (!Manager_Internet_Bloecke_Packen(FEIND, false, &bild)) return false;
+        std::string format = "v";
+        for (int i = 0, o = 0; i < MANAGER_NETZ_BLOECKE; ++i) {
+            if (i == 1) continue;
+            const int n = int(Manager_Netz_Bloecke[i].bytes);
+            format += "V>" + std::to_string(n);
+            Bild blk;
+            blk.w(1).roh(bild.data() + o, size_t(n));
+            b.insert(b.end(), blk.b.begin(), blk.b.end());
+            o += n;
+        }
+        Fehler_Capture f;
+        peer->aufruf(33, format, b);
+        return !f.contains("abgewiesen");
+    };
     Teamspieler_Get_Record(FEIND, 20)->flags |= TS_STARTELF;
     const Spieler_Angebot a = angebot_von(FEIND, SERVER, 5, 0);
     for (int32_t zustand : {int32_t(ABLAUF_DATEN_GESAMMELT), int32_t(ABLAUF_VOR_SPIEL), int32_t(ABLAUF_SPIEL_LAEUFT),
@@ -212,6 +231,7 @@ TEST_F(Post, WhatAClientWritesDuringTheMatchDayIsRefused)
         peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
         EXPECT_EQ(gespeichertes(5, FEIND, SERVER), nullptr) << zustand;
         EXPECT_LT(text_senden(*peer, FEIND, "Notiz"), 0) << zustand;
+        EXPECT_FALSE(manager()) << zustand;
         EXPECT_FALSE(peer->aufruf(1000, "iC<=0", Bild().w(0).w(1).b).empty()) << "the day is still read";
     }
     EXPECT_EQ(News_Anzahl(), 0);
@@ -225,6 +245,7 @@ TEST_F(Post, WhatAClientWritesDuringTheMatchDayIsRefused)
         EXPECT_FALSE(aufstellung(doppelt)) << zustand << ": a player named twice";
         EXPECT_EQ(Teamspieler_Get_Record(FEIND, 20)->flags & TS_STARTELF, TS_STARTELF) << zustand;
         EXPECT_TRUE(aufstellung(eigene)) << zustand;
+        EXPECT_TRUE(manager()) << zustand;
         EXPECT_EQ(Teamspieler_Get_Record(FEIND, 20)->flags & TS_STARTELF, 0u) << zustand;
         Teamspieler_Get_Record(FEIND, 20)->flags |= TS_STARTELF;
     }
@@ -235,6 +256,7 @@ TEST_F(Post, WhatAClientWritesDuringTheMatchDayIsRefused)
     EXPECT_EQ(gespeichertes(5, FEIND, SERVER), nullptr) << "an offer after the turn";
     EXPECT_LT(text_senden(*peer, FEIND, "Notiz"), 0);
     EXPECT_TRUE(aufstellung(eigene)) << "the line-up of the turn's end";
+    EXPECT_TRUE(manager()) << "the manager record of the turn's end";
     T[FEIND].status = uint8_t(T[FEIND].status & ~ZUG_BEENDET_BIT);
     peer->aufruf(51, "vV28", Bild().w(1).roh(&a, sizeof a).b);
     EXPECT_NE(gespeichertes(5, FEIND, SERVER), nullptr) << "an offer in the turn";

@@ -171,17 +171,22 @@ TEST_F(Tuer, ACrowdConnectingAtOnceIsServedWhole)
     EXPECT_EQ(fertig, ANZAHL);
 }
 
-// A full table: the newcomer reads "Server voll" and the end instead of a silent close; once a
-// participant has gone the next newcomer gets in.
+// A table full of participants that hold their clubs (none of them makes room): the newcomer reads
+// "Server voll" and the end instead of a silent close; once a participant has gone the next
+// newcomer gets in.
 TEST_F(Tuer, FullTableRefusesTheNewcomerWithAWord)
 {
     server_starten();
     std::vector<std::unique_ptr<Roh>> peers;
-    for (int i = 0; i < NETZUSER_ANZAHL; ++i) {
-        peers.push_back(std::make_unique<Roh>(von_haushalt(i, tcp_port)));
-        peers.back()->nachricht(NETZ_TYP_LOGIN, login_bytes("Voll", 2, 2));
+    // in two halves, each claiming its clubs before the next comes
+    for (int haelfte = 1; haelfte <= 2; ++haelfte) {
+        for (int i = 0; i < NETZUSER_ANZAHL / 2; ++i) {
+            peers.push_back(std::make_unique<Roh>(von_haushalt(int(peers.size()), tcp_port)));
+            peers.back()->nachricht(NETZ_TYP_LOGIN, login_bytes("Voll", 2, 2));
+        }
+        ASSERT_TRUE(pumpen_bis([haelfte] { return Netzuser_Anzahl() == haelfte * NETZUSER_ANZAHL / 2; }));
+        for (auto& m : Mitspieler) m.verein_beansprucht = m.in_benutzung;
     }
-    ASSERT_TRUE(pumpen_bis([] { return Netzuser_Anzahl() == NETZUSER_ANZAHL; }));
     Roh neu(tcp_port);
     neu.nachricht(NETZ_TYP_LOGIN, login_bytes("Neu", 2, 2));
     uint32_t typ = 0;
