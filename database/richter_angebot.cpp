@@ -212,6 +212,12 @@ void ausfuehren(const Spieler_Angebot& w, const std::vector<Spieler_Angebot>& al
         // The new club must take him before anything is booked: a full squad refuses him.
         if (!Teamspieler_Kommt_Oder_Geht(1, b, p, w.gehalt, art, monate, leihe ? o : -1, true)) {
             Print_Fehler("Richter_Check_Spieler_Angebote: Spieler %d kann nicht zu Team %d wechseln!", p, b);
+            // The offers are gone after this: both sides learn that the deal fell through.
+            const char* text = Temp_Sprintf("Der Transfer des Spielers %s von %s ist leider geplatzt, da im Kader von %s "
+                                            "kein Platz mehr frei ist.",
+                                            spieler_name(p), team_name(o), team_name(b));
+            nachricht(b, o, text);
+            nachricht(o, b, text);
             return;
         }
         Teamspieler_Vertragspunkte_Machen(o, b, p, w.gehalt, betrag, monate, art);
@@ -632,15 +638,13 @@ int32_t Richter_Transfermarkt_Abgang_Datum(int32_t spnr)
     if (!spieler_gueltig(spnr)) return -1;
     int32_t zaehler = Spieler_Wert(SP_ANGEBOTSZAEHLER, spnr, 0, SP_LESEN);
     if (zaehler < 0) return -1;
-    int32_t extra = 0;
-    if (Transfermarkt_Team >= 0 && Teamspieler_Ist_Im_Team(Transfermarkt_Team, spnr) >= 0) {
-        const int32_t markt = T[Transfermarkt_Team].spieleranzahl;
-        extra = markt > 255 ? 2 : markt > 150 ? 1 : 0;
-    }
+    // The countdown runs down one step on every seventh day, on the market as anywhere (the
+    // market's size speeds up its contracts, not its auctions): a forecast that took two or three
+    // steps a week there named a day weeks before the auction, and nothing came on it.
     int32_t tag = Kalender_Get_Heute();
     while (zaehler > 0) {
         ++tag;
-        if (tag % 7 == 0) zaehler -= 1 + extra;
+        if (tag % 7 == 0) --zaehler;
     }
     return tag + 1;
 }

@@ -333,10 +333,29 @@ void Spieler_Angebot_Formular_Vorbereiten(int32_t team, int32_t spnr)
     f.dauer = Spieler_Angebot_Dauer_Grenzen(team == Aktuelles_Team && !probe, f.monate_rest, false);
     a.monate = uint16_t(f.dauer.min);
     if (f.dauer.gesperrt) f.grau[3] = f.grau[4] = true;
+    else Spieler_Angebot_Dauer_Setzen(f.dauer.min);
 
     int32_t fixiert = -1;
     Richter_Get_Spieler_Angebote(spnr, nullptr, 0, &fixiert);
     if (fixiert >= 0 || Richter_Spieler_Wechsel_Nach_Vertragsende_Suchen(spnr, nullptr, nullptr, nullptr)) f.taub = true;
+}
+
+void Spieler_Angebot_Dauer_Setzen(int32_t monate)
+{
+    const Spieler_Formular_Zustand& f = Spieler_Formular;
+    Spieler_Angebot& a = Spieler_Angebot_Formular;
+    if (f.spnr < 0 || f.grau[3]) return;
+    a.monate = uint16_t(std::clamp(monate, f.dauer.min, f.dauer.max));
+    // The salary follows the length the player is asked to sign for: he wants more for a long
+    // contract, and a market player's demand is the whole offer he reads.
+    int32_t gehalt = 0, abloese = 0;
+    if (a.leihgebuehr == 0) {
+        bewerten(f.besitzer, f.spnr, a.monate, &gehalt, nullptr);
+    } else {
+        Spieler_Bewerte_Marktwert_Gehalt_Angebot(f.besitzer, f.spnr, -1, -1, a.monate, &gehalt, &abloese, 0);
+        a.leihgebuehr = uint16_t(std::clamp(Spieler_Transfer_Preis(abloese, f.prozent), 1, 9999));
+    }
+    a.gehalt = uint16_t(std::clamp(gehalt, 10, 9999));
 }
 
 void Spieler_Angebot_Leihe_Setzen(int32_t leihgebuehr)
@@ -436,6 +455,11 @@ int32_t Spieler_Angebot_Liste(int32_t spnr, Spieler_Angebot* aus, int32_t* fixie
 void Spieler_Angebot_Liste_Zeilen(int32_t team, int32_t spnr, std::vector<std::string>* zeilen)
 {
     zeilen->clear();
+    // A trial player's offers are made to the club he came from (the market, or his club): the
+    // lines read as on his own page there, not as his new club's extensions.
+    const bool da =
+        team >= 0 && team < Team_Anzahl && spnr >= 0 && spnr < Spieler_Anzahl && Teamspieler_Get_Record(team, spnr);
+    const int32_t verein = da ? vertrags_team(team, spnr) : team;
     Spieler_Angebot a[ANGEBOTE_MAX];
     int32_t fixiert = -1;
     const int32_t n = Spieler_Angebot_Liste(spnr, a, &fixiert);
@@ -448,13 +472,13 @@ void Spieler_Angebot_Liste_Zeilen(int32_t team, int32_t spnr, std::vector<std::s
         if (o.leihgebuehr)
             z = format("Angebot Nr. %2d von %s: AUSLEIHEN für %d %s.^lGebotener Betrag: %s", k + 1, team_name(o.bieter),
                        jahre, jw, geld(o.leihgebuehr * 1000));
-        else if (o.abloese && o.bieter != team)
+        else if (o.abloese && o.bieter != verein)
             z = format("Angebot Nr. %2d von %s: DIREKTKAUF für %s^lGehalt %s, %d %s.", k + 1, team_name(o.bieter),
                        geld(o.abloese * 1000), g.c_str(), jahre, jw);
-        else if (o.bieter == team)
+        else if (o.bieter == verein)
             z = format("Angebot Nr. %2d von %s: VERTRAGSVERLÄNGERUNG.^lGebotenes Gehalt: %s für %d %s.", k + 1,
                        team_name(o.bieter), g.c_str(), jahre, jw);
-        else if (team == Transfermarkt_Team)
+        else if (verein == Transfermarkt_Team)
             z = format("Angebot Nr. %2d von %s:^lGehalt: %s für %d %s.", k + 1, team_name(o.bieter), g.c_str(), jahre, jw);
         else
             z = format("Angebot Nr. %2d von %s: ÜBERNAHME nach Vertragsablauf.^lGebotenes Gehalt: %s für %d %s.", k + 1,
@@ -463,7 +487,7 @@ void Spieler_Angebot_Liste_Zeilen(int32_t team, int32_t spnr, std::vector<std::s
         zeilen->push_back(z);
     }
     // The counter runs for every player with offers; the auction is only the market's.
-    if (team == Transfermarkt_Team && Spieler_Wert(SP_ANGEBOTSZAEHLER, spnr, 0, SP_LESEN) > 0) {
+    if (verein == Transfermarkt_Team && Spieler_Wert(SP_ANGEBOTSZAEHLER, spnr, 0, SP_LESEN) > 0) {
         const int32_t tag = Richter_Transfermarkt_Abgang_Datum(spnr);
         const char* datum = tag >= 0 ? Kalender_Get_Datum_String(tag) : nullptr;
         zeilen->push_back(format("Die Auktion findet voraussichtlich am %s statt.", datum ? datum : "?"));

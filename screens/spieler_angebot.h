@@ -37,6 +37,9 @@ struct Spieler_Formular_Zustand {
 };
 extern Spieler_Formular_Zustand Spieler_Formular;
 void Spieler_Angebot_Formular_Vorbereiten(int32_t team, int32_t spnr);
+// A new contract length (months, held to the form's range): the salary (and a loan's fee)
+// become the player's demand for it.
+void Spieler_Angebot_Dauer_Setzen(int32_t monate);
 // A new loan fee (thousand DM): the length range and the rockers follow it.
 void Spieler_Angebot_Leihe_Setzen(int32_t leihgebuehr);
 // Sends the form: tells the manager and hands the offer to the arbiter; false when the offer is

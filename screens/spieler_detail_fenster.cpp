@@ -445,7 +445,7 @@ int32_t formular_klick(Menue_Icon* icon, uint32_t flags)
     if (k == 0) a.gehalt = uint16_t(schritt(a.gehalt, 10, 9999));
     if (k == 1) a.abloese = uint16_t(schritt(a.abloese, 0, 9999));
     if (k == 2) Spieler_Angebot_Leihe_Setzen(schritt(a.leihgebuehr, 0, 9999));
-    if (k == 3) a.monate = uint16_t(std::clamp(a.monate + 12 * r, Spieler_Formular.dauer.min, Spieler_Formular.dauer.max));
+    if (k == 3) Spieler_Angebot_Dauer_Setzen(a.monate + 12 * r);
     for (int32_t n = 806; n <= 810; ++n)
         if (Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n)) Menue_Screen_Icon_Hinzufuegen(i);
     return 1;
@@ -575,7 +575,7 @@ void Spieler_Detail_Fenster_Zeigen()
         i.hilfetext = b.hilfe;
         liste.push_back(i);
     }
-    if (Spieler_Detailseite_Toggle() == 912 && team() != Transfermarkt_Team) {
+    if (Spieler_Detailseite_Toggle() == 912) {
         static constexpr const char* HILFE[5] = {
             "Gebotenes Gehalt einstellen", "Gebotene Ablösesumme (KAUFEN) einstellen^l\"0\" = Transfer NACH Vertragsende",
             "Gebotene Ablösesumme (LEIHEN) einstellen^lEr muß zum Leihen mind. 18 Monate Vertragsdauer haben.^l\"0\" = "

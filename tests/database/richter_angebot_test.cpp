@@ -262,19 +262,55 @@ TEST_F(Angebote, DemandByTheCountOfThePlayersKind)
     EXPECT_EQ(ueber, -1);
 }
 
-TEST_F(Angebote, CountdownForecastCountsTheCrowdedMarketTwice)
+// The forecast names the day the auction comes: the countdown drops one step a week, however
+// crowded the market is, and the offer is decided on the forecast day, not before.
+TEST_F(Angebote, CountdownForecastIsTheDayTheOfferIsDecided)
 {
     const int32_t markt = Transfermarkt_Team;
     for (int32_t i = 0; i < 200; ++i) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, markt, 150 + i, 0, 0, 12, -1, false));
     Aktueller_Tag = 10;
     Spieler_Wert(SP_ANGEBOTSZAEHLER, 150, 2, SP_SCHREIBEN);
-    EXPECT_EQ(Richter_Transfermarkt_Abgang_Datum(150), 15);
+    EXPECT_EQ(Richter_Transfermarkt_Abgang_Datum(150), 22);
     Spieler_Wert(SP_ANGEBOTSZAEHLER, spieler(0, MIT), 2, SP_SCHREIBEN);
     EXPECT_EQ(Richter_Transfermarkt_Abgang_Datum(spieler(0, MIT)), 22);
     for (int32_t i = 100; i < 200; ++i) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, markt, 150 + i, 0, 0, 0, -1, false));
     EXPECT_EQ(Richter_Transfermarkt_Abgang_Datum(150), 22);  // 100 players: one step a week
     Spieler_Wert(SP_ANGEBOTSZAEHLER, 150, -1, SP_SCHREIBEN);
     EXPECT_EQ(Richter_Transfermarkt_Abgang_Datum(150), -1);
+
+    // a manager's offer for a player of a crowded market, with the days as the day advance runs them
+    for (int32_t i = 100; i < 200; ++i) ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, markt, 150 + i, 0, 0, 12, -1, false));
+    manager(1, false);
+    const int32_t p = 151;
+    Spieler_Egal_Daten[p].heimatsystem = 1;
+    Richter_Spieler_Angebot_Struktur_Erzeugen(1, markt, p, 0, 0, 3 * gehalt(p), 24, 50);
+    const int32_t tag = Richter_Transfermarkt_Abgang_Datum(p);
+    ASSERT_GT(tag, Aktueller_Tag + 7);
+    for (Aktueller_Tag = 11; Aktueller_Tag < tag; ++Aktueller_Tag) {
+        Richter_Jeden_Tag();
+        ASSERT_EQ(Teamspieler_Ist_Im_Team(1, p), -1) << "decided on day " << Aktueller_Tag << ", forecast " << tag;
+        if (Aktueller_Tag % 7 == 0) Spieler_Jede_Woche();
+    }
+    Richter_Jeden_Tag();
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(1, p), 1) << "not decided on the forecast day " << tag;
+    EXPECT_TRUE(nachricht_mit(1, " von TRANSFERMARKT nach Team 1."));
+}
+
+// A bidder whose squad is full does not get the player; the offers are gone all the same, and he
+// reads why.
+TEST_F(Angebote, AFullSquadEndsTheDealAndTheBidderIsTold)
+{
+    manager(1, false);
+    for (int32_t q = 200; Team_Wert(TEAM_SPIELERANZAHL, 1, 0, TEAM_LESEN) < TEAM_MAX_SPIELER; ++q)
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 1, q, 0, 0, 12, -1, false));
+    const int32_t p = 150;
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, false));
+    Richter_Spieler_Angebot_Struktur_Erzeugen(1, Transfermarkt_Team, p, 0, 0, 3 * gehalt(p), 24, 50);
+    faellig(p);
+    Richter_Jeden_Tag();
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(Transfermarkt_Team, p), Transfermarkt_Team);
+    EXPECT_EQ(Richter_Get_Spieler_Angebote(p, nullptr, 0, nullptr), 0);
+    EXPECT_TRUE(nachricht_mit(1, "ist leider geplatzt, da im Kader von Team 1 kein Platz mehr frei ist."));
 }
 
 TEST_F(Angebote, PatienceRunsOutEverySeventhRunUnlessAccepted)

@@ -5,10 +5,21 @@
 #include <string>
 #include <vector>
 
+#include "common/schirm.h"
 #include "database/richter.h"
 #include "database/spieler.h"
+#include "economy/auktion.h"
+#include "economy/bank.h"
+#include "gameflow/news.h"
+#include "graphics/grafik_farbe.h"
+#include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "screens/screens_hilfe.h"
 #include "screens/spieler_angebot.h"
+#include "screens/spieler_detail.h"
+#include "screens/spieler_kontext.h"
+#include "toolkit/icon.h"
+#include "toolkit/screen.h"
 
 using namespace screens_test;
 
@@ -241,6 +252,97 @@ TEST_F(Angebot, SendetextePassenZurArtDesAngebots)
     EXPECT_EQ(z[0].substr(z[0].size() - 11), " (FIXIERT!)");
     Spieler_Angebot_Formular_Vorbereiten(GEGNER, 34);
     EXPECT_TRUE(Spieler_Formular.taub);
+}
+
+// A free agent's contract page carries the offer form: salary and length to set, purchase and
+// loan greyed, no fee; a longer contract asks a higher salary.
+TEST_F(Angebot, MarktspielerSeiteZeigtDasFormular)
+{
+    const int32_t p = 120;
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 10, 0, 10, -1, false));
+    Test_Leerer_Schirm schirm;
+    ASSERT_TRUE(schirm.offen);
+    ASSERT_TRUE(Spieler_Detailseite_Oeffnen(Transfermarkt_Team, p, 912 - 908, false));
+    Spieler_Detail_Fenster_Zeigen();
+    const Spieler_Formular_Zustand& f = Spieler_Formular;
+    EXPECT_EQ(f.besitzer, Transfermarkt_Team);
+    EXPECT_FALSE(f.taub);
+    EXPECT_EQ(std::vector<bool>(f.grau, f.grau + 5), std::vector<bool>({false, true, true, false, false}));
+    EXPECT_EQ(Spieler_Angebot_Formular.abloese, 0);
+    Grafik_Screen_Seite_Waehlen(1);
+    const uint16_t grau = Grafik_Farbe(5, 5, 5);
+    for (int16_t n = 806; n <= 810; ++n) {
+        Menue_Icon* i = Menue_Screen_Icon_Aus_Nummer(n);
+        ASSERT_TRUE(i && i->klick && i->refresh_prozedur) << n;
+        i->refresh_prozedur(i, 0);
+        EXPECT_EQ(Grafik_Pixel_Lesen(Grafik_Render_Ziel, i->x + 1, i->y + 1) == grau, n == 807 || n == 808) << n;
+    }
+    int32_t kurz = 0, lang = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(Transfermarkt_Team, p, -1, -1, 12, &kurz, nullptr, 0);
+    Spieler_Bewerte_Marktwert_Gehalt(Transfermarkt_Team, p, -1, -1, 36, &lang, nullptr, 0);
+    ASSERT_NE(kurz, lang);
+    EXPECT_EQ(Spieler_Angebot_Formular.gehalt, kurz);
+    Spieler_Angebot_Dauer_Setzen(36);
+    EXPECT_EQ(Spieler_Angebot_Formular.gehalt, lang);
+    Spieler_Detailseite_Schliessen();
+}
+
+// The offer sent from the form reaches the arbiter, and its outcome, won or failed, reaches the
+// bidder's mailbox.
+TEST_F(Angebot, MarktangebotKommtBeimRichterAnUndSeinAusgangImBriefkasten)
+{
+    News_Init();
+    Auktion_Set_Abfrage([](int32_t, int32_t, int32_t, const Spieler_Angebot*) { return 0; });
+    Bank_Set_Kontostand_Abfrage([](int32_t, int32_t) { return 10000000; });
+    const std::string verein = Team_String(TEAM_NAME_ROH, EIGEN, nullptr, 0);
+    auto post = [](const std::string& teil) {
+        for (int32_t i = News_Suche_Erste(EIGEN, NEWS_FLAG_DA); i >= 0; i = News_Suche_Naechste())
+            if (std::string(News_Get_Nachricht(i)->text).find(teil) != std::string::npos) return true;
+        return false;
+    };
+    for (const int32_t p : {120, 121}) {
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 10, 0, 10, -1, false));
+        Spieler_Angebot_Formular_Vorbereiten(Transfermarkt_Team, p);
+        // the first asks three times his demand, the second the least the rocker allows
+        Spieler_Angebot_Formular.gehalt = uint16_t(p == 120 ? 3 * Spieler_Angebot_Formular.gehalt : 10);
+        ASSERT_TRUE(Spieler_Angebot_Senden());
+        ASSERT_TRUE(Richter_Spieler_Angebot_Vorhanden(p, Transfermarkt_Team, EIGEN));
+        Spieler_Wert(SP_ANGEBOTSZAEHLER, p, 0, SP_SCHREIBEN);
+        Richter_Check_Spieler_Angebote(p);
+        EXPECT_FALSE(Richter_Spieler_Angebot_Vorhanden(p, -1, -1)) << p;
+    }
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(EIGEN, 120), EIGEN);
+    EXPECT_TRUE(post(Spieler_String(SP_VOLLNAME, 120, nullptr, 0) + std::string(" wechselt ")));
+    EXPECT_TRUE(post(" nach " + verein + ". Das Jahresgehalt"));
+    EXPECT_EQ(Teamspieler_Ist_Im_Team(Transfermarkt_Team, 121), Transfermarkt_Team);
+    EXPECT_TRUE(post("Der Transfer des Spielers " + std::string(Spieler_String(SP_VOLLNAME, 121, nullptr, 0)) +
+                     " von TRANSFERMARKT ist leider geplatzt"));
+    Auktion_Set_Abfrage(nullptr);
+    Bank_Set_Kontostand_Abfrage(nullptr);
+    News_Init();
+}
+
+// A trial player's offers go to the club he came from: his lines read as they read there, never
+// as his new club's contract extension.
+TEST_F(Angebot, ProbespielerAngeboteLautenWieBeiSeinemVerein)
+{
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, 121, 10, 0, 10, -1, false));
+    for (const int32_t p : {121, 57}) {
+        ASSERT_TRUE(Spieler_Probespieler_Aufnehmen(p == 121 ? Transfermarkt_Team : ANDERE, p));
+        Spieler_Angebot_Formular_Vorbereiten(EIGEN, p);
+        ASSERT_TRUE(Spieler_Angebot_Senden());
+        std::vector<std::string> z;
+        Spieler_Angebot_Liste_Zeilen(EIGEN, p, &z);
+        ASSERT_FALSE(z.empty()) << p;
+        EXPECT_EQ(z[0].find("VERTRAGSVERLÄNGERUNG"), std::string::npos) << z[0];
+        if (p == 121) {
+            EXPECT_NE(z[0].find(":^lGehalt: "), std::string::npos) << z[0];
+            ASSERT_EQ(z.size(), 2u);
+            EXPECT_EQ(z[1].rfind("Die Auktion findet voraussichtlich am ", 0), 0u) << z[1];
+        } else {
+            EXPECT_NE(z[0].find(": ÜBERNAHME nach Vertragsablauf."), std::string::npos) << z[0];
+        }
+    }
 }
 
 }  // namespace
