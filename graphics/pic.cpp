@@ -15,6 +15,7 @@
 #include "platform/print.h"
 #include "platform/win95.h"
 #include "platform/win95_dialog.h"
+#include "platform/os/os_file.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ bool datei_lesen(const char* pfad, std::vector<uint8_t>& daten)
 {
     daten.clear();
     if (!pfad) return false;
-    std::FILE* f = std::fopen(pfad, "rb");
+    std::FILE* f = Os_File_Open(pfad, "rb");
     if (!f) return false;
     uint8_t block[4096];
     size_t n;
@@ -99,7 +100,7 @@ bool kopf_lesen(std::FILE* f, Rpb_Kopf& k)
 
 bool kopf_aus_datei(const char* pfad, Rpb_Kopf& k)
 {
-    std::FILE* f = std::fopen(pfad, "rb");
+    std::FILE* f = Os_File_Open(pfad, "rb");
     if (!f) return false;
     bool ok = kopf_lesen(f, k);
     std::fclose(f);
@@ -291,7 +292,7 @@ int32_t Pic_Speichern(const char* pfad, const Rastport* bild, const uint8_t* zei
         if (bild->depth == 15) v = uint16_t(((v & 0x7FE0) << 1) | (v & 0x1F));
         Bytes_Setze16(&daten[RPB_KOPF_GROESSE + 2 * i], v);
     }
-    std::FILE* f = std::fopen(pfad, "wb");
+    std::FILE* f = Os_File_Open(pfad, "wb");
     if (!f) return 0;
     bool ok = std::fwrite(daten.data(), 1, daten.size(), f) == daten.size();
     ok = std::fclose(f) == 0 && ok;
@@ -309,7 +310,7 @@ Rastport* Pic_Change_Load_User_Bild(int32_t nummer, Rastport* target, int32_t de
     *gefunden = 0;
     const std::string pfad = bild_pfad(art, nummer, "rpb");
     if (pfad.empty()) return nullptr;
-    std::FILE* f = std::fopen(pfad.c_str(), "rb");
+    std::FILE* f = Os_File_Open(pfad.c_str(), "rb");
     if (!f) return nullptr;
     *gefunden = 1;
     Rpb_Kopf k;
@@ -588,7 +589,7 @@ int32_t TGA_Schreiben(const char* pfad, int32_t w, int32_t h, const void* pixel,
                 d.insert(d.end(), bgr, bgr + 3);
             }
         }
-    std::FILE* f = std::fopen(pfad, "wb");
+    std::FILE* f = Os_File_Open(pfad, "wb");
     if (!f) return 0;
     bool ok = std::fwrite(d.data(), 1, d.size(), f) == d.size();
     ok = std::fclose(f) == 0 && ok;

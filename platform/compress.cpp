@@ -12,6 +12,7 @@
 #include "platform/compress_lzw.h"
 #include "platform/compress_pack4.h"
 #include "platform/mem.h"
+#include "platform/os/os_file.h"
 
 static Compress_Stream* new_stream()
 {
@@ -37,7 +38,7 @@ Compress_Stream* OpenOutPutData(uint32_t mode, const char* name, uint8_t* buffer
         return nullptr;
     }
     if (mode == CMP_IO_MODE_FILE) {
-        s->file = name ? std::fopen(name, "wb+") : nullptr;
+        s->file = name ? Os_File_Open(name, "wb+") : nullptr;
         if (!s->file) {
             Print_Fehler("Fehler beim Öffnen des DataStreams (File Open ?)");
             Mem_Free(s, 0);
@@ -70,7 +71,7 @@ Compress_Stream* OpenOutPutData(uint32_t mode, const char* name, uint8_t* buffer
 // Opens the named file and takes its size; on failure the message is printed and null returned.
 static FILE* open_sized(const char* name, long* size)
 {
-    FILE* f = std::fopen(name, "rb");
+    FILE* f = Os_File_Open(name, "rb");
     if (!f) {
         Print_Fehler("Fehler beim Öffnen des DataStreams %s (Schreibfehler ?)", name);
         return nullptr;
@@ -106,7 +107,7 @@ Compress_Stream* OpenInPutData(uint32_t mode, const char* name, uint8_t* buffer,
     }
     bool ok = false;
     if (mode == CMP_IO_MODE_FILE) {
-        s->file = name ? std::fopen(name, "rb") : nullptr;
+        s->file = name ? Os_File_Open(name, "rb") : nullptr;
         if (!s->file) Print_Fehler("Fehler beim Öffnen des DataStreams %s (Schreibfehler ?)", name ? name : "");
         ok = s->file != nullptr;
     } else if (mode == CMP_IO_MODE_MEMORY && !buffer) {

@@ -6,6 +6,7 @@
 #include "platform/disk.h"
 #include "platform/mem.h"
 #include "platform/read_config.h"
+#include "platform/os/os_file.h"
 
 namespace {
 
@@ -71,11 +72,11 @@ bool Config_Datei_Ersetzen(const std::string& pfad, const std::string& inhalt, c
         ok = false;
     }
     if (ok && pruefen && !pruefen(gelesen, &g)) ok = false;
-    if (ok && (umbenennen_fehler || std::rename(temp.c_str(), pfad.c_str()) != 0)) {
+    if (ok && (umbenennen_fehler || !Os_File_Rename(temp.c_str(), pfad.c_str()))) {
         g = pfad + " kann nicht ersetzt werden";
         ok = false;
     }
-    if (!ok) std::remove(temp.c_str());
+    if (!ok) Os_File_Delete(temp.c_str());
     if (grund) *grund = g;
     return ok;
 }

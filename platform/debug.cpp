@@ -14,6 +14,7 @@
 #include "platform/mem.h"
 #include "platform/resfile.h"
 #include "platform/win95.h"
+#include "platform/os/os_file.h"
 
 Font_Record* Debug_Font_8;
 Font_Record* Debug_Font;
@@ -67,7 +68,7 @@ int Init_Debug_Font()
 {
     char pfad[512];
     std::snprintf(pfad, sizeof pfad, "%s/%s", Pfad_Programm, "term6.fnt");
-    FILE* f = std::fopen(pfad, "rb");
+    FILE* f = Os_File_Open(pfad, "rb");
     if (!f) return 0;
     std::fclose(f);
     DeInit_Debug_Font();

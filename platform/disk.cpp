@@ -455,7 +455,7 @@ Disk_Datei* Disk_Open_Schreiben(const char* name)
         Print_Fehler("Disk_Open_Schreiben: name==NULL!");
         return nullptr;
     }
-    FILE* f = std::fopen(name, "wb+");
+    FILE* f = Os_File_Open(name, "wb+");
     if (!f) return nullptr;
     auto* d = new Disk_Datei;
     d->datei = f;
@@ -619,7 +619,7 @@ uint8_t* Disk_Lese_Datei(const char* name, uint32_t* size)
         Print_Fehler("Disk_Lese_Datei: name==NULL oder size==NULL!");
         return nullptr;
     }
-    FILE* f = std::fopen(name, "rb");
+    FILE* f = Os_File_Open(name, "rb");
     if (!f) return nullptr;
     long n = -1;
     if (std::fseek(f, 0, SEEK_END) == 0) n = std::ftell(f);
@@ -676,7 +676,8 @@ bool Disk_Pfad_Ohne_Dateiname(const char* pfad, char* ordner, uint32_t groesse)
     return true;
 }
 
-void Disk_Set_Spielstand_Ordner(const char* ordner) { spielstand_ordner = ordner ? ordner : ""; }
+// Kept as the program's text, as the names the file dialog lists in it.
+void Disk_Set_Spielstand_Ordner(const char* ordner) { spielstand_ordner = Os_Pfad_Text(ordner ? ordner : ""); }
 
 const char* Disk_Get_Spielstand_Ordner() { return spielstand_ordner.c_str(); }
 
@@ -846,8 +847,8 @@ bool Disk_Spielstand_Speichern(const char* name)
         std::fill(bild->begin() + std::ptrdiff_t(n), bild->end(), uint8_t(0));
         ok = Os_File_Ganz_Schreiben(temp.c_str(), bild->data(), n, bild->size());
         // Only a complete, flushed file replaces the previous savegame.
-        if (ok) ok = std::rename(temp.c_str(), pfad) == 0;
-        if (!ok) std::remove(temp.c_str());
+        if (ok) ok = Os_File_Rename(temp.c_str(), pfad);
+        if (!ok) Os_File_Delete(temp.c_str());
     }
     if (!ok) {
         disk_meldung("Der Spielstand \"%s\" konnte nicht gespeichert werden. Der bisherige Spielstand "

@@ -12,6 +12,7 @@
 #include "platform/string_util.h"
 #include "platform/win95.h"
 #include "platform/win95_sound.h"
+#include "platform/os/os_file.h"
 
 static std::string ordner;
 static std::vector<std::array<char, MENUESOUND_NAME_LAENGE>> liste;
@@ -83,7 +84,7 @@ int Menuesound_Play(int n, uint8_t)
         uint32_t groesse = Win95_Get_File_Size(pfad.c_str());
         if (groesse == 0) return menuesound_id;
         std::vector<uint8_t> bild(groesse);
-        std::FILE* f = std::fopen(pfad.c_str(), "rb");
+        std::FILE* f = Os_File_Open(pfad.c_str(), "rb");
         bool gelesen = f && std::fread(bild.data(), 1, groesse, f) == groesse;
         if (f) std::fclose(f);
         if (gelesen) starten(bild, n);

@@ -34,6 +34,7 @@
 #include "platform/compress.h"
 #include "platform/mem.h"
 #include "platform/win95.h"
+#include "platform/os/os_file.h"
 
 ResFile_Slot ResFile_Tabelle[RESFILE_SLOTS];
 ResFile_Standard ResFile_Handles[RESFILE_STANDARD] = {
@@ -534,7 +535,7 @@ int32_t Init_ResFile(const char* path)
         return -1;
     }
     entpackt_vergessen(slot);
-    FILE* f = path ? std::fopen(path, "rb") : nullptr;
+    FILE* f = path ? Os_File_Open(path, "rb") : nullptr;
     if (!f) {
         Print_Fehler("Init_ResFile: Konnte File nicht öffnen");
         return -1;

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "platform/win95_sound.h"
+#include "platform/os/os_file.h"
 
 static uint32_t sound_da = 0;
 static int32_t slot_anzahl = 0;
@@ -122,7 +123,7 @@ uint32_t Sound_Datei_Laenge(std::FILE* file)
 int Sound_Load_File(const char* path)
 {
     if (!sound_da || !path) return -1;
-    std::FILE* f = std::fopen(path, "rb");
+    std::FILE* f = Os_File_Open(path, "rb");
     if (!f) return -1;
     std::vector<uint8_t> daten(Sound_Datei_Laenge(f));
     size_t n = daten.empty() ? 0 : std::fread(daten.data(), 1, daten.size(), f);

@@ -65,7 +65,12 @@ int32_t datei_dialog(Win95_Dialog_Art art, char* dateiname, const char* beschrei
 
 }  // namespace
 
-void Win95_Dialog_Hook_Setzen(Win95_Dialog_Prozedur prozedur) { dialog_hook = prozedur; }
+Win95_Dialog_Prozedur Win95_Dialog_Hook_Setzen(Win95_Dialog_Prozedur prozedur)
+{
+    const Win95_Dialog_Prozedur vorher = dialog_hook;
+    dialog_hook = prozedur;
+    return vorher;
+}
 
 std::string Win95_Dialog_Filter(const char* beschreibung, const char* muster)
 {
@@ -229,7 +234,7 @@ bool Start_Optionen_Schreiben(const char* pfad, const Start_Optionen& o)
                                 o.debug_ausgaben, o.direct_x,   o.aufloesung_800, o.speichern};
     uint8_t b[START_OPTIONEN_BYTES];
     for (uint32_t i = 0; i < 9; ++i) Disk_LE32_Setzen(b + i * 4, felder[i]);
-    std::FILE* f = pfad ? std::fopen(pfad, "wb") : nullptr;
+    std::FILE* f = pfad ? Os_File_Open(pfad, "wb") : nullptr;
     if (!f) return false;
     const bool ok = std::fwrite(b, 1, sizeof b, f) == sizeof b;
     return std::fclose(f) == 0 && ok;

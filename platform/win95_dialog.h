@@ -42,7 +42,8 @@ struct Win95_Dialog_Anfrage {
 };
 // Shows the dialog until it is closed; true for OK.
 using Win95_Dialog_Prozedur = bool (*)(Win95_Dialog_Anfrage* anfrage);
-void Win95_Dialog_Hook_Setzen(Win95_Dialog_Prozedur prozedur);
+// Returns the procedure set before, so that a test can put it back.
+Win95_Dialog_Prozedur Win95_Dialog_Hook_Setzen(Win95_Dialog_Prozedur prozedur);
 
 // The filter entry "description (pattern)" and the default extension (the pattern without its
 // first two characters, "*.pcx" gives "pcx").

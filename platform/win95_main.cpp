@@ -7,6 +7,7 @@
 #include "platform/os/crash.h"
 #include "platform/os/os.h"
 #include "platform/os/os_file.h"
+#include "platform/os/os_text.h"
 #include "platform/os/os_speicher.h"
 #include "platform/timer.h"
 #include "platform/win95.h"
@@ -65,7 +66,8 @@ int Win95_Main(int argc, char** argv, void (*spiel)(const char*))
             continue;
         }
         if (!zeile.empty()) zeile += ' ';
-        zeile += argv[i];
+        // a savegame named in the shell's UTF-8 becomes the program's text
+        zeile += Os_Text_Aus_System(argv[i]);
     }
     int result = WinMain(zeile.c_str(), spiel);
     Timer_Thread_Stop();

@@ -6,6 +6,7 @@
 
 #include "platform/print.h"
 #include "platform/os/os_sound.h"
+#include "platform/os/os_file.h"
 
 // WAV image as the layer reads it: a 44-byte header at fixed offsets, then the sample data.
 //   0 "RIFF"   4 file size   8 "WAVE"   12 "fmt "   16 format chunk size
@@ -217,7 +218,7 @@ int Win95_Sound_Wav_Header_Groesse() { return int(WIN95_SOUND_WAV_KOPF); }
 
 int Win95_Sound_Wav_Pruefen(const char* path)
 {
-    std::FILE* f = path ? std::fopen(path, "rb") : nullptr;
+    std::FILE* f = path ? Os_File_Open(path, "rb") : nullptr;
     if (!f) return 0;
     // The header and the file's length are enough: the data check only needs to know that
     // at least one frame follows.

@@ -7,6 +7,7 @@
 #include "platform/print.h"
 #include "platform/os/os.h"
 #include "platform/os/os_file.h"
+#include "platform/os/os_text.h"
 #include "platform/os/os_registry.h"
 #include "platform/win95.h"
 #include "graphics/grafik_screen.h"
@@ -235,6 +236,8 @@ static int get_value(const char* sub, const char* name, char* buffer, int size)
     std::string value;
     Os_Registry_Result r = Os_Registry_Get((produkt_key() + "\\" + sub).c_str(), name, &value);
     if (r == Os_Registry_Result::no_key) return 0;
+    // The file holds UTF-8; a value an older version wrote as Windows-1252 is read as it is.
+    value = Os_Text_Aus_System(value);
     if (r == Os_Registry_Result::no_value || value.size() + 1 > size_t(size)) return 1;
     std::memcpy(buffer, value.c_str(), value.size() + 1);
     return 0;
@@ -246,7 +249,7 @@ static int set_value(const char* sub, const char* name, const char* text)
         Print_Fehler("Win95_Registry_Set_Value: NULL-Argument!");
         return 0;
     }
-    return Os_Registry_Set((produkt_key() + "\\" + sub).c_str(), name, text) ? 0 : 1;
+    return Os_Registry_Set((produkt_key() + "\\" + sub).c_str(), name, Os_Text_Utf8(text).c_str()) ? 0 : 1;
 }
 
 int Win95_Registry_Get_A_Value(const char* name, char* buffer, int size)

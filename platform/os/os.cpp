@@ -12,7 +12,9 @@
 //   answer TEXT        the answer of the next dialog (a file name, a list index, a text,
 //                      48 colour bytes, "ok" or "cancel"); a dialog takes the waiting answers
 //                      and the answer lines that follow directly in the script
-//   clipboard TEXT     the clipboard's text (UTF-8 in the script)
+//   clipboard TEXT     the clipboard's text
+// The texts of answer and clipboard are read as UTF-8; a script saved as Windows-1252 (not valid
+// UTF-8) is taken as it is.
 // X and Y lie in -32768..32767, MS in 0..2147483647; "mouse move X Y" is "move X Y".
 // The feeder gives one line per pump; "wait" holds the following lines until the virtual clock
 // has advanced MS milliseconds. A button's down line with its up line right behind comes in one
@@ -721,7 +723,7 @@ Zeilen_Fehler zeile_lesen(const std::string& line, Skript_Zeile* z)
         // The text is the rest of the line (it may be empty).
         size_t von = args == 0 ? std::string::npos : line.find_first_not_of(" \t", rest_start);
         size_t bis = line.find_last_not_of(" \t");
-        z->datei = von == std::string::npos ? std::string() : Os_Text_Cp1252(zeile.substr(von, bis + 1 - von));
+        z->datei = von == std::string::npos ? std::string() : Os_Text_Aus_System(zeile.substr(von, bis + 1 - von));
         return Zeilen_Fehler::keiner;
     }
     }

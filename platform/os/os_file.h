@@ -5,11 +5,29 @@
 #include <string>
 #include <vector>
 
+// File names. Inside the program a path is Windows-1252 text; on the disk names are UTF-8. Every
+// function here takes the program's path and finds the file it means: each component is looked
+// for in UTF-8, as the system names it (a folder from the registry), and as an older version of
+// the program wrote it (Windows-1252 bytes); a name with characters that have no Windows-1252
+// form is found by the form it was listed under. A new file is named in UTF-8.
+std::string Os_Pfad(const char* pfad);
+// The path a file written under this name gets: an existing file the name reaches is replaced,
+// except one whose name is not UTF-8, which gives way to the UTF-8 name.
+std::string Os_Pfad_Neu(const char* pfad);
+// The program's form of a path the system gives (a folder from the registry).
+std::string Os_Pfad_Text(const char* system_pfad);
+// fopen for a program path. Writing ("w") replaces the file the name reaches: one under an old
+// Windows-1252 name is removed once the new one is open, so that no two files list alike.
+std::FILE* Os_File_Open(const char* pfad, const char* modus);
+// Renames a file over `nach` (the same replacement as Os_File_Open's "w"); false on failure.
+bool Os_File_Rename(const char* von, const char* nach);
+
 bool Os_File_Readable(const char* path);
 // Length in bytes, -1 when the file does not open.
 int64_t Os_File_Size(const char* path);
 // Names (without folder) of the regular files in folder whose names match the pattern
-// (* and ?, case ignored), sorted by name so that the order is the same everywhere.
+// (* and ?, case ignored), sorted by name so that the order is the same everywhere. The names
+// are the program's text (see Os_Pfad); two files of the same text are listed once.
 std::vector<std::string> Os_File_Search(const char* folder, const char* pattern);
 bool Os_File_Match(const char* pattern, const char* name);
 // Creation (or, where the file system keeps none, status change) and last-write times as

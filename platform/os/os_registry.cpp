@@ -6,10 +6,11 @@
 //   "Installation"="TRUE"      a named string value of the key above
 //
 // Key paths use backslashes; keys and value names compare without regard to case. Inside the
-// quotes \\ is a backslash, \" a quote and \n a line break; the bytes are kept as they are
-// (the program's texts are Windows-1252). A line that does not parse, or a value before any
-// key, is ignored, so a damaged file loses only its damaged lines. Writes replace the file
-// through a temporary file and a rename.
+// quotes \\ is a backslash, \" a quote and \n a line break; the bytes are kept as they are.
+// The installer writes the paths as the system names them, the program its values in UTF-8
+// (converted from and to its Windows-1252 texts where it reads and stores them). A line that
+// does not parse, or a value before any key, is ignored, so a damaged file loses only its
+// damaged lines. Writes replace the file through a temporary file and a rename.
 #include "platform/os/os_registry.h"
 
 #include <fcntl.h>

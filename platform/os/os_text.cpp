@@ -22,6 +22,30 @@ static void put_utf8(std::string& out, uint32_t cp)
     }
 }
 
+// The code point of the sequence at in[i] and its length; 0 for a broken sequence.
+static size_t utf8_lesen(std::string_view in, size_t i, uint32_t* cp)
+{
+    const unsigned char c = in[i];
+    if (c < 0x80) {
+        *cp = c;
+        return 1;
+    }
+    size_t len;
+    uint32_t min;
+    if ((c & 0xE0) == 0xC0) len = 2, min = 0x80, *cp = c & 0x1F;
+    else if ((c & 0xF0) == 0xE0) len = 3, min = 0x800, *cp = c & 0x0F;
+    else if ((c & 0xF8) == 0xF0) len = 4, min = 0x10000, *cp = c & 0x07;
+    else return 0;
+    if (in.size() - i < len) return 0;
+    for (size_t k = 1; k < len; ++k) {
+        const unsigned char f = in[i + k];
+        if ((f & 0xC0) != 0x80) return 0;
+        *cp = (*cp << 6) | (f & 0x3F);
+    }
+    if (*cp < min || *cp > 0x10FFFF || (*cp >= 0xD800 && *cp < 0xE000)) return 0;
+    return len;
+}
+
 std::string Os_Text_Utf8(std::string_view in)
 {
     std::string out;
@@ -39,20 +63,42 @@ std::string Os_Text_Cp1252(std::string_view in)
     std::string out;
     out.reserve(in.size());
     for (size_t i = 0; i < in.size();) {
-        unsigned char c = in[i];
-        uint32_t cp;
-        size_t len;
-        if (c < 0x80) { cp = c; len = 1; }
-        else if ((c & 0xE0) == 0xC0 && i + 1 < in.size()) { cp = ((c & 0x1F) << 6) | (in[i + 1] & 0x3F); len = 2; }
-        else if ((c & 0xF0) == 0xE0 && i + 2 < in.size()) {
-            cp = ((c & 0x0F) << 12) | ((in[i + 1] & 0x3F) << 6) | (in[i + 2] & 0x3F); len = 3;
-        } else { cp = '?'; len = 1; while (i + len < in.size() && (in[i + len] & 0xC0) == 0x80) ++len; }
+        uint32_t cp = 0;
+        size_t len = utf8_lesen(in, i, &cp);
+        if (len == 0) {
+            // one '?' for the broken sequence and its continuation bytes
+            out += '?';
+            for (++i; i < in.size() && (static_cast<unsigned char>(in[i]) & 0xC0) == 0x80; ++i) {}
+            continue;
+        }
         i += len;
-        if (cp < 0x80 || (cp >= 0xA0 && cp < 0x100)) { out += char(cp); continue; }
+        if (cp < 0x80 || (cp >= 0xA0 && cp < 0x100) || (cp >= 0x80 && cp < 0xA0 && !cp1252_high[cp - 0x80])) {
+            out += char(cp);
+            continue;
+        }
         char mapped = '?';
         for (int k = 0; k < 32; ++k)
-            if (cp1252_high[k] == cp) { mapped = char(0x80 + k); break; }
+            if (cp1252_high[k] == cp) {
+                mapped = char(0x80 + k);
+                break;
+            }
         out += mapped;
     }
     return out;
+}
+
+bool Os_Text_Ist_Utf8(std::string_view in)
+{
+    uint32_t cp = 0;
+    for (size_t i = 0; i < in.size();) {
+        const size_t len = utf8_lesen(in, i, &cp);
+        if (len == 0) return false;
+        i += len;
+    }
+    return true;
+}
+
+std::string Os_Text_Aus_System(std::string_view text)
+{
+    return Os_Text_Ist_Utf8(text) ? Os_Text_Cp1252(text) : std::string(text);
 }

@@ -56,7 +56,7 @@ TEST(Registry, ValuesSurviveAWriteAndDamagedLinesAreIgnored)
     EXPECT_EQ(v, "/spiele/dorvin \"neu\"");
     EXPECT_EQ(Os_Registry_Get((key + "\\a_value").c_str(), "Kaputt", &v), Os_Registry_Result::no_value);
 
-    // A write keeps what was there and adds a Windows-1252 text unchanged.
+    // A write keeps what was there and adds a Windows-1252 text that reads back unchanged.
     EXPECT_EQ(Win95_Registry_Set_A_Value("letzter_spielstand", "Spielstand \xE4\\1"), 0);
     EXPECT_STREQ(Win95_Registry_Get_Letzter_Spielstand(), "Spielstand \xE4\\1");
     char buf[10];
@@ -144,4 +144,21 @@ TEST(Registry, AChangeByAnotherBetweenCallsIsSeen)
     std::remove(reg.path.c_str());
     EXPECT_EQ(Win95_Registry_Get_A_Value("Installation", buf, sizeof buf), 0) << "no key, no file";
     EXPECT_EQ(buf[0], 0);
+}
+
+// The program's values go to the file in UTF-8, as every other program reads it; one that an
+// older version wrote in Windows-1252 bytes still reads. The buffer's size counts the text.
+TEST(Registry, ValuesAreUtf8InTheFileAndOldWindows1252ValuesStillRead)
+{
+    Temp_Registry reg("[" + key + "\\a_value]\n\"letzter_spielstand\"=\"/spiele/M\xFC\xDFig Pokal.sgv\"\n");
+    EXPECT_STREQ(Win95_Registry_Get_Letzter_Spielstand(), "/spiele/M\xFC\xDFig Pokal.sgv");
+    ASSERT_EQ(Win95_Registry_Set_A_Value("letzter_spielstand", "/spiele/\xC4rger.sgv"), 0);
+    std::ifstream in(reg.path, std::ios::binary);
+    const std::string datei((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    EXPECT_NE(datei.find("\"/spiele/\xC3\x84rger.sgv\""), std::string::npos) << datei;
+    EXPECT_STREQ(Win95_Registry_Get_Letzter_Spielstand(), "/spiele/\xC4rger.sgv");
+    char buf[6];
+    ASSERT_EQ(Win95_Registry_Set_A_Value("Kurz", "\xE4\xF6\xFC\xDF!"), 0);
+    EXPECT_EQ(Win95_Registry_Get_A_Value("Kurz", buf, sizeof buf), 0);
+    EXPECT_STREQ(buf, "\xE4\xF6\xFC\xDF!");
 }
