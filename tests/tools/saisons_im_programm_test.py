@@ -25,10 +25,17 @@ def schreiben(name, tag):
     with open(os.path.join(stand, name + ".neu"), "w") as f:
         f.write("tag=%d\\n" % tag)
     os.replace(os.path.join(stand, name + ".neu"), os.path.join(stand, name))
+# The real program takes seconds between two months; the stand-in goes on as soon as the tool has
+# taken the month (its hard link), so that a busy machine cannot make the tool miss one.
+def abwarten(name):
+    frist = time.time() + 10
+    while os.stat(os.path.join(stand, name)).st_nlink < 2 and time.time() < frist:
+        time.sleep(0.001)
 schreiben("tag_0000.sgv", 0)
 for t in os.environ["PROBE_TAGE"].split(","):
     time.sleep(0.004)
     schreiben("Autosave_Monat.sgv", int(t))
+    abwarten("Autosave_Monat.sgv")
 """
 
 LESER = """
