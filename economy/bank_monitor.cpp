@@ -20,6 +20,15 @@ void teilen(float preis, int32_t* ganz, int32_t* cent)
 }
 }  // namespace
 
+std::string Bank_Kurs_Text(float preis)
+{
+    int32_t ganz = 0, cent = 0;
+    teilen(preis, &ganz, &cent);
+    char text[32];
+    std::snprintf(text, sizeof text, "%d,%02d", ganz, cent);
+    return text;
+}
+
 std::vector<std::string> Bank_Kurse_Zeilen(int32_t boerse)
 {
     if (boerse < 0 || boerse >= BANK_BOERSEN) return {};

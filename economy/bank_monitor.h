@@ -8,6 +8,8 @@
 // Heading and one line per named firm (price, previous day, 30-day maximum and minimum, each in
 // whole units and two cent digits); the empty third exchange has its one line.
 std::vector<std::string> Bank_Kurse_Zeilen(int32_t boerse);
+// A price as the table prints it: whole units, a decimal comma, two cent digits ("48,49").
+std::string Bank_Kurs_Text(float preis);
 // The club's holdings of the exchange, one row each, or "(keine Aktien vorhanden)".
 std::vector<std::string> Bank_Aktien_Zeilen(int32_t team, int32_t boerse);
 

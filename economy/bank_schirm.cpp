@@ -512,7 +512,9 @@ int32_t kurs_grafik(Menue_Icon* icon, uint32_t)
     for (int32_t k = 0; k < tage; ++k) lo = std::min(lo, v[k]), hi = std::max(hi, v[k]);
     if (hi - lo < 0.01f) hi = lo + 1.0f;
     char t[120];
-    std::snprintf(t, sizeof t, "%s: %d Tage, %.2f bis %.2f", Bank_Boerse[b].firma[f], tage, double(lo), double(hi));
+    // The range in the table's form beside it, with the decimal comma.
+    std::snprintf(t, sizeof t, "%s: %d Tage, %s bis %s", Bank_Boerse[b].firma[f], tage, Bank_Kurs_Text(lo).c_str(),
+                  Bank_Kurs_Text(hi).c_str());
     Oek_Text(icon->x + 4, icon->y + 12, Oek_Tinte(), t);
     // Below the curve stands the row of range buttons.
     const int32_t x0 = icon->x + 10, y0 = icon->y + 22, w = icon->breite - 20, h = icon->hoehe - 48;

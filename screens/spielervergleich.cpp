@@ -572,6 +572,89 @@ int32_t Spieler_Spielervergleich_Knopf_Font(const char* name, int32_t font, int3
     return Font_Text_Breite(Font(MENUE_SCHMAL_FONT), name) <= breite ? MENUE_SCHMAL_FONT : font;
 }
 
+namespace {
+
+// Lower case of the letters of Windows-1252 (umlauts included), for comparing labels.
+char klein(char c)
+{
+    const auto u = uint8_t(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7)) return char(u + 0x20);
+    return c;
+}
+char gross(char c)
+{
+    const auto u = uint8_t(c);
+    if ((u >= 'a' && u <= 'z') || (u >= 0xE0 && u <= 0xFE && u != 0xF7)) return char(u - 0x20);
+    return c;
+}
+std::string klein(std::string_view s)
+{
+    std::string k(s);
+    for (char& c : k) c = klein(c);
+    return k;
+}
+
+std::string allein(const char* name, int32_t font, int32_t breite, int32_t* font_aus)
+{
+    *font_aus = Spieler_Spielervergleich_Knopf_Font(name, font, breite);
+    char aus[64] = {};
+    Spieler_Spielervergleich_Knopf_Text(name, *font_aus, breite, aus, sizeof aus);
+    return aus;
+}
+
+// The initials of a single word's parts, the word split where a word of the other names (four
+// letters or more) recurs in it: "Pokalsiegerpokal" beside "Pokal" is "PSP". Empty without a
+// split.
+std::string initialen(std::string_view wort, const std::vector<std::string_view>& andere)
+{
+    const std::string w = klein(wort);
+    std::vector<bool> schnitt(w.size() + 1, false);
+    for (std::string_view name : andere)
+        for (size_t i = 0; i < name.size();) {
+            const size_t ende = std::min(name.find(' ', i), name.size());
+            const std::string teil = klein(name.substr(i, ende - i));
+            i = ende + 1;
+            if (teil.size() < 4 || teil.size() >= w.size()) continue;
+            for (size_t p = w.find(teil); p != std::string::npos; p = w.find(teil, p + 1))
+                schnitt[p] = schnitt[p + teil.size()] = true;
+        }
+    std::string kurz;
+    for (size_t p = 0; p < w.size(); ++p)
+        if (p == 0 || schnitt[p]) kurz += gross(wort[p]);
+    return kurz.size() > 1 ? kurz : std::string();
+}
+
+}  // namespace
+
+std::string Spieler_Spielervergleich_Knopf_Beschriftung(const char* const* namen, int32_t anzahl, int32_t i, int32_t font,
+                                                        int32_t breite, int32_t* font_aus)
+{
+    int32_t f = font;
+    const char* name = i >= 0 && i < anzahl && namen[i] ? namen[i] : "";
+    std::string label = allein(name, font, breite, &f);
+    if (font_aus) *font_aus = f;
+    // Only a single word cut short can read as another button's label ("Poka" beside "Pokal").
+    if (label == name || std::strchr(name, ' ')) return label;
+    std::vector<std::string> labels;
+    std::vector<std::string_view> andere;
+    bool gleich = false;
+    for (int32_t j = 0; j < anzahl; ++j) {
+        if (j == i || !namen[j] || !*namen[j]) continue;
+        int32_t fj = font;
+        labels.push_back(allein(namen[j], font, breite, &fj));
+        andere.push_back(namen[j]);
+        const std::string k = klein(label);
+        gleich = gleich || klein(labels.back()).rfind(k, 0) == 0 || klein(namen[j]).rfind(k, 0) == 0;
+    }
+    if (!gleich) return label;
+    const std::string kurz = initialen(name, andere);
+    if (kurz.empty() || std::find(labels.begin(), labels.end(), kurz) != labels.end() ||
+        Font_Text_Breite(Font(font), kurz.c_str()) > breite)
+        return label;
+    if (font_aus) *font_aus = font;
+    return kurz;
+}
+
 void Spielervergleich_Set_Pokale_Beobachter(Spielervergleich_Pokale_Beobachter b) { pokale_beobachter = b; }
 
 void Spieler_Spielervergleich_Pokale_Den_Icons_Zuordnen(int32_t team)
@@ -758,10 +841,18 @@ int32_t wettbewerb_zeichnen(Menue_Icon* icon, uint32_t)
     const bool an = knopf(icon->nummer);
     if (!Spieler_Screen_Bild(VERGLEICH_BILD_WETTBEWERB + (an ? 1 : 0), z, icon->x, icon->y))
         Grafik_Rechteck_Fuellen(z, icon->x, icon->y, icon->breite, icon->hoehe, an ? farbe(15, 12, 2) : farbe(4, 5, 8));
-    char kurz[64] = {};
-    const int32_t font = Spieler_Spielervergleich_Knopf_Font(icon->hilfetext, KNOPF_FONT, icon->breite - 4);
-    Spieler_Spielervergleich_Knopf_Text(icon->hilfetext, font, icon->breite - 4, kurz, sizeof kurz);
-    schreiben(z, font, icon->x + 2, icon->y + 20, farbe(0, 0, 0), kurz);
+    // Each label is made beside the other buttons' names, so that no two read alike.
+    const char* namen[VERGLEICH_WETTBEWERBE];
+    int32_t i = -1;
+    for (int32_t k = 0; k < VERGLEICH_WETTBEWERBE; ++k) {
+        namen[k] = wettbewerb_knoepfe[k].hilfetext;
+        if (&wettbewerb_knoepfe[k] == icon) i = k;
+    }
+    if (i < 0) namen[i = 0] = icon->hilfetext;
+    int32_t font = KNOPF_FONT;
+    const std::string kurz =
+        Spieler_Spielervergleich_Knopf_Beschriftung(namen, VERGLEICH_WETTBEWERBE, i, KNOPF_FONT, icon->breite - 4, &font);
+    schreiben(z, font, icon->x + 2, icon->y + 20, farbe(0, 0, 0), kurz.c_str());
     return 0;
 }
 

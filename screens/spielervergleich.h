@@ -8,6 +8,7 @@
 // 99 teams, four times 99 values. Request block 612 bytes, reply block 2596.
 #pragma once
 #include <cstdint>
+#include <string>
 
 struct Menue_Icon;
 struct Menue_Kontextmenue;
@@ -102,6 +103,11 @@ void Spieler_Spielervergleich_Knopf_Text(const char* name, int32_t font, int32_t
 // The font of a button's label: `font`, or the condensed one where it holds a single word that
 // `font` would cut.
 int32_t Spieler_Spielervergleich_Knopf_Font(const char* name, int32_t font, int32_t breite);
+// The label of button i beside the other buttons' names (null or empty: none) and its font: as
+// above, but a single word cut to what reads as another button's label takes the initials of its
+// parts ("Pokalsiegerpokal" beside "Pokal": "PSP").
+std::string Spieler_Spielervergleich_Knopf_Beschriftung(const char* const* namen, int32_t anzahl, int32_t i, int32_t font,
+                                                        int32_t breite, int32_t* font_aus);
 
 // A manager's first visit: the buttons get their competitions, the first is on, "Alle
 // einbeziehen" follows the groups, the criterion "Tore insgesamt".

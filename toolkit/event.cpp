@@ -25,6 +25,7 @@
 #include "toolkit/menue_intern.h"
 #include "toolkit/optionen.h"
 #include "toolkit/popup.h"
+#include "toolkit/requester.h"
 #include "toolkit/runde.h"
 #include "toolkit/screen.h"
 #include "toolkit/scroll.h"
@@ -687,7 +688,17 @@ int8_t Menue_Icons_Check(int32_t icon_nr)
     }
     st.x = Maus_Get_X();
     st.y = Maus_Get_Y();
-    if (Menue_Hook) Menue_Hook(st.x, st.y, st.tasten);
+    if (Menue_Hook && Menue_Modal_Schleife_Aktiv()) {
+        // The hook belongs to the screen beneath a modal box: it keeps its passes but sees no
+        // pointer, button or key, which are the box's (a press beside the box or Escape closed
+        // the player window under it).
+        const int32_t taste = Win95_Eingabe.taste;
+        Win95_Eingabe.taste = -1;
+        Menue_Hook(-1, -1, 0);
+        if (Win95_Eingabe.taste == -1) Win95_Eingabe.taste = taste;
+    } else if (Menue_Hook) {
+        Menue_Hook(st.x, st.y, st.tasten);
+    }
     if (st.x != Menue_Letzte_Mauspos[0] || st.y != Menue_Letzte_Mauspos[1]) {
         if (Menue_Gezogenes_Icon) Menue_Drag_Schritt(st.x, st.y, st.tasten);
         Menue_Letzte_Mauspos[0] = st.x;

@@ -290,6 +290,32 @@ void Menue_Datum_Setzen()
     Menue_Screen_Icon_Aktiv_Setzen(REFRESH_UNTERGRUND | 1, 709);
 }
 
+std::string Menue_Schiedsrichter_Zeile(const char* name, int32_t font, int32_t breite)
+{
+    const auto zeile = [](const std::string& n) { return "Schiedsrichter: " + n; };
+    const auto passt = [&](const std::string& t) { return Font_Text_Breite(Font(font), t.c_str()) <= breite; };
+    std::string ganz = name ? name : "";
+    if (passt(zeile(ganz))) return zeile(ganz);
+    // A name too long keeps the surname whole: the first names shrink to their initials
+    // ("A. Merenhofer"), then go. A surname cut short with a full stop read as another name.
+    std::vector<std::string> woerter;
+    for (size_t i = 0; i < ganz.size();) {
+        const size_t ende = std::min(ganz.find(' ', i), ganz.size());
+        if (ende > i) woerter.push_back(ganz.substr(i, ende - i));
+        i = ende + 1;
+    }
+    if (woerter.size() > 1) {
+        std::string kurz;
+        for (size_t w = 0; w + 1 < woerter.size(); ++w) kurz += woerter[w].substr(0, 1) + ". ";
+        if (passt(zeile(kurz + woerter.back()))) return zeile(kurz + woerter.back());
+        ganz = woerter.back();
+        if (passt(zeile(ganz))) return zeile(ganz);
+    }
+    // Only a surname wider than the panel on its own loses its last letters, marked as cut.
+    while (ganz.size() > 1 && !passt(zeile(ganz + "..."))) ganz.pop_back();
+    return zeile(ganz + "...");
+}
+
 int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
 {
     if (!icon || !icon->bitmap || !Eingang_Get_Spiel_Gestartet()) return 0;
@@ -316,16 +342,11 @@ int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t)
         zeilen.push_back({eigen ? ZEILE_1 : GEGNER_ZEILE_1, hell, Team_String(TEAM_NAME, team, nullptr, 0), KLEIN});
         if (!eigen) {
             // Today's referee and what he is known for, in the small font: a long name and two
-            // ratings run wider than the panel in the large one. The longest names lose their
-            // last letters rather than both ends of the line.
+            // ratings run wider than the panel in the large one.
             const int32_t richter = Menue_Heutiger_Schiedsrichter();
             if (richter >= 0) {
-                std::string name = Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER);
-                const char* text = Temp_Sprintf("Schiedsrichter: %s", name.c_str());
-                while (name.size() > 1 && Font_Text_Breite(Font(SCHIRI_FONT), text) > int32_t(b->width) - 4) {
-                    name.pop_back();
-                    text = Temp_Sprintf("Schiedsrichter: %s.", name.c_str());
-                }
+                const std::string text = Menue_Schiedsrichter_Zeile(Personal_Get_Name(richter, PERSONAL_SCHIEDSRICHTER),
+                                                                    SCHIRI_FONT, int32_t(b->width) - 4);
                 zeilen.push_back({GEGNER_ZEILE_2, farbe, text, SCHIRI_FONT});
                 zeilen.push_back({GEGNER_ZEILE_3, farbe,
                                   Temp_Sprintf("%s,%s", Personal_Get_Bewertungstext(richter, 0),

@@ -35,6 +35,9 @@ extern char Menue_Datum_Text[48];
 void Menue_Datum_Setzen();
 // Refresh procedure of the info panels: the own club (701) or today's opponent.
 int32_t Menue_Info_Panel_Refresh(Menue_Icon* icon, uint32_t wert);
+// The opponent panel's referee line in the font within the width: "Schiedsrichter: " and the
+// whole name, else the first names as initials, else the surname alone, else its cut beginning.
+std::string Menue_Schiedsrichter_Zeile(const char* name, int32_t font, int32_t breite);
 // The own club's second line: today's competition and round, else its place in the league table
 // ("3. Platz, 1. Liga", counted as the table shows it), else today's date.
 std::string Menue_Info_Zweite_Zeile(int32_t team);

@@ -11,8 +11,10 @@
 #include "graphics/grafik_effekt.h"
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_filter.h"
+#include "graphics/grafik_meldung.h"
 #include "graphics/grafik_printf.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_zeichnen.h"
 #include "platform/handle.h"
 #include "platform/maus.h"
 #include "platform/print.h"
@@ -118,6 +120,40 @@ Form form_lesen(const char* text)
     return f;
 }
 
+// The rows of a plain text's ink printed at (x, y) into a bubble of width w, relative to the
+// bubble's top (the first may be negative: a capital umlaut's dots stand above the letters);
+// false for a text without ink.
+bool tinte_zeilen(Font_Record* font, const char* text, int32_t w, int32_t x, int32_t y, uint8_t tiefe, int32_t* erste,
+                  int32_t* letzte)
+{
+    const int32_t rand = font && font->strip ? int32_t(font->strip->height) + 2 : 16;
+    const int32_t hoehe = y + (Hilfe_Zeilen_Zaehlen(text) + 1) * 10 + 2 * rand;
+    Rastport* probe = Grafik_Bitmap_Anlegen(w, hoehe, tiefe);
+    if (!probe) return false;
+    // Nobody sees the probe: a check that follows what is drawn does not hear of it.
+    const Grafik_Text_Hook text_hook = Grafik_Text_Meldung;
+    const Grafik_Flaeche_Hook flaeche_hook = Grafik_Flaeche_Meldung;
+    Grafik_Text_Hook_Setzen(nullptr);
+    Grafik_Flaeche_Hook_Setzen(nullptr);
+    Grafik_Rechteck_Fuellen(probe, 0, 0, w, hoehe, 0);
+    Grafik_Printf(probe, font, "^c%05d%s", x, y + rand, 65535, text);
+    Grafik_Text_Hook_Setzen(text_hook);
+    Grafik_Flaeche_Hook_Setzen(flaeche_hook);
+    *erste = *letzte = -1;
+    for (int32_t py = 0; py < hoehe; ++py)
+        for (int32_t px = 0; px < w; ++px)
+            if (Grafik_Pixel_Lesen(probe, px, py) != 0) {
+                if (*erste < 0) *erste = py;
+                *letzte = py;
+                break;
+            }
+    Grafik_Bitmap_Freigeben(probe);
+    if (*erste < 0) return false;
+    *erste -= rand;
+    *letzte -= rand;
+    return true;
+}
+
 }  // namespace
 
 int32_t Hilfe_Zeilen_Zaehlen(const char* text)
@@ -166,6 +202,15 @@ void Hilfe_Text_Ausgabe(const char* text, int32_t x, int32_t y, uint8_t marken, 
         w = tb + 8 + (marken ? 10 : 0);
         h = zeilen * 10 + 14;
     }
+    // Every character is drawn whole: a text whose ink reaches above the bubble's top moves down
+    // into the rows left free below, and the bubble grows only by what those do not hold (its
+    // shadow a row below the ink included).
+    int32_t text_y = 9, erste = 0, letzte = 0;
+    if (!f.bild && f.team < 0 && *f.text && tinte_zeilen(font, f.text, w, 4, text_y, ziel->depth, &erste, &letzte)) {
+        const int32_t runter = std::max(0, -erste);
+        text_y += runter;
+        h += std::max(0, letzte + runter + 2 - h);
+    }
     if (w > SCHIRM_B - 2 * BLASE_RAND) {
         // Wider than the screen: the bubble is cut inside its margins, never drawn outside.
         Print_Log(0, "Hilfe_Text: zu lang!!\n");
@@ -210,8 +255,8 @@ void Hilfe_Text_Ausgabe(const char* text, int32_t x, int32_t y, uint8_t marken, 
         Grafik_Printf(blase.bild, font, "^ic%05d%s", 5, 56, 1, f.text);
         Grafik_Printf(blase.bild, font, "^c%05d%s", 4, 55, 65535, f.text);
     } else if (*f.text) {
-        Grafik_Printf(blase.bild, font, "^ic%05d%s", versatz + 5, 10, 1, f.text);
-        Grafik_Printf(blase.bild, font, "^c%05d%s", versatz + 4, 9, 65535, f.text);
+        Grafik_Printf(blase.bild, font, "^ic%05d%s", versatz + 5, text_y + 1, 1, f.text);
+        Grafik_Printf(blase.bild, font, "^c%05d%s", versatz + 4, text_y, 65535, f.text);
     }
     if (!sofort) faden(true);
     Grafik_Blit(blase.bild, 0, 0, w, h, ziel, x, y);

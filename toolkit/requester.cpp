@@ -246,9 +246,19 @@ void Menue_Requester_Set_Anzeige(Menue_Requester_Anzeige a) { anzeige = a; }
 
 constexpr uint32_t MODAL_WARTE_MS = 10;
 
+// Modal loops running (they nest).
+static int32_t modal_schleifen = 0;
+
+bool Menue_Modal_Schleife_Aktiv() { return modal_schleifen > 0; }
+
 // `abbruch`, when given, looks after every event step whether the input asks to leave.
 static bool modal_schleife(int32_t nummer, void (*abbruch)() = nullptr)
 {
+    // Counted, so that the event step keeps the input from the screen beneath the box.
+    struct Zaehler {
+        Zaehler() { ++modal_schleifen; }
+        ~Zaehler() { --modal_schleifen; }
+    } zaehler;
     uint8_t refresh = 1;
     for (;;) {
         if (Netz_Rolle & 1) {

@@ -30,6 +30,9 @@ bool Menue_Requester_Abgebrochen();
 void Menue_Requester_Abbruch_Vergessen();
 // Runs the event step until the icon leaves the screen; true when it left normally.
 bool Menue_Modal_Schleife(int32_t nummer);
+// True while such a loop runs: the screen beneath a modal box takes no input then (its event
+// hook sees none).
+bool Menue_Modal_Schleife_Aktiv();
 int32_t Menue_Requester_Klick(Menue_Icon* icon, uint32_t flags);
 int32_t Menue_Requester_Zeichnen(Menue_Icon* icon, uint32_t wert);
 

@@ -1,8 +1,10 @@
 // The economy pages of this folder drawn with the builder's fonts and pictures: the stadium's
 // three pages, the advertising page and the training camps keep every text in its box and
 // apart from the others (the text check of the toolkit, page by page).
+#include <regex>
 #include <string>
 
+#include "economy/bank_intern.h"
 #include "schirm_hilfe.h"
 #include "toolkit/text_pruefung.h"
 
@@ -52,6 +54,32 @@ TEST_F(SeitenTexte, TheCurvesHighestAndLowestFigureStandClearOfItsMarkers)
     for (const Text_Sichtbar& t : Text_Pruefung_Texte(Grafik_Seite_0))
         if (t.text == "17158") gesehen = t.gezeigt == t.punkte;
     EXPECT_TRUE(gesehen) << "the lowest figure is not shown whole";
+}
+
+// The exchange's price chart names its range as the price table beside it writes prices, with
+// the decimal comma ("46,80 bis 50,33"), read off the drawn page.
+TEST_F(SeitenTexte, TheExchangeChartsRangeTakesTheTablesDecimalComma)
+{
+    // The exchange and the choice come back as they were.
+    struct Zurueck {
+        Boerse boerse = Bank_Boerse[0];
+        uint8_t wahl = Bank.boerse_wahl;
+        uint32_t firma = Bank.firma_wahl;
+        ~Zurueck() { Bank_Boerse[0] = boerse, Bank.boerse_wahl = wahl, Bank.firma_wahl = firma; }
+    } zurueck;
+    Bank.boerse_wahl = 0;
+    Bank.firma_wahl = 3;
+    Boerse& b = Bank_Boerse[0];
+    ASSERT_NE(b.firma[3][0], 0);
+    for (int32_t k = 0; k < 30; ++k) b.verlauf[3][k] = 46.8f + float(k) * 0.1217f;
+    b.kurs[3] = b.verlauf[3][29];
+    ASSERT_EQ(Oekonomie_Schirm_Oeffnen(OEKONOMIE_BOERSE), 1);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    std::string titel;
+    for (const Text_Sichtbar& t : Text_Pruefung_Texte(Grafik_Seite_0))
+        if (t.text.find(" Tage, ") != std::string::npos) titel = t.text;
+    EXPECT_TRUE(std::regex_search(titel, std::regex(R"(: \d+ Tage, \d+,\d\d bis \d+,\d\d$)"))) << titel;
+    EXPECT_NE(titel.find(",33"), std::string::npos) << "the newest price is the range's top: " << titel;
 }
 
 }  // namespace

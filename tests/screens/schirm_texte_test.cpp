@@ -4,6 +4,7 @@
 // above the page, and the transfer search cuts names in the font it draws them in.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstring>
 #include <string>
 
@@ -204,6 +205,42 @@ TEST_F(SchirmTexte, ASingleWordOnACompetitionButtonTakesTheCondensedFontRatherTh
     EXPECT_EQ(Spieler_Spielervergleich_Knopf_Font("England 1. Liga", FONT, BREITE), FONT);
     EXPECT_EQ(Spieler_Spielervergleich_Knopf_Font("Meisterschaftsrunde", FONT, BREITE), FONT) << "too long for either";
     EXPECT_EQ(Spieler_Spielervergleich_Knopf_Font(nullptr, FONT, BREITE), FONT);
+}
+
+// The comparison's seven competition buttons read apart on the screen, each label its own and
+// none the beginning of another: beside "Pokal" the cup winners' cup is no "Poka".
+TEST_F(SchirmTexte, TheComparisonsCompetitionButtonsReadApart)
+{
+    ASSERT_EQ(Spieler_Spielervergleich_Oeffnen(nullptr, 0), 1);
+    Menue_Icon* k = Spieler_Spielervergleich_Wettbewerb_Icons();
+    const char* const namen[VERGLEICH_WETTBEWERBE] = {"1. Liga",      "Pokal",           "Pokalsiegerpokal", "2. Liga",
+                                                      "Meisterpokal", "Kontinentalpokal", "England 1. Liga"};
+    for (int32_t i = 0; i < VERGLEICH_WETTBEWERBE; ++i) {
+        ASSERT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(k[i].nummer)) << i;
+        k[i].hilfetext = namen[i];
+        Menue_Screen_Icon_Aktiv_Setzen(1, k[i].nummer);
+    }
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    std::string labels[VERGLEICH_WETTBEWERBE];
+    for (const Text_Sichtbar& t : Text_Pruefung_Texte(Grafik_Seite_0))
+        for (int32_t i = 0; i < VERGLEICH_WETTBEWERBE; ++i)
+            if (t.gezeigt == t.punkte && t.x1 >= k[i].x && t.x2 <= k[i].x + k[i].breite && t.y1 >= k[i].y &&
+                t.y2 <= k[i].y + k[i].hoehe)
+                labels[i] += t.text;
+    EXPECT_EQ(befunde(), "");
+    Menue_Bereich_Loeschen(0x45, -9999, -9999, 9999, 9999);
+    auto klein = [](std::string t) {
+        for (char& c : t) c = char(std::tolower(static_cast<unsigned char>(c)));
+        return t;
+    };
+    for (int32_t i = 0; i < VERGLEICH_WETTBEWERBE; ++i) {
+        EXPECT_FALSE(labels[i].empty()) << namen[i] << " has no label whole within its button";
+        for (int32_t j = 0; j < VERGLEICH_WETTBEWERBE; ++j) {
+            if (j == i || labels[i].empty()) continue;
+            EXPECT_NE(klein(labels[j]).rfind(klein(labels[i]), 0), 0u)
+                << namen[i] << " (" << labels[i] << ") reads as " << namen[j] << " (" << labels[j] << ")";
+        }
+    }
 }
 
 }  // namespace

@@ -33,6 +33,9 @@
 #include "toolkit/menueleiste.h"
 #include "toolkit/screen.h"
 #include "toolkit/slave.h"
+#include "toolkit/text_pruefung.h"
+#include "platform/liste.h"
+#include "platform/mem.h"
 #include "umgebung.h"
 
 namespace {
@@ -237,6 +240,55 @@ TEST_F(Hauptmenue, InfoPanelsOfTheClubs)
     if (const char* ordner = std::getenv("DORVIN_MENUE_BILDER"))
         Png_Schreiben(std::string(ordner) + "/panel.png", static_cast<const uint16_t*>(eigen->bitmap->pixels), 176, 32, false);
     for (Menue_Icon* i : {eigen, gegner}) i->bitmap = Grafik_Bitmap_Freigeben(i->bitmap);
+}
+
+// The opponent's panel names today's referee in its width: a long name keeps the surname whole
+// (the first name goes to its initial), never a surname cut short with a full stop that reads as
+// another man's name; a short name stands whole. Read off the drawn panel.
+TEST_F(Hauptmenue, TheRefereesNameInThePanelIsWholeOrASoundShortening)
+{
+    vereine_anlegen(4, 1);
+    Eingang_Set_Spiel_Gestartet_Hook([] { return true; });
+    Menue_Icon* gegner = flaeche(702, 424, 3, 176, 32, 5, 0);
+    gegner->bitmap = Grafik_Bitmap_Anlegen(176, 32, 16);
+    gegner->kennung_1 = 2;
+    Menue_Status.spiel_gueltig = 1;
+    Menue_Status.heutiges_spiel.schiedsrichter = 3;
+    struct Fall {
+        const char* name;
+        const char* nachname;
+    };
+    Text_Pruefung_Starten();
+    for (const Fall& fall : {Fall{"Andreas Merenhofer", "Merenhofer"}, Fall{"Maximilian Wohlgemuthmann", "Wohlgemuthmann"},
+                             Fall{"Jan Roth", "Jan Roth"}}) {
+        Personal_Init();
+        Liste quelle;
+        Liste_Init(&quelle);
+        Personal_Eintrag e{};
+        e.typ = PERSONAL_SCHIEDSRICHTER;
+        e.id = 3;
+        std::snprintf(e.name, sizeof e.name, "%s", fall.name);
+        uint8_t b[PERSONAL_SCHIEDSRICHTER_BYTES];
+        Liste_Insert_Element(&quelle, Liste_Get_Last(&quelle), b, Personal_Packen(e, b), 3);
+        uint8_t* bild = nullptr;
+        const uint32_t n = Liste_Save_Buffer(&bild, &quelle, -1);
+        Liste_Delete_All(&quelle);
+        ASSERT_TRUE(Personal_Liste_Einlesen(bild, n));
+        Mem_Free(bild, 0);
+        Grafik_Rechteck_Fuellen(gegner->bitmap, 0, 0, 176, 32, 7);
+        ASSERT_EQ(Menue_Info_Panel_Refresh(gegner, 0), 1);
+        Personal_DeInit();
+        std::string zeile;
+        int32_t rechts = 0;
+        for (const Text_Sichtbar& t : Text_Pruefung_Texte(gegner->bitmap))
+            if (t.text.rfind("Schiedsrichter: ", 0) == 0 && t.gezeigt == t.punkte) zeile = t.text, rechts = t.x2;
+        ASSERT_FALSE(zeile.empty()) << fall.name;
+        ASSERT_GT(zeile.size(), std::strlen(fall.nachname)) << zeile;
+        EXPECT_EQ(zeile.substr(zeile.size() - std::strlen(fall.nachname)), fall.nachname) << "the name is cut: " << zeile;
+        EXPECT_LE(rechts, 176) << zeile;
+    }
+    Text_Pruefung_Beenden();
+    gegner->bitmap = Grafik_Bitmap_Freigeben(gegner->bitmap);
 }
 
 // A panel bound for a screen page nobody sees keeps its old pixels; seen, it is drawn.

@@ -2,6 +2,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "graphics/grafik_farbe.h"
 #include "graphics/grafik_fortschritt.h"
 #include "graphics/grafik_screen.h"
+#include "graphics/grafik_printf.h"
 #include "graphics/grafik_zeichnen.h"
 #include "platform/disk.h"
 #include "platform/handle.h"
@@ -31,6 +33,7 @@
 #include "toolkit/requester.h"
 #include "toolkit/screen.h"
 #include "umgebung.h"
+#include "graphics/png_bild.h"
 
 namespace {
 
@@ -234,6 +237,43 @@ TEST_F(Requester, TheScreenBeneathComesBackWhole)
     EXPECT_EQ(Programm_Ende, 0) << "answered by the click";
 }
 
+// While the box stands over a screen, that screen takes no input: a press beside the box, which
+// the screen's hook takes to close its window (as the player window does), leaves the window
+// under the box as it was, in the frame the press was seen in.
+TEST_F(Requester, AWindowBeneathStaysWhileTheBoxIsUp)
+{
+    Aktuelles_Team = 0;
+    Menue_Icon* fenster = flaeche(950, 8, 60, 580, 400, 20, 11);
+    Menue_Screen_Icon_Hinzufuegen(fenster);
+    Menue_Screen_Refresh(1, -1, -1, -1, -1);
+    const uint16_t farbe = seite0(40, 420);
+    ASSERT_NE(farbe, seite0(620, 300)) << "the window stands out from the column beside it";
+    Menue_Hook_Registrieren(
+        [](int32_t x, int32_t, int32_t tasten) {
+            if (tasten != 1 || x < 600 || !Menue_Screen_Icon_Ist_Vorhanden(950)) return;
+            Menue_Screen_Icon_Loeschen(950, nullptr, 0);
+            Menue_Bereich_Aktiv_Setzen(0x20, 1, 0, 40, 601, 480);
+            Menue_Screen_Refresh(1, -1, -1, -1, -1);
+        },
+        0);
+    const std::string ordner = std::string(DORVIN_BINARY_DIR) + "/toolkit_unter_box_" + std::to_string(getpid());
+    std::system(("mkdir -p " + ordner).c_str());
+    Os_Script_Load_Text("wait 20\nmove 620 300\nwait 50\nleft down\nwait 100\nleft up\nwait 100\ndump " + ordner +
+                        "/box.png\nclick 470 293\nwait 20\n");
+    Menue_Requester(0, -1, "Ihr Angebot wurde ihm soeben schriftlich zugestellt.", nullptr, nullptr, 0);
+    Os_Script_Stop();
+    Menue_Hook_Registrieren(Menue_Hook, 1);
+    std::vector<uint16_t> bild;
+    int w = 0, h = 0;
+    ASSERT_TRUE(Png_Lesen(ordner + "/box.png", bild, w, h, false));
+    std::system(("rm -rf " + ordner).c_str());
+    ASSERT_EQ(w, 640);
+    // The window's corner outside the box, below and left of it, in the frame with the box up.
+    EXPECT_EQ(bild[size_t(420) * 640 + 40], farbe) << "the window vanished beneath the box";
+    EXPECT_TRUE(Menue_Screen_Icon_Ist_Vorhanden(950));
+    EXPECT_EQ(Programm_Ende, 0);
+}
+
 // A client's menu as its turn left it comes back beneath a notice that comes after the turn, on
 // both pages, so that the notice's removal leaves it too.
 TEST_F(Requester, TheKeptMenuPictureComesBackBeneathANotice)
@@ -428,6 +468,42 @@ TEST_F(Hilfe, BubbleSizePlaceAndASecondOneIsRefused)
     ASSERT_TRUE(Hilfe_Offen(&x, &y, &w, &h));
     EXPECT_EQ(x, 4);
     EXPECT_EQ(w, 632);
+    Hilfe_Schliessen(1);
+}
+
+// Every character of a bubble is drawn whole: the dots of a capital umlaut above the usual top of
+// the letters, the descenders of the last line. The white of the text inside the bubble is every
+// pixel the font gives the text.
+TEST_F(Hilfe, ABubbleDrawsEveryCharacterWhole)
+{
+    Rastport* s = Grafik_Seite_0 ? Grafik_Seite_0 : Grafik_Render_Ziel;
+    ASSERT_NE(s, nullptr);
+    Font_Record* f = Font(3);
+    for (const char* text : {"Die \xC4rzte und ihre Fachgebiete", "\xDC" "bersicht^l\xC4rzte, Trainingslager"}) {
+        Rastport* probe = Grafik_Bitmap_Anlegen(640, 120, s->depth);
+        ASSERT_NE(probe, nullptr);
+        Grafik_Rechteck_Fuellen(probe, 0, 0, 640, 120, 0);
+        Grafik_Printf(probe, f, "^c%05d%s", 10, 40, 65535, text);
+        int32_t soll = 0;
+        for (int32_t y = 0; y < 120; ++y)
+            for (int32_t x = 0; x < 640; ++x) soll += Grafik_Pixel_Lesen(probe, x, y) == 0xFFFF;
+        Grafik_Bitmap_Freigeben(probe);
+        Grafik_Rechteck_Fuellen(s, 0, 0, 640, 480, Grafik_Farbe(2, 4, 2));
+        Hilfe_Text_Ausgabe(text, 100, 100, 0, 1);
+        int32_t x0, y0, w, h;
+        ASSERT_TRUE(Hilfe_Offen(&x0, &y0, &w, &h)) << text;
+        int32_t ist = 0;
+        for (int32_t y = 0; y < 480; ++y)
+            for (int32_t x = 0; x < 640; ++x) ist += Grafik_Pixel_Lesen(s, x, y) == 0xFFFF;
+        Hilfe_Schliessen(1);
+        EXPECT_GT(soll, 100) << text;
+        EXPECT_EQ(ist, soll) << text << ": part of the text is cut off by the bubble (" << h << " rows)";
+    }
+    // A text with nothing above the letters keeps the bubble's height.
+    Hilfe_Text_Ausgabe("Kader", 100, 100, 0, 1);
+    int32_t h = 0;
+    ASSERT_TRUE(Hilfe_Offen(nullptr, nullptr, nullptr, &h));
+    EXPECT_EQ(h, 14);
     Hilfe_Schliessen(1);
 }
 
