@@ -1,6 +1,7 @@
 // Transfer market upkeep: the clubs' open search interests, the balance of the market's players
 // over the league systems after a season, and the shaping of the market at a new game.
 #include <algorithm>
+#include <climits>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
@@ -43,6 +44,48 @@ std::vector<int32_t> ligasysteme()
 }
 
 bool system_gueltig(int32_t h) { return h >= 1 && h < TEAMSP_SYSTEME; }
+
+// The strength of the league clubs' best player and the ages their squads hold: the market a new
+// game starts with is made to the clubs' search profiles, whose first slot asks for anyone of 16
+// to 42 and of any strength, so that it held players far above the league's best, boys and men
+// of forty.
+struct Liga_Rahmen {
+    int32_t staerke = 999, alter_min = 16, alter_max = 40;
+};
+
+Liga_Rahmen liga_rahmen()
+{
+    Liga_Rahmen r;
+    int32_t staerke = -1, alt_lo = INT32_MAX, alt_hi = -1;
+    std::vector<int32_t> kader(TEAM_MAX_START_SPIELER);
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (!Team_Ist_Normal(t, 0)) continue;
+        const int32_t n = std::min(Teamspieler_Ins_Array(t, kader.data(), TEAM_MAX_START_SPIELER, 0), TEAM_MAX_START_SPIELER);
+        for (int32_t i = 0; i < n; ++i) {
+            const int32_t p = kader[static_cast<size_t>(i)];
+            staerke = std::max(staerke, Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN));
+            const int32_t alter = Spieler_Wert(SP_ALTER, p, 0, SP_LESEN);
+            alt_lo = std::min(alt_lo, alter);
+            alt_hi = std::max(alt_hi, alter);
+        }
+    }
+    // without league players the profiles stay as they are
+    if (staerke < 0) return r;
+    r.staerke = std::max(staerke, 1);
+    r.alter_min = alt_lo;
+    r.alter_max = alt_hi;
+    return r;
+}
+
+// Slot k of a search profile narrowed to the league's strengths and ages.
+void eingrenzen(Team_Transfersuche& s, int32_t k, const Liga_Rahmen& r)
+{
+    if (k < 0 || k > 3) return;
+    s.staerke_max[k] = static_cast<int16_t>(std::min<int32_t>(s.staerke_max[k], r.staerke));
+    s.staerke_min[k] = std::min(s.staerke_min[k], s.staerke_max[k]);
+    s.alter_min[k] = static_cast<int16_t>(std::clamp<int32_t>(s.alter_min[k], r.alter_min, r.alter_max));
+    s.alter_max[k] = static_cast<int16_t>(std::clamp<int32_t>(s.alter_max[k], r.alter_min, r.alter_max));
+}
 
 }  // namespace
 
@@ -182,20 +225,31 @@ void Team_Init_Transfermarkt()
     const std::vector<int32_t> markt = markt_spieler();
     const int32_t n = static_cast<int32_t>(markt.size());
     std::vector<uint8_t> platziert(markt.size(), 0);
+    const Liga_Rahmen rahmen = liga_rahmen();
     for (int32_t i = 0; i < n && i < TEAMSP_INTERESSEN; ++i) {
         const int32_t p = markt[i];
         const int32_t t = liste[i][2];
         if (team_gueltig(t)) {
             auto* suche = static_cast<Team_Transfersuche*>(Team_Zeiger(TEAM_TRANSFERSUCHE, t, nullptr, 0));
-            Spieler_Erschaffe_Passenden_Gesuchten_Spieler(t, p, suche, liste[i][0], 0);
+            const int32_t slot = liste[i][0];
+            if (suche && slot >= 0 && slot <= 3) {
+                // the player is made to the narrowed slot; the club's slot keeps its windows and
+                // names him
+                Team_Transfersuche eng = *suche;
+                eingrenzen(eng, slot, rahmen);
+                Spieler_Erschaffe_Passenden_Gesuchten_Spieler(t, p, &eng, slot, 0);
+                suche->spieler[slot] = eng.spieler[slot];
+                suche->aktiv[slot] = eng.aktiv[slot];
+            }
             Spieler_Wert(SP_HEIMATSYSTEM, p, liste[i][3], SP_SCHREIBEN);
             platziert[i] = 1;
             Print_Log(0, "%s (%d) hat Interesse an: %s (%d)\n", Team_String(TEAM_NAME, t, nullptr, 0), t,
                       Spieler_String(SP_NAME, p, nullptr, 0), p);
         } else {
             Team_Transfersuche profil{};
-            const int32_t staerke = Zufall_Gross(40, 985);
-            const int32_t alter = Zufall_Gross(18, 28);
+            const int32_t staerke = Zufall_Gross(40, std::clamp(rahmen.staerke, 40, 985));
+            const int32_t gezogen = Zufall_Gross(18, 28);
+            const int32_t alter = std::clamp(gezogen, rahmen.alter_min, rahmen.alter_max);
             profil.alter_min[0] = profil.alter_max[0] = static_cast<int16_t>(alter);
             profil.staerke_min[0] = profil.staerke_max[0] = static_cast<int16_t>(staerke);
             profil.zelle_a[0] = 0;

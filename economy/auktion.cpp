@@ -250,10 +250,12 @@ static bool auktion_starten(int32_t spnr, int32_t verein, int32_t n, Spieler_Ang
     A.stand.verlaengerungen = VERLAENGERUNGEN;
     A.stand.min_stufe = 2147483647;
     A.stand.max_stufe = 0;
-    int32_t rest = 0, abloese = 0;
+    // The fee is weighed against his value for seven tenths of the months his contract has left:
+    // the weighing takes months, and his fee in thousands taken for months asked a fee no bid
+    // ever reached, so that every auction of a player with a club found no buyer.
+    int32_t rest = 0;
     if (!vereinslos() && Teamspieler_Ist_Im_Team(verein, spnr) >= 0) rest = Teamspieler_Wert(305, verein, spnr, 0, 0);
-    if (spnr >= 0 && !stufe_abfrage) Spieler_Bewerte_Marktwert_Gehalt(verein, spnr, -1, -1, rest, nullptr, &abloese, 0);
-    A.basiswert = abloese * 7 / 10;
+    A.basiswert = rest * 7 / 10;
     int32_t spalte[AUKTION_SPALTEN];
     Auktion_Spalten(n, spalte);
     for (int32_t c = 0; c < AUKTION_SPALTEN; ++c) A.stand.angebot[c] = -1;

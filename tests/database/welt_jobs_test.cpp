@@ -3,6 +3,7 @@
 // tactic training, staff contracts, weekly bookings, the history and the finances.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -569,6 +570,43 @@ TEST_F(Pyramide, ItsTargetCountsItsClubsAndItsMarketPlayers)
         if (s != system) andere += ziel[s];
     EXPECT_EQ(andere, 0);
     EXPECT_GT(Team_Liga_Start_Mittelwerte[system], 0);
+}
+
+// A new game's market is made to the clubs' search profiles, whose first slot asks for anyone
+// of 16 to 42 and of any strength: its players stay within the league's best strength and the
+// ages its squads hold, and each club's slot keeps its windows and names the player made for it.
+TEST_F(Pyramide, TheStartingMarketStaysWithinTheLeaguesStrengthAndAges)
+{
+    for (int32_t p = 0; p < naechster; ++p) {
+        Spieler_Daten[p].alter = uint8_t(20 + p % 14);
+        for (auto& a : Spieler_Daten[p].attribute) a = int16_t(300 + p % 200);
+    }
+    int32_t beste = 0;
+    for (int32_t p = 0; p < naechster; ++p) beste = std::max(beste, Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN));
+    for (int32_t t = 0; t < 36; ++t) {
+        Team_Transfersuche& s = T_Own[t].suche;
+        s.alter_min[0] = 16, s.alter_max[0] = 42, s.staerke_min[0] = 1, s.staerke_max[0] = 999;
+        s.zelle_a[0] = 0, s.zelle_b[0] = 458, s.spieler[0] = -1, s.aktiv[0] = 1;
+    }
+    const int32_t erster = naechster;
+    for (int32_t k = 0; k < 40; ++k, ++naechster)
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, naechster, 0, 0, 12, -1, false));
+    Zufall_Set_Seed(11);
+    Team_Init_Transfermarkt();
+    int32_t benannt = 0;
+    for (int32_t t = 0; t < 36; ++t) {
+        const Team_Transfersuche& s = T_Own[t].suche;
+        EXPECT_EQ(s.alter_min[0], 16);
+        EXPECT_EQ(s.alter_max[0], 42);
+        EXPECT_EQ(s.staerke_max[0], 999);
+        if (s.spieler[0] >= erster && s.spieler[0] < naechster) ++benannt;
+    }
+    EXPECT_EQ(benannt, 36);
+    for (int32_t p = erster; p < naechster; ++p) {
+        EXPECT_LE(Spieler_Wert(SP_K_I_T, p, 0, SP_LESEN), beste) << p;
+        EXPECT_GE(Spieler_Wert(SP_ALTER, p, 0, SP_LESEN), 20) << p;
+        EXPECT_LE(Spieler_Wert(SP_ALTER, p, 0, SP_LESEN), 33) << p;
+    }
 }
 
 // The money of a league's first: the base (its league level times 15,000 DM plus 3,000,000,

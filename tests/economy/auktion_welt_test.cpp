@@ -1,4 +1,5 @@
 // Auctions with human managers taking part: the questions and hints, a bidder's key, a quit.
+#include <algorithm>
 #include <cstdlib>
 
 #include "database/richter.h"
@@ -110,10 +111,15 @@ TEST_F(AuktionWelt, EachBidIsRatedWithTheStandingOfItsOwnClub)
         if (Werbung_Liga(t) != -1 && t != computer &&
             std::abs(Werbung_Team_Ansehen(t) - Werbung_Team_Ansehen(oben)) > std::abs(Werbung_Team_Ansehen(unten) - Werbung_Team_Ansehen(oben)))
             unten = t;
+    // a tenth above what the player asks: a bid far above it rates outside the levels
+    int32_t gehalt = 0, abloese = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(computer, spnr, -1, -1, 24, &gehalt, nullptr, 0);
+    Spieler_Bewerte_Marktwert_Gehalt(computer, spnr, -1, -1, Teamspieler_Wert(305, computer, spnr, 0, 0), nullptr, &abloese, 0);
     auto stufen = [&](std::vector<int32_t> bieter) {
         std::vector<Spieler_Angebot> v = angebote();
         v.resize(bieter.size(), v[0]);
-        for (size_t i = 0; i < v.size(); ++i) v[i].bieter = uint16_t(bieter[i]), v[i].abloese = 5000, v[i].gehalt = 3000;
+        for (size_t i = 0; i < v.size(); ++i)
+            v[i].bieter = uint16_t(bieter[i]), v[i].abloese = uint16_t(abloese * 11 / 10), v[i].gehalt = uint16_t(gehalt * 11 / 10);
         Zufall_Set_Seed(77);
         EXPECT_TRUE(Auktion_Start(spnr, computer, int32_t(v.size()), v.data()));
         int32_t spalte[AUKTION_SPALTEN];
@@ -127,3 +133,35 @@ TEST_F(AuktionWelt, EachBidIsRatedWithTheStandingOfItsOwnClub)
     EXPECT_EQ(stufen({oben, unten, oben}), (std::vector<int32_t>{a, b, a}));
     EXPECT_EQ(stufen({unten, oben, unten}), (std::vector<int32_t>{b, a, b}));
 }
+
+namespace {
+
+// A computer club that offers a fifth above what a player with a club asks, in fee and in
+// salary, bids at a level that wins an auction: his fee is weighed for the months of his
+// contract, not for a count made of his fee.
+TEST_F(AuktionWelt, AFairBidForAPlayerWithAClubReachesAWinningLevel)
+{
+    Auktion_Set_Stufe_Abfrage(nullptr);
+    const int32_t rest = Teamspieler_Wert(305, computer, spnr, 0, 0);
+    ASSERT_GT(rest, 0);
+    int32_t gehalt = 0, abloese = 0;
+    Spieler_Bewerte_Marktwert_Gehalt(computer, spnr, -1, -1, 24, &gehalt, nullptr, 0);
+    Spieler_Bewerte_Marktwert_Gehalt(computer, spnr, -1, -1, rest, nullptr, &abloese, 0);
+    ASSERT_GT(abloese, 0);
+    ASSERT_GT(gehalt, 0);
+    Spieler_Angebot a = angebote()[1];
+    a.abloese = uint16_t(std::min(abloese * 12 / 10, 65535));
+    a.gehalt = uint16_t(std::min(gehalt * 12 / 10, 65535));
+    a.monate = 24;
+    a.bewertung = 60;
+    Zufall_Set_Seed(5);
+    ASSERT_TRUE(Auktion_Start(spnr, computer, 1, &a));
+    int32_t spalte[AUKTION_SPALTEN];
+    Auktion_Spalten(1, spalte);
+    EXPECT_GE(Auktion_Get_Stand().stufe[spalte[0]], 100);
+    // and it wins the auction that runs without anyone watching
+    Zufall_Set_Seed(5);
+    EXPECT_EQ(Auktion_Durchfuehren(spnr, computer, 1, 0, &a), 0);
+}
+
+}  // namespace
