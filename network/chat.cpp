@@ -189,8 +189,10 @@ bool Chat_Paket_Pruefen(const uint8_t* p, uint32_t len)
         const uint32_t tl = Bytes_Hole32(p + 20);
         if (n < 1 || n > CHAT_ZEILEN_MAX || tl < 1 || tl > CHAT_TEXT_MAX + 1) return false;
         if (len != CHAT_KOPF + 4 * n + tl) return false;
+        // One text, ended by its last byte: a line behind a zero inside would go uncleaned to
+        // whoever reads the text as a C string.
         const uint8_t* text = p + CHAT_KOPF + 4 * n;
-        if (text[tl - 1] != 0) return false;
+        if (std::memchr(text, 0, tl) != text + tl - 1) return false;
         for (uint32_t k = 0; k < n; ++k)
             if (Bytes_Hole32(p + CHAT_KOPF + 4 * k) >= tl) return false;
         return true;

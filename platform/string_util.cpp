@@ -52,6 +52,13 @@ int32_t String_Klartext(char* text, size_t n)
     }
     if (i == n) {
         text[n - 1] = 0;
+        return geaendert + 1;
+    }
+    // Whatever stands behind the terminator is read by nobody who reads the text, but a reader
+    // with an offset into the field would find it unchanged: it goes.
+    for (++i; i < n; ++i) {
+        if (!text[i]) continue;
+        text[i] = 0;
         ++geaendert;
     }
     return geaendert;

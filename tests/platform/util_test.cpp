@@ -141,6 +141,10 @@ TEST(Util, TextFromOutsideBecomesPlainText)
     String_Klartext(leer, 1);
     EXPECT_EQ(leer[0], 0);
     EXPECT_EQ(String_Klartext(nullptr, 4), 0);
+    // Nothing of the field stands behind the text's end: a reader from an offset finds no code.
+    char feld[10] = {'a', 0, '^', 'b', '\x07', 0, 'c', 0, 0, 0};
+    EXPECT_EQ(String_Klartext(feld, sizeof feld), 4);
+    EXPECT_EQ(std::string(feld, sizeof feld), std::string(1, 'a') + std::string(9, '\0'));
 
     EXPECT_EQ(String_Klartext(std::string("^c00031rot^l") + '\0' + "^x"), "\x88" "c00031rot\x88l");
 }
