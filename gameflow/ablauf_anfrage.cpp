@@ -14,7 +14,7 @@
 //   1002 the caller's messages, "iC<=0"; result = image length: 0 u32 count, then per message
 //        460 bytes: i32 index, i32 sender, i32 addressee, i32 sending club, i32 kind, u32 flags,
 //        i32 day, 8 x i32 question, 400 bytes text (NUL inside).
-//   1003 news from a client, "iiC%d": addressee, text bytes, the text (NUL inside, not empty); kind 4,
+//   1003 news from a client, "iiC%d": addressee, text bytes, the text (NUL inside, more than blanks); kind 4,
 //        sending club the caller; result = the message's index, -1 not stored.
 //   1012 answer to a question, "iii": index, answer; only a question addressed to the caller's
 //        club; result 1 when answered.

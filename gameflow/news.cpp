@@ -201,7 +201,7 @@ void News_Text_Klartext(char* text, size_t n)
         for (const char* c : CODES)
             if (text[i] == '^' && std::strlen(c) <= ende - i && std::strncmp(text + i, c, std::strlen(c)) == 0)
                 behalten.push_back(i);
-    String_Klartext(text, n);
+    String_Klartext_Ganz(text, n);
     for (size_t i : behalten) text[i] = '^';
 }
 

@@ -85,7 +85,7 @@ struct News_Client_Eintrag {
     News_Nachricht nachricht;
 };
 void News_Client_Uebernehmen(const std::vector<News_Client_Eintrag>& liste);
-// A message text from another PC (n bytes) made plain text in place as String_Klartext does,
+// A message text from another PC (n bytes) made plain text in place as String_Klartext_Ganz does,
 // keeping the codes the server's own news carry: bold on and off, a new line, the text font.
 void News_Text_Klartext(char* text, size_t n);
 // Empties the store (new game, release).

@@ -110,7 +110,7 @@ void nachricht_ablegen(const uint8_t* p, uint32_t groesse)
     std::memcpy(historie, p, groesse);
     // Whatever the server let through is drawn as plain characters here.
     if (Bytes_Hole32(historie + 16) == CHAT_TEXT && Bytes_Hole32(historie + 24) <= CHAT_ZEILEN_MAX)
-        String_Klartext(reinterpret_cast<char*>(historie + CHAT_KOPF + 4 * Bytes_Hole32(historie + 24)),
+        String_Klartext_Ganz(reinterpret_cast<char*>(historie + CHAT_KOPF + 4 * Bytes_Hole32(historie + 24)),
                         Bytes_Hole32(historie + 20));
     neue_nachrichten = true;
     if (!offen) icon_blinken();
@@ -382,7 +382,7 @@ bool Chat_Server_Verteilen(const uint8_t* p, uint32_t len, Mitspieler_Eintrag* m
         const uint32_t n = Bytes_Hole32(b + 24);
         // Codes and control characters would steer the others' screens and logs: the text goes
         // on as the plain characters it holds.
-        String_Klartext(reinterpret_cast<char*>(b + CHAT_KOPF + 4 * n), Bytes_Hole32(b + 20));
+        String_Klartext_Ganz(reinterpret_cast<char*>(b + CHAT_KOPF + 4 * n), Bytes_Hole32(b + 20));
         Middleware_Chat_Stub(reinterpret_cast<const char*>(b + CHAT_KOPF + 4 * n), int32_t(Bytes_Hole32(b + 20)));
         if (zeigen) Chat_Empfangen(b, len);
         an_alle(b, len);

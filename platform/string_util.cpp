@@ -52,11 +52,15 @@ int32_t String_Klartext(char* text, size_t n)
     }
     if (i == n) {
         text[n - 1] = 0;
-        return geaendert + 1;
+        ++geaendert;
     }
-    // Whatever stands behind the terminator is read by nobody who reads the text, but a reader
-    // with an offset into the field would find it unchanged: it goes.
-    for (++i; i < n; ++i) {
+    return geaendert;
+}
+
+int32_t String_Klartext_Ganz(char* text, size_t n)
+{
+    int32_t geaendert = String_Klartext(text, n);
+    for (size_t i = text ? strnlen(text, n) + 1 : n; i < n; ++i) {
         if (!text[i]) continue;
         text[i] = 0;
         ++geaendert;
