@@ -203,7 +203,7 @@ void Bank_Boerse_Lesen(Boerse* b, const uint8_t* q)
     b->nummer = q[30];
     for (int32_t i = 0; i < BANK_FIRMEN; ++i) {
         std::memcpy(b->firma[i], q + 31 + 29 * i, 29);
-        b->firma[i][28] = 0;
+        String_Klartext(b->firma[i], sizeof b->firma[i]);
         b->team[i] = int16_t(Bytes_Hole16(q + 408 + 2 * i));
         b->kurs[i] = f32_bei(q + 436 + 4 * i);
         for (int32_t t = 0; t < 30; ++t) b->verlauf[i][t] = f32_bei(q + 488 + 120 * i + 4 * t);
@@ -706,6 +706,8 @@ static void kurse_holen(int32_t team, bool besitz)
         f = l.f32();
         ok = ok && endlich(f);
     }
+    // The currencies' factors divide amounts, as a savegame's do.
+    for (int32_t e = 0; e < BANK_BOERSEN; ++e) ok = ok && werte[e] > 0;
     const int32_t stand = l.i32();
     int32_t teams[BANK_FIRMEN];
     for (int32_t& t : teams) {

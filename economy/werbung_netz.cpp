@@ -153,7 +153,12 @@ int32_t Werbung_Client_Vertrag(int32_t team, int32_t s, int32_t kategorie, int32
     std::vector<uint8_t> block = bild({team, s, kategorie, flaeche, eigen[452]});
     const int32_t r = senden(WERBUNG_SCHREIBE_WERTE, &block);
     if (!r) return 0;
+    // The reply is the sponsor's offers left plus one: anything else is no answer of a server.
+    if (r < 1 || r > WERBUNG_MAX_ANGEBOTE + 1) {
+        Print_Fehler("Werbung_Client_Vertrag: Antwort fehlerhaft");
+        return 0;
+    }
     if (block.size() == WERBUNG_TEAM_BYTES) std::copy(block.begin(), block.end(), eigen);
-    Werbepartner_Tabelle[s].angebote[kategorie] = uint8_t(std::clamp(r - 1, 0, WERBUNG_MAX_ANGEBOTE));
+    Werbepartner_Tabelle[s].angebote[kategorie] = uint8_t(r - 1);
     return r;
 }

@@ -14,7 +14,7 @@
 //   1002 the caller's messages, "iC<=0"; result = image length: 0 u32 count, then per message
 //        460 bytes: i32 index, i32 sender, i32 addressee, i32 sending club, i32 kind, u32 flags,
 //        i32 day, 8 x i32 question, 400 bytes text (NUL inside).
-//   1003 news from a client, "iiC%d": addressee, text bytes, the text (NUL inside, not empty); kind 4,
+//   1003 news from a client, "iiC%d": addressee, text bytes, the text (NUL inside, more than blanks); kind 4,
 //        sending club the caller; result = the message's index, -1 not stored.
 //   1012 answer to a question, "iii": index, answer; only a question addressed to the caller's
 //        club; result 1 when answered.
@@ -174,8 +174,11 @@ bool news_senden(Internet_Aufruf* a)
     a->ergebnis = -1;
     const uint8_t* text = p->daten[0];
     const uint32_t n = p->groesse[0];
-    // The text must end inside its field (nothing is read past what came) and say something.
-    if (!text || !n || !std::memchr(text, 0, n) || !text[0]) return true;
+    // The text must end inside its field (nothing is read past what came) and say something:
+    // blanks and control characters alone would arrive as an empty message.
+    if (!text || !n || !std::memchr(text, 0, n)) return true;
+    const std::string klar = String_Klartext(std::string(reinterpret_cast<const char*>(text)));
+    if (klar.find_first_not_of(' ') == std::string::npos) return true;
     const int32_t ziel = p->ints[0];
     if (ziel < -1 || ziel >= Team_Anzahl) return true;
     const int32_t absender = int32_t(Handelndes_Team);
@@ -190,8 +193,7 @@ bool news_senden(Internet_Aufruf* a)
     }
     ++z.alle;
     z.andere += andere ? 1 : 0;
-    // Rebuilt as plain text: a code in it would steer the screens of whoever reads it.
-    const std::string klar = String_Klartext(std::string(reinterpret_cast<const char*>(text)));
+    // Stored as plain text: a code in it would steer the screens of whoever reads it.
     a->ergebnis = News_Senden(-1, ziel, absender, NEWS_ART_TEXT, nullptr, "%s", klar.c_str());
     return true;
 }
@@ -552,7 +554,7 @@ bool Ablauf_Client_Nachrichten_Holen(std::vector<News_Client_Eintrag>* aus)
         e.index = int32_t(Bytes_Hole32(b));
         News_Kopf_Lesen(b + 4, &e.nachricht);
         std::memcpy(e.nachricht.text, b + 60, NEWS_TEXT_LAENGE);
-        e.nachricht.text[NEWS_TEXT_LAENGE - 1] = 0;
+        News_Text_Klartext(e.nachricht.text, NEWS_TEXT_LAENGE);
     }
     return true;
 }

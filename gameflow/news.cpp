@@ -14,6 +14,7 @@
 #include "platform/disk.h"
 #include "gameflow/globals.h"
 #include "platform/print.h"
+#include "platform/string_util.h"
 #include "platform/temp.h"
 
 static News_Nachricht news[NEWS_MAX];
@@ -189,6 +190,21 @@ static bool enthalten(const std::vector<Client_Kennung>& v, const Client_Kennung
     return std::find(v.begin(), v.end(), k) != v.end();
 }
 
+void News_Text_Klartext(char* text, size_t n)
+{
+    static const char* const CODES[] = {"^bb", "^be", "^l", "^y0000"};
+    if (!text || !n) return;
+    // A code must end before the terminator the cleaning leaves.
+    const size_t ende = std::min(strnlen(text, n), n - 1);
+    std::vector<size_t> behalten;
+    for (size_t i = 0; i < ende; ++i)
+        for (const char* c : CODES)
+            if (text[i] == '^' && std::strlen(c) <= ende - i && std::strncmp(text + i, c, std::strlen(c)) == 0)
+                behalten.push_back(i);
+    String_Klartext_Ganz(text, n);
+    for (size_t i : behalten) text[i] = '^';
+}
+
 void News_Client_Uebernehmen(const std::vector<News_Client_Eintrag>& liste)
 {
     std::vector<Client_Kennung> geloescht, gelesen;
@@ -197,14 +213,15 @@ void News_Client_Uebernehmen(const std::vector<News_Client_Eintrag>& liste)
     News_Init();
     for (const News_Client_Eintrag& e : liste) {
         if (e.index < 0 || e.index >= NEWS_MAX || flags[e.index] || !e.nachricht.flags) continue;
-        const Client_Kennung k = kennung(e.index, e.nachricht);
+        News_Nachricht n = e.nachricht;
+        News_Text_Klartext(n.text, sizeof n.text);
+        const Client_Kennung k = kennung(e.index, n);
         // the marks of messages the server no longer holds go with them
         if (enthalten(client_geloescht, k)) {
             geloescht.push_back(k);
             continue;
         }
-        news[e.index] = e.nachricht;
-        news[e.index].text[NEWS_TEXT_LAENGE - 1] = 0;
+        news[e.index] = n;
         if (enthalten(client_gelesen, k)) {
             news[e.index].flags |= NEWS_FLAG_GELESEN;
             gelesen.push_back(k);

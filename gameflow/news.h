@@ -1,6 +1,7 @@
 // News messages to the managers. The store lives on the server (or the single PC) and is
 // savegame block 10.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -84,6 +85,9 @@ struct News_Client_Eintrag {
     News_Nachricht nachricht;
 };
 void News_Client_Uebernehmen(const std::vector<News_Client_Eintrag>& liste);
+// A message text from another PC (n bytes) made plain text in place as String_Klartext_Ganz does,
+// keeping the codes the server's own news carry: bold on and off, a new line, the text font.
+void News_Text_Klartext(char* text, size_t n);
 // Empties the store (new game, release).
 // Formats into a temporary string and sends it as a news item to the club's manager.
 void News_Printf_Team(int32_t team, const char* format, ...) __attribute__((format(printf, 2, 3)));

@@ -110,7 +110,7 @@ void nachricht_ablegen(const uint8_t* p, uint32_t groesse)
     std::memcpy(historie, p, groesse);
     // Whatever the server let through is drawn as plain characters here.
     if (Bytes_Hole32(historie + 16) == CHAT_TEXT && Bytes_Hole32(historie + 24) <= CHAT_ZEILEN_MAX)
-        String_Klartext(reinterpret_cast<char*>(historie + CHAT_KOPF + 4 * Bytes_Hole32(historie + 24)),
+        String_Klartext_Ganz(reinterpret_cast<char*>(historie + CHAT_KOPF + 4 * Bytes_Hole32(historie + 24)),
                         Bytes_Hole32(historie + 20));
     neue_nachrichten = true;
     if (!offen) icon_blinken();
@@ -189,8 +189,10 @@ bool Chat_Paket_Pruefen(const uint8_t* p, uint32_t len)
         const uint32_t tl = Bytes_Hole32(p + 20);
         if (n < 1 || n > CHAT_ZEILEN_MAX || tl < 1 || tl > CHAT_TEXT_MAX + 1) return false;
         if (len != CHAT_KOPF + 4 * n + tl) return false;
+        // One text, ended by its last byte: a line behind a zero inside would go uncleaned to
+        // whoever reads the text as a C string.
         const uint8_t* text = p + CHAT_KOPF + 4 * n;
-        if (text[tl - 1] != 0) return false;
+        if (std::memchr(text, 0, tl) != text + tl - 1) return false;
         for (uint32_t k = 0; k < n; ++k)
             if (Bytes_Hole32(p + CHAT_KOPF + 4 * k) >= tl) return false;
         return true;
@@ -380,7 +382,7 @@ bool Chat_Server_Verteilen(const uint8_t* p, uint32_t len, Mitspieler_Eintrag* m
         const uint32_t n = Bytes_Hole32(b + 24);
         // Codes and control characters would steer the others' screens and logs: the text goes
         // on as the plain characters it holds.
-        String_Klartext(reinterpret_cast<char*>(b + CHAT_KOPF + 4 * n), Bytes_Hole32(b + 20));
+        String_Klartext_Ganz(reinterpret_cast<char*>(b + CHAT_KOPF + 4 * n), Bytes_Hole32(b + 20));
         Middleware_Chat_Stub(reinterpret_cast<const char*>(b + CHAT_KOPF + 4 * n), int32_t(Bytes_Hole32(b + 20)));
         if (zeigen) Chat_Empfangen(b, len);
         an_alle(b, len);

@@ -57,6 +57,17 @@ int32_t String_Klartext(char* text, size_t n)
     return geaendert;
 }
 
+int32_t String_Klartext_Ganz(char* text, size_t n)
+{
+    int32_t geaendert = String_Klartext(text, n);
+    for (size_t i = text ? strnlen(text, n) + 1 : n; i < n; ++i) {
+        if (!text[i]) continue;
+        text[i] = 0;
+        ++geaendert;
+    }
+    return geaendert;
+}
+
 std::string String_Klartext(std::string text)
 {
     // A zero inside would end the text for every reader: it ends it here too.

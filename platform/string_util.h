@@ -23,6 +23,9 @@ void String_Kuerzen_Breite(char* text, int32_t max_breite,
 // terminator or n bytes, whichever comes first, and the last of n bytes without a terminator
 // becomes one. The number of bytes changed.
 int32_t String_Klartext(char* text, size_t n);
+// The same for a text that comes with its length and may be read from inside (a chat line from
+// its start offset): every byte of the n behind the text's end becomes 0 too.
+int32_t String_Klartext_Ganz(char* text, size_t n);
 // The same on a copy.
 std::string String_Klartext(std::string text);
 // The character a text from outside holds in place of a '^'.

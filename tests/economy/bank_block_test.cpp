@@ -70,6 +70,19 @@ TEST_F(BankTest, OlderLayoutConvertsFirmNamesAndTeams)
     EXPECT_EQ(Bank_Boerse[2].team[12], 32);
 }
 
+// A firm's name in a savegame is text from outside: the exchange pages draw it as the characters
+// it holds.
+TEST_F(BankTest, FirmNamesFromASavegameArePlainText)
+{
+    fuellen();
+    std::vector<uint8_t> bild = Bank_Block_Bauen();
+    uint8_t* firma = bild.data() + 5 + 4192 + 31 + 29 * 3;
+    std::memset(firma, '^', 29);
+    std::memcpy(firma, "^c00031Firma\x07\x1b[2J", 18);
+    ASSERT_TRUE(Bank_Block_Lesen(bild.data(), uint32_t(bild.size()), "2.01"));
+    EXPECT_STREQ(Bank_Boerse[0].firma[3], "\x88" "c00031Firma  [2J");
+}
+
 TEST_F(BankTest, DamagedBlocksAreRefusedWithTheGameUntouched)
 {
     fuellen();

@@ -2,6 +2,7 @@
 // image: what the client's money pages read matches what the server holds.
 #include "bank_hilfe.h"
 #include "economy/bank_intern.h"
+#include "platform/bytes.h"
 
 #include <cstring>
 
@@ -145,6 +146,31 @@ TEST_F(BankClient, AFetchedExchangeShowsTheServersIndex)
     // a reply with prices no day gives leaves a number, not an overflow
     for (auto& v : Bank_Boerse[1].verlauf) v[29] = 3.0e38f;
     EXPECT_EQ(Bank_Boerse_Index(1), 2000000000);
+}
+
+// A currency factor of zero or below, which no server holds and by which amounts are divided,
+// makes the reply none: the client keeps its factors and rates. A factor above zero is taken.
+TEST_F(BankClient, AReplyWithAFactorOfZeroOrBelowChangesNothing)
+{
+    static float faktor = 0;
+    Bank_Set_Fernaufruf([](int32_t anfrage, std::vector<uint8_t>* block) {
+        const int32_t r = ueber_server(anfrage, block);
+        // behind the holdings' list: the factors of the three currencies
+        if (anfrage == BANK_GET_DATEN_1 && block->size() >= 4 && block->size() >= 4 + Bytes_Hole32(block->data()) + 12)
+            std::memcpy(block->data() + 4 + Bytes_Hole32(block->data()) + 4, &faktor, 4);
+        return r;
+    });
+    Bank_Giro_Zins = 1.0f;
+    for (float f : {0.0f, -182.0f}) {
+        faktor = f;
+        Bank_Client_Kurse_Holen(CLUB);
+        EXPECT_EQ(Bank_Waehrungsfaktor[1], 182.0f) << f;
+        EXPECT_EQ(Bank_Giro_Zins, 1.0f) << f;
+    }
+    faktor = 200.0f;
+    Bank_Client_Kurse_Holen(CLUB);
+    EXPECT_EQ(Bank_Waehrungsfaktor[1], 200.0f);
+    EXPECT_EQ(Bank_Giro_Zins, beim_server([] { return Bank_Giro_Zins; }));
 }
 
 }  // namespace

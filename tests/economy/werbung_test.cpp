@@ -478,6 +478,37 @@ TEST_F(Werbung, AClientFetchesTheSponsorsOnceUntilTold)
     Netz_Rolle = 0;
 }
 
+// A reply is checked as the server checks a request: a count of offers no server sends (a
+// man in the middle's) makes no contract and leaves the club's block as it was; the edge is one.
+TEST_F(Werbung, AClientTakesNoOfferCountBeyondTheTableFromTheServer)
+{
+    static int32_t server_antwort;
+    Netz_Rolle = 1;
+    const int32_t aktuell = Aktuelles_Team;
+    Aktuelles_Team = manager[0];
+    Werbung_Set_Fernaufruf([](int32_t, std::vector<uint8_t>* block) {
+        block->assign(WERBUNG_TEAM_BYTES, 0xEE);
+        return server_antwort;
+    });
+    auto* eigen = static_cast<uint8_t*>(Team_Zeiger(304, manager[0], nullptr, 0));
+    const std::vector<uint8_t> vorher(eigen, eigen + WERBUNG_TEAM_BYTES);
+    for (int32_t r : {INT32_MIN, -1, WERBUNG_MAX_ANGEBOTE + 2, INT32_MAX}) {
+        server_antwort = r;
+        Werbepartner_Tabelle[3].angebote[2] = 9;
+        EXPECT_EQ(Werbung_Client_Vertrag(manager[0], 3, 2, -1), 0) << r;
+        EXPECT_EQ(std::vector<uint8_t>(eigen, eigen + WERBUNG_TEAM_BYTES), vorher) << r;
+        EXPECT_EQ(Werbepartner_Tabelle[3].angebote[2], 9) << r;
+    }
+    for (int32_t r : {1, WERBUNG_MAX_ANGEBOTE + 1}) {
+        server_antwort = r;
+        EXPECT_EQ(Werbung_Client_Vertrag(manager[0], 3, 2, -1), r);
+        EXPECT_EQ(Werbepartner_Tabelle[3].angebote[2], r - 1);
+    }
+    std::copy(vorher.begin(), vorher.end(), eigen);
+    Aktuelles_Team = aktuell;
+    Netz_Rolle = 0;
+}
+
 TEST_F(Werbung, BoardsOfOneSponsorRunningOutTogetherBringOneNotice)
 {
     const int32_t m = manager[0];

@@ -2,6 +2,7 @@
 // name made of renderer codes, sent by a hostile client to the server's real pump and handlers,
 // and the same sent on by a hostile server to a client. The server's own manager and the other
 // client draw them in the chat, in the manager's line and in a table row, and go on.
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -25,33 +26,60 @@ using namespace netz_test;
 
 namespace {
 
-// A chat packet of one line as a client sends it, or as a server relays it (sender given).
-std::vector<uint8_t> chat_zeile(const std::string& text, int32_t sender = FEIND)
+// A chat packet of the text (its terminator added) in lines from the given starts, as a client
+// sends it, or as a server relays it (sender given).
+std::vector<uint8_t> chat_text(const std::string& text, const std::vector<uint32_t>& starts, int32_t sender = FEIND)
 {
     const uint32_t tl = uint32_t(text.size()) + 1;
-    std::vector<uint8_t> b =
-        Bild().w(CHAT_MARKE).w(CHAT_KOPF + 4 + tl).w(uint32_t(sender)).w(0).w(CHAT_TEXT).w(tl).w(1).w(0).w(0).w(0).w(0).b;
-    b.insert(b.end(), text.begin(), text.end());
-    b.resize(CHAT_KOPF + 4 + tl, 0);
-    return b;
+    const uint32_t n = uint32_t(starts.size());
+    Bild b = Bild().w(CHAT_MARKE).w(CHAT_KOPF + 4 * n + tl).w(uint32_t(sender)).w(0).w(CHAT_TEXT).w(tl).w(n).w(0).w(0).w(0);
+    for (uint32_t s : starts) b.w(s);
+    b.b.insert(b.b.end(), text.begin(), text.end());
+    b.b.resize(CHAT_KOPF + 4 * n + tl, 0);
+    return b.b;
 }
 
-// The text of the chat lines that have come to the peer so far.
-std::vector<std::string> zeilen_gekommen(const Roh& peer)
+std::vector<uint8_t> chat_zeile(const std::string& text, int32_t sender = FEIND) { return chat_text(text, {0}, sender); }
+
+// Each line of a text packet as the chat window draws it: from its start to the terminator.
+std::vector<std::string> zeilen_von(const uint8_t* p)
+{
+    std::vector<std::string> aus;
+    const uint32_t n = Bytes_Hole32(p + 24);
+    for (uint32_t k = 0; k < n; ++k)
+        aus.emplace_back(reinterpret_cast<const char*>(p + CHAT_KOPF + 4 * n + Bytes_Hole32(p + CHAT_KOPF + 4 * k)));
+    return aus;
+}
+
+// The chat text packets that have come to the peer so far.
+std::vector<std::vector<uint8_t>> texte_gekommen(const Roh& peer)
 {
     for (int i = 0; i < 100; ++i) {
         server_schritt();
         Netz_Warten();
     }
-    std::vector<std::string> aus;
+    std::vector<std::vector<uint8_t>> aus;
     pollfd p{peer.fd, POLLIN, 0};
     while (poll(&p, 1, 50) > 0) {
-        const std::vector<uint8_t> b = block_lesen(peer, server_schritt);
+        std::vector<uint8_t> b = block_lesen(peer, server_schritt);
         if (b.empty()) break;
         if (b.size() > CHAT_KOPF + 4 && Bytes_Hole32(b.data()) == CHAT_MARKE && Bytes_Hole32(b.data() + 16) == CHAT_TEXT)
-            aus.emplace_back(reinterpret_cast<const char*>(b.data() + CHAT_KOPF + 4 * Bytes_Hole32(b.data() + 24)));
+            aus.push_back(std::move(b));
     }
     return aus;
+}
+
+// The first line of each chat text that has come to the peer so far.
+std::vector<std::string> zeilen_gekommen(const Roh& peer)
+{
+    std::vector<std::string> aus;
+    for (const std::vector<uint8_t>& b : texte_gekommen(peer)) aus.push_back(zeilen_von(b.data())[0]);
+    return aus;
+}
+
+bool klar(const std::string& zeile)
+{
+    return std::none_of(zeile.begin(), zeile.end(), [](char c) { return c == '^' || uint8_t(c) < 32 || c == 127; });
 }
 
 struct Klartext : Feind {
@@ -191,4 +219,39 @@ TEST_F(Klartext, AClientTakesCodesFromTheServerAsCharacters)
     EXPECT_STREQ(Chat_Eingabe_Get().text, "");
     Handle_Objekt_Freigeben(bild);
     Grafik_Bitmap_Freigeben(bild);
+}
+
+// A zero inside a chat text hides what stands behind it from a cleaning that stops there, while
+// the chat window draws each line from its own start. Such a packet reaches no other PC and no
+// history; a text of two clean lines still comes whole.
+TEST_F(Klartext, AChatLineBehindAZeroReachesNobody)
+{
+    server_starten();
+    Netz_Rolle = 3;
+    auto opfer = mit_verein(OPFER);
+    auto feind = mit_verein(FEIND);
+    texte_gekommen(opfer->roh);
+    const std::string versteckt("A\0^b1 \x07\x1b[2J x", 13);
+    feind->block(chat_text(versteckt, {0, 2}));
+    feind->block(chat_text("Hallo Welt", {0, 6}));
+    const std::vector<std::vector<uint8_t>> gekommen = texte_gekommen(opfer->roh);
+    for (const std::vector<uint8_t>& b : gekommen)
+        for (const std::string& zeile : zeilen_von(b.data())) EXPECT_TRUE(klar(zeile)) << zeile;
+    ASSERT_EQ(gekommen.size(), 1u);
+    EXPECT_EQ(zeilen_von(gekommen[0].data()), (std::vector<std::string>{"Hallo Welt", "Welt"}));
+
+    // The server's manager and a client that a server sends it to keep it in no history.
+    const auto historie_klar = [] {
+        for (int32_t k = 0; const uint8_t* p = Chat_Historie_Nachricht(k, nullptr); ++k)
+            for (const std::string& zeile : zeilen_von(p)) EXPECT_TRUE(klar(zeile)) << zeile;
+    };
+    historie_klar();
+    Netz_Rolle = 2;
+    const std::vector<uint8_t> vom_server = chat_text(versteckt, {0, 2}, OPFER);
+    EXPECT_TRUE(Chat_Empfangen(vom_server.data(), uint32_t(vom_server.size())));
+    historie_klar();
+    uint32_t groesse = 0;
+    const uint8_t* neu = Chat_Historie_Nachricht(0, &groesse);
+    ASSERT_NE(neu, nullptr);
+    EXPECT_EQ(std::vector<uint8_t>(neu, neu + groesse), gekommen[0]);
 }

@@ -3,6 +3,8 @@
 // writes while the match day runs. And a client's mailbox: what the server holds for its club.
 #include "feind_hilfe.h"
 
+#include <algorithm>
+
 #include "common/capture.h"
 
 #include "database/db_hilfe.h"
@@ -60,6 +62,16 @@ struct Post : Feind {
         News_DeInit();
         Ablauf_Zustand = 0;
         Feind::TearDown();
+    }
+    // In a client process: logs in afresh and takes the hostile club; 0, else where it stopped.
+    int als_client()
+    {
+        Test_Welt_Aufraeumen();
+        News_DeInit();
+        Netz_Rolle = 1;
+        Aktuelles_Team = FEIND;
+        if (!client_anmelden()) return 2;
+        return Ablauf_Client_Verein_Nehmen(FEIND) ? 0 : 3;
     }
     // Request 1003 with the text to the club; the index the server gave it, -1 none.
     static int32_t text_senden(const Feind_Peer& p, int32_t an, const std::string& text)
@@ -275,12 +287,7 @@ TEST_F(Post, AClientsMailboxShowsTheServersMessagesAndAnswersItsQuestion)
     ASSERT_GE(News_Senden(-1, OPFER, SERVER, NEWS_ART_TEXT, nullptr, "Nur fuer Opfer"), 0);
     const int code = client_prozess(
         [this] {
-            Test_Welt_Aufraeumen();
-            News_DeInit();
-            Netz_Rolle = 1;
-            Aktuelles_Team = FEIND;
-            if (!client_anmelden()) return 2;
-            if (!Ablauf_Client_Verein_Nehmen(FEIND)) return 3;
+            if (const int r = als_client()) return r;
             static std::string gezeigt;
             Team_Requester_Set_Anzeige([](int32_t, int32_t, const char* text) -> uint8_t {
                 gezeigt += std::string(text) + "|";
@@ -303,4 +310,63 @@ TEST_F(Post, AClientsMailboxShowsTheServersMessagesAndAnswersItsQuestion)
     ASSERT_NE(News_Get_Nachricht(f), nullptr);
     EXPECT_TRUE(News_Get_Nachricht(f)->flags & NEWS_FLAG_BEANTWORTET);
     EXPECT_EQ(News_Get_Text(f)->wort[7], 1);
+}
+
+// A text of blanks and control characters only would reach the other manager as an empty
+// message: it is refused and counts against nobody's day. One visible character is a text.
+TEST_F(Post, ATextOfBlanksAndControlCharactersIsRefused)
+{
+    server_starten();
+    auto peer = mit_verein(FEIND);
+    for (const std::string& leer :
+         {std::string("   "), std::string("\x01\x07\t\x1b\x7f "), std::string(NEWS_TEXT_LAENGE - 1, ' ')})
+        EXPECT_EQ(text_senden(*peer, OPFER, leer), -1) << leer.size();
+    EXPECT_EQ(nachrichten_an(OPFER), 0);
+    EXPECT_GE(text_senden(*peer, OPFER, " \x07.\t"), 0);
+    ASSERT_EQ(nachrichten_an(OPFER), 1);
+    EXPECT_STREQ(News_Get_Nachricht(News_Suche_Erste(OPFER, ~0u))->text, "  . ");
+}
+
+// Mailbox texts as a server sends them: the client keeps the codes of the server's own news (bold,
+// a new line, the text font) and takes every other code and control character as plain text,
+// also what stands behind a code cut off by the field's end.
+TEST_F(Post, AClientKeepsOnlyTheNewsCodesOfTheServersTexts)
+{
+    server_starten();
+    const std::string roh = "^bbFett^be^lZeile^y0000Firma^y0000 ^c00031\x07^gnl0000010000^y0001^b^l";
+    const std::string klar = "^bbFett^be^lZeile^y0000Firma^y0000 \x88" "c00031 \x88gnl0000010000\x88y0001\x88" "b^l";
+    ASSERT_GE(News_Senden(-1, FEIND, SERVER, NEWS_ART_TEXT, nullptr, "%s", roh.c_str()), 0);
+    const int code = client_prozess(
+        [&] {
+            if (const int r = als_client()) return r;
+            std::vector<News_Client_Eintrag> liste;
+            if (!Ablauf_Client_Nachrichten_Holen(&liste) || liste.size() != 1) return 4;
+            datei_schreiben("gekommen.txt", liste[0].nachricht.text);
+            return 0;
+        },
+        [] { server_schritt(); });
+    EXPECT_EQ(code, 0) << datei_lesen("client_stderr.txt");
+    EXPECT_EQ(datei_lesen("gekommen.txt"), klar);
+
+    // The store takes the same from a list as it comes; a code cut by the field's end is none.
+    News_Init();
+    News_Client_Eintrag e{};
+    e.index = 7;
+    e.nachricht.team = FEIND;
+    e.nachricht.flags = NEWS_FLAG_DA;
+    std::memset(e.nachricht.text, '^', sizeof e.nachricht.text);
+    std::memcpy(e.nachricht.text, roh.c_str(), roh.size() + 1);
+    std::memcpy(e.nachricht.text + NEWS_TEXT_LAENGE - 5, "^y000", 5);
+    News_Client_Eintrag voll = e;
+    voll.index = 8;
+    std::memset(voll.nachricht.text, 'x', sizeof voll.nachricht.text);
+    std::memcpy(voll.nachricht.text + NEWS_TEXT_LAENGE - 3, "^bb", 3);
+    News_Client_Uebernehmen({e, voll});
+    const News_Nachricht* n = News_Get_Nachricht(7);
+    ASSERT_NE(n, nullptr);
+    EXPECT_EQ(std::string(n->text), klar);
+    EXPECT_EQ(std::count(n->text, n->text + NEWS_TEXT_LAENGE, '^'), std::count(klar.begin(), klar.end(), '^'))
+        << "nothing behind the text";
+    ASSERT_NE(News_Get_Nachricht(8), nullptr);
+    EXPECT_EQ(std::string(News_Get_Nachricht(8)->text), std::string(NEWS_TEXT_LAENGE - 3, 'x') + "\x88" "b");
 }

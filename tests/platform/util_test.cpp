@@ -141,6 +141,14 @@ TEST(Util, TextFromOutsideBecomesPlainText)
     String_Klartext(leer, 1);
     EXPECT_EQ(leer[0], 0);
     EXPECT_EQ(String_Klartext(nullptr, 4), 0);
+    // A text with its length: nothing stands behind its end, a reader from an offset finds no code.
+    char feld[10] = {'^', 0, '^', 'b', '\x07', 0, 'c', 0, 0, 0};
+    EXPECT_EQ(String_Klartext_Ganz(feld, sizeof feld), 5);
+    EXPECT_EQ(std::string(feld, sizeof feld), std::string(1, '\x88') + std::string(9, '\0'));
+    char offen[3] = {'a', '\x07', 'b'};
+    EXPECT_EQ(String_Klartext_Ganz(offen, sizeof offen), 2);
+    EXPECT_STREQ(offen, "a ");
+    EXPECT_EQ(String_Klartext_Ganz(nullptr, 4), 0);
 
     EXPECT_EQ(String_Klartext(std::string("^c00031rot^l") + '\0' + "^x"), "\x88" "c00031rot\x88l");
 }
