@@ -51,8 +51,8 @@ inline int32_t spiele_des_tages(int32_t* tore = nullptr)
 
 // The Saturday as it stood before its first game, kept in the benchmark's savegame folder: a
 // played day leaves its mark on the world (bans, injuries, form, results, the random numbers),
-// and a few replays of one day on the state the last one left had the manager's club field no
-// side. Each replay starts from it (samstag_zurueck).
+// and a few replays of one day on the state the last one left found the manager's club without
+// a game of its own. Each replay starts from it (samstag_zurueck).
 inline constexpr const char* SAMSTAG_STAND = "samstag";
 
 // The new game, walked by the main loop to the menu round of its first Saturday with games.
