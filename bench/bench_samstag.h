@@ -49,6 +49,12 @@ inline int32_t spiele_des_tages(int32_t* tore = nullptr)
     return summe;
 }
 
+// The Saturday as it stood before its first game, kept in the benchmark's savegame folder: a
+// played day leaves its mark on the world (bans, injuries, form, results, the random numbers),
+// and a few replays of one day on the state the last one left found the manager's club without
+// a game of its own. Each replay starts from it (samstag_zurueck).
+inline constexpr const char* SAMSTAG_STAND = "samstag";
+
 // The new game, walked by the main loop to the menu round of its first Saturday with games.
 // `programm` names the failure; the builder runs `schritte` (the world's steps first).
 inline const Samstag& samstag(const char* programm = "spieltag",
@@ -82,9 +88,19 @@ inline const Samstag& samstag(const char* programm = "spieltag",
         s.spiele = spiele_des_tages();
         Spieltag_DeInit();
         if (s.spiele <= 0) Bench_Scheitern(programm, "Samstag ohne Spiele");
+        if (!Disk_Spielstand_Speichern(SAMSTAG_STAND)) Bench_Scheitern(programm, "Samstag nicht zu sichern");
         return s;
     }();
     return tag;
+}
+
+// The world as it stood on the Saturday before its first game (call outside the timed part).
+inline const Samstag& samstag_zurueck(const char* programm = "spieltag",
+                                      std::initializer_list<const char*> schritte = {"welt", "wettbewerbe"})
+{
+    const Samstag& s = samstag(programm, schritte);
+    if (!Disk_Spielstand_Laden(SAMSTAG_STAND)) Bench_Scheitern(programm, "Samstag nicht wiederherzustellen");
+    return s;
 }
 
 // The day's games from their start to the last frame; the number of frames.

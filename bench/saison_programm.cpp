@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/saison_ende.h"
 #include "gameflow/saison_skript.h"
 
 namespace {
@@ -110,11 +111,10 @@ struct Welt_Laeufe {
         if (ende != 0) scheitern("Programm endete mit " + std::to_string(ende) + ", siehe " + fehler.string());
         ms_je_lauf.push_back(kind_cpu_ms() - vorher);
         // A run whose script lost clicks on the way saves a season that stopped short, and its
-        // time would count as a whole season's.
-        const int32_t tag = tag_im_spielstand(inst.spielstand("ende")), soll = zuege / 2;
-        if (tag < soll)
-            scheitern("Welt " + welt + ", DORVIN_ZUFALL=" + start + ": das Spiel endete an Tag " + std::to_string(tag) +
-                      " statt an Tag " + std::to_string(soll) + " (" + inst.spielstand("ende").string() + ", " +
+        // time would count as a whole season's (the check has a test of its own).
+        const std::string am_ende = Saison_Ende_Fehler(tag_im_spielstand(inst.spielstand("ende")), zuege);
+        if (!am_ende.empty())
+            scheitern("Welt " + welt + ", DORVIN_ZUFALL=" + start + ": " + am_ende + " (" + inst.spielstand("ende").string() + ", " +
                       fehler.string() + ")");
         // The world keeps its league clubs: counted once.
         if (n == 0) n = vereine(inst.spielstand("ende"), inst.bin);

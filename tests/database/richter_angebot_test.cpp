@@ -508,6 +508,32 @@ TEST_F(Angebote, ExtensionFreeMoveTransferAndLoanEachLeaveTheirTraces)
         EXPECT_EQ(Team_Wert(TEAM_SPIELERANZAHL, t, 0, TEAM_LESEN), Teamspieler_Ins_Array(t, nullptr, -1, 0)) << t;
 }
 
+// A computer club's contract runs to the player's 36th year at most: cut when the offer was made,
+// and cut again when the deal is done, since he may have had a birthday in between. A manager's
+// contract is his to make and stays as offered.
+TEST_F(Angebote, AComputerClubsContractIsCutToThePlayersAgeWhenTheDealIsDone)
+{
+    manager(1, false);
+    const int32_t fuer_computer = spieler(5, MIT), fuer_manager = spieler(5, MIT + 1);
+    for (int32_t p : {fuer_computer, fuer_manager}) {
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 5, p, 0, 0, 0, -1, false));
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, Transfermarkt_Team, p, 0, 0, 12, -1, false));
+    }
+    Richter_Spieler_Angebot_Struktur_Erzeugen(3, Transfermarkt_Team, fuer_computer, 0, 0, 3 * gehalt(fuer_computer, 36), 36, 50);
+    Richter_Spieler_Angebot_Struktur_Erzeugen(1, Transfermarkt_Team, fuer_manager, 0, 0, 3 * gehalt(fuer_manager, 36), 36, 50);
+    ASSERT_EQ(gespeichert(fuer_computer, 3)->monate, 36);
+    // both turn 34 before the day of the decision
+    for (int32_t p : {fuer_computer, fuer_manager}) {
+        Spieler_Daten[p].alter = 34;
+        faellig(p);
+    }
+    Richter_Jeden_Tag();
+    ASSERT_EQ(Teamspieler_Ist_Im_Team(3, fuer_computer), 3);
+    EXPECT_EQ(Teamspieler_Wert(305, 3, fuer_computer, 0, 0), 24);
+    ASSERT_EQ(Teamspieler_Ist_Im_Team(1, fuer_manager), 1);
+    EXPECT_EQ(Teamspieler_Wert(305, 1, fuer_manager, 0, 0), 36);
+}
+
 // A day with many players due: each decision moves its player and takes his offers out of the
 // list while the others wait, and each of them is decided on his own offers; a player whose
 // countdown runs keeps his.

@@ -105,6 +105,25 @@ TEST_F(WeltBilanz, MeasuresTheTopElevensAndTheStrengthByAge)
     EXPECT_EQ(Welt_Altersstufe(33), 3);
 }
 
+// Long contracts of old men: league clubs' players of 35 or more with more than 25 months left;
+// a man of 34, one with 25 months and the clubs outside the leagues do not count.
+TEST_F(WeltBilanz, LongContractsOfOldMenCountFrom35WithMoreThan25Months)
+{
+    // player: team, age, months
+    struct Fall { int32_t team, alter, monate; };
+    const Fall faelle[] = {
+        {0, 35, 36}, {1, 35, 26}, {2, 41, 48},  // counted
+        {0, 34, 36}, {1, 35, 25}, {2, 30, 48},  // too young or too short
+        {3, 36, 36}, {4, 36, 36}, {5, 36, 36},  // outside the leagues, market, youth team
+    };
+    for (int32_t p = 0; p < int32_t(std::size(faelle)); ++p) {
+        Spieler_Daten[p].alter = static_cast<uint8_t>(faelle[p].alter);
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, faelle[p].team, p, 100, 0, faelle[p].monate, -1, false));
+        Teamspieler_Wert(305, faelle[p].team, p, faelle[p].monate, 1);  // the market's own length set aside
+    }
+    EXPECT_EQ(Welt_Bilanz_Zaehlen([](int32_t) { return 100; }).alte_lange_vertraege, 3);
+}
+
 // The league clubs by level, the highest first: the market, the youth team and a club outside
 // the leagues count in no level; a level's median and mean wages are its own clubs' alone.
 TEST_F(WeltBilanz, GroupsTheLeagueClubsByLevelWithTheirMedianAndWages)

@@ -44,6 +44,18 @@ struct AuktionSchirm : SchirmTest {
             v[size_t(i)].bewertung = 100;
         }
     }
+    // The manager's own player for sale, three computer offers for him; the player.
+    int32_t eigener_spieler()
+    {
+        int32_t kader[64];
+        if (Teamspieler_Ins_Array(manager[0], kader, 64, 0) <= 0) return -1;
+        for (int32_t i = 0; i < 3; ++i) {
+            v[size_t(i)].bieter = uint16_t(computer + i);
+            v[size_t(i)].verein = uint16_t(manager[0]);
+            v[size_t(i)].spnr = uint16_t(kader[0]);
+        }
+        return kader[0];
+    }
     void TearDown() override
     {
         Os_Script_Stop();
@@ -117,20 +129,15 @@ TEST_F(AuktionSchirm, TheSellerPicksTheWinnerWithAClickOnItsColumn)
 {
     Feste_Stufe f([](const Spieler_Angebot*) { return 120; });
     // The manager's own player, three computer offers.
-    int32_t kader[64];
-    ASSERT_GT(Teamspieler_Ins_Array(manager[0], kader, 64, 0), 0);
-    for (int32_t i = 0; i < 3; ++i) {
-        v[size_t(i)].bieter = uint16_t(computer + i);
-        v[size_t(i)].verein = uint16_t(manager[0]);
-        v[size_t(i)].spnr = uint16_t(kader[0]);
-    }
+    const int32_t eigener = eigener_spieler();
+    ASSERT_GE(eigener, 0);
     // Offer 2 stands in column 5; a click on an empty column leaves the choice as it is. The
     // script's end would close the program: it waits out the clock.
     Os_Script_Load_Text("wait 300\nclick " + spalte(5) + "\nwait 300\nclick " + spalte(6) + "\nwait 30000\n");
-    EXPECT_EQ(Auktion_Durchfuehren(kader[0], manager[0], 3, 0, v.data()), 2) << Auktion_Get_Stand().prozent;
+    EXPECT_EQ(Auktion_Durchfuehren(eigener, manager[0], 3, 0, v.data()), 2) << Auktion_Get_Stand().prozent;
     // Without a click nobody is chosen.
     Os_Script_Load_Text("wait 30000\n");
-    EXPECT_EQ(Auktion_Durchfuehren(kader[0], manager[0], 3, 0, v.data()), -1);
+    EXPECT_EQ(Auktion_Durchfuehren(eigener, manager[0], 3, 0, v.data()), -1);
 }
 
 // The arbiter holds its auctions inside the day's work, which holds a script's lines: the
@@ -217,5 +224,37 @@ TEST_F(AuktionSchirm, ThePageDrawnWhereItChangesEqualsThePageComposedWhole)
     zaehlend([&] { Auktion_Durchfuehren(spnr, computer, 3, 0, v.data()); });
     EXPECT_EQ(texte_gedruckt, 0);
     EXPECT_GT(v[0].gehalt, anfang[0].gehalt) << "the key still raises";
+    std::filesystem::remove_all(ordner);
+}
+
+// The seller's pick changes nothing but the standing (a new leader, one extension less): the page
+// drawn pass by pass shows it as the page composed whole does, with the pointer resting on the
+// picked column all the while.
+TEST_F(AuktionSchirm, ANewLeaderAloneRedrawsThePage)
+{
+    Feste_Stufe f([](const Spieler_Angebot*) { return 200; });
+    const int32_t eigener = eigener_spieler();
+    ASSERT_GE(eigener, 0);
+    const std::string ordner = (res_ordner / ("fuehrend_" + std::to_string(getpid()))).string();
+    std::filesystem::create_directories(ordner);
+    const std::vector<Spieler_Angebot> anfang = v;
+    const int32_t seed = Zufall_Get_Seed();
+    int32_t ergebnis[2] = {-1, -1};
+    for (const bool jedes_bild : {true, false}) {
+        v = anfang;
+        Zufall_Set_Seed(seed);
+        Programm_Ende = 0;
+        const std::string bild = ordner + (jedes_bild ? "/teile.png" : "/ganz.png");
+        Os_Script_Load_Text("wait 300\nmove " + spalte(5) + "\nwait 300\nclick " + spalte(5) + "\nwait 300\ndump " + bild +
+                            "\nwait 30000\n");
+        Os_Display_Set_Bild_Immer(jedes_bild);
+        ergebnis[jedes_bild] = Auktion_Durchfuehren(eigener, manager[0], 3, 0, v.data());
+        Os_Display_Set_Bild_Immer(false);
+    }
+    EXPECT_EQ(ergebnis[1], 2) << "offer 2 stands in column 5";
+    EXPECT_EQ(ergebnis[0], 2);
+    const std::vector<char> teile = datei(ordner + "/teile.png");
+    ASSERT_GT(teile.size(), 1000u);
+    EXPECT_TRUE(teile == datei(ordner + "/ganz.png")) << "the page drawn pass by pass missed the new leader";
     std::filesystem::remove_all(ordner);
 }

@@ -407,9 +407,13 @@ TEST_F(Netzschleife, ClientWalksItsDayOnTheServersSignals)
     EXPECT_EQ(Ablauf_Zustand, ABLAUF_CLIENT_WARTET);
     EXPECT_EQ(gespielt, std::vector<int32_t>{A});
     EXPECT_EQ(gesendet, std::vector<uint32_t>{SIGNAL_ZUG_BEENDET});
-    // The day came first (1000); the line-up went back at the turn's end (42).
+    // The day came first (1000), the mailbox the server keeps for the club before the turn; the
+    // line-up went back at the turn's end (42).
     ASSERT_FALSE(anfragen.empty());
     EXPECT_EQ(anfragen.front(), ABLAUF_TAGESDATEN);
+    const auto post = std::find(anfragen.begin(), anfragen.end(), ABLAUF_NACHRICHTEN);
+    EXPECT_NE(post, anfragen.end()) << "the new day fetches the mailbox";
+    EXPECT_LT(post - anfragen.begin(), std::find(anfragen.begin(), anfragen.end(), 42) - anfragen.begin());
     EXPECT_NE(std::find(anfragen.begin(), anfragen.end(), 42), anfragen.end());
     anfragen.clear();
     signal(SIGNAL_SAMMEL_DATEN);

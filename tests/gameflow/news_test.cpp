@@ -145,6 +145,34 @@ TEST_F(News, AFullStoreMakesRoomWithItsOldestReadMessage)
     Aktueller_Tag = 0;
 }
 
+// Each manager's share of a full store is his: a club below its share takes the place of a
+// club beyond it (one that filled the store while it had it to itself), the oldest read message
+// first, failing that the oldest plain text, and never one of its own older ones.
+TEST_F(News, AFullStoreMakesRoomAtTheClubBeyondItsShare)
+{
+    Test_Teams_Anlegen(6);
+    Manager_Neuer_Mitspieler(1, "Anna");
+    Aktueller_Tag = 10;
+    constexpr int ANNA = NEWS_MAX - 10;
+    for (int i = 0; i < ANNA; ++i) ASSERT_EQ(News_Senden(-1, 1, -1, 4, nullptr, "Anna %d", i), i);
+    for (int i = 500; i < 502; ++i) ASSERT_TRUE(News_Set(i, 1, 0, 8));
+    Manager_Neuer_Mitspieler(4, "Bernd");
+    Aktueller_Tag = 5;
+    for (int i = ANNA; i < NEWS_MAX; ++i) ASSERT_EQ(News_Senden(-1, 4, -1, 4, nullptr, "Bernd %d", i), i);
+    ASSERT_TRUE(News_Set(ANNA, 4, 0, 8));  // older than all of Anna's and read
+    Aktueller_Tag = 20;
+    EXPECT_EQ(News_Senden(-1, 4, -1, 4, nullptr, "neu 1"), 500) << "Anna's oldest read message";
+    EXPECT_EQ(News_Senden(-1, 4, -1, 4, nullptr, "neu 2"), 501);
+    EXPECT_EQ(News_Senden(-1, 4, -1, 4, nullptr, "neu 3"), 0) << "Anna's oldest plain text, unread";
+    ASSERT_NE(News_Get_Nachricht(ANNA), nullptr);
+    EXPECT_STREQ(News_Get_Nachricht(ANNA)->text, "Bernd 990");
+    EXPECT_EQ(News_Anzahl(), NEWS_MAX);
+    Manager_Mitspieler_Killen(1);
+    Manager_Mitspieler_Killen(4);
+    Test_Aufraeumen();
+    Aktueller_Tag = 0;
+}
+
 TEST_F(News, StoreRoundTripsThroughTheSavegame)
 {
     Aktueller_Tag = 12;

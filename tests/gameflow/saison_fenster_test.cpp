@@ -17,6 +17,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/saison_ende.h"
 #include "platform/disk.h"
 #include "programm_lauf.h"
 #include "saison_skript.h"
@@ -43,6 +44,19 @@ std::string unterschiede(const fs::path& a, const fs::path& b)
     for (size_t pos = 0; pos < ba.size(); ++pos)
         if (ba[pos] != bb[pos]) u += " " + std::to_string(pos + 1);
     return u;
+}
+
+// The season benchmark's end: a run counts only where its savegame ends on the day its turns lead
+// to, a day short or beyond as much as none at all.
+TEST(Saison_Ende, TheBenchmarksRunEndsOnTheDayItsTurnsLeadTo)
+{
+    EXPECT_EQ(Saison_Ende_Fehler(366, saison_skript::ZUEGE), "");
+    EXPECT_EQ(Saison_Ende_Fehler(10, 20), "");
+    EXPECT_EQ(Saison_Ende_Fehler(365, saison_skript::ZUEGE), "das Spiel endete an Tag 365 statt an Tag 366");
+    EXPECT_NE(Saison_Ende_Fehler(367, saison_skript::ZUEGE), "");
+    EXPECT_NE(Saison_Ende_Fehler(9, 20), "");
+    EXPECT_NE(Saison_Ende_Fehler(0, 20), "");
+    EXPECT_NE(Saison_Ende_Fehler(-1, 20), "");
 }
 
 TEST(Saison_Im_Programm, StartMenuToNextSeasonAndResumedFromTheMiddle)

@@ -21,6 +21,7 @@
 #include "matchview/spielszenen_taktik.h"
 #include "network/netz.h"
 #include "platform/os/os_intern.h"
+#include "tests/matchview/aufstellung_liste_merker.h"
 #include "toolkit/btnscreen.h"
 #include "toolkit/popup.h"
 
@@ -33,6 +34,7 @@ std::vector<std::string> texte;
 // Home slots 0-10 on the pitch, 11-15 on the bench; the same for the away side; player = slot.
 class AufstellungFeld : public ::testing::Test {
 protected:
+    Aufstellung_Liste_Merker liste;
     std::unique_ptr<Spielfeld_Record> r = std::make_unique<Spielfeld_Record>();
     int32_t eigen = 0, server_team = -1;
     uint32_t rolle = 0;

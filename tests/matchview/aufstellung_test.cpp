@@ -12,6 +12,7 @@
 #include "matchview/spielszenen.h"
 #include "network/netz.h"
 #include "platform/os/os_intern.h"
+#include "tests/matchview/aufstellung_liste_merker.h"
 #include "toolkit/btnscreen.h"
 
 namespace {
@@ -20,6 +21,7 @@ constexpr int32_t HEIM = 700, GAST = 701;
 
 class Aufstellung : public ::testing::Test {
 protected:
+    Aufstellung_Liste_Merker liste;
     std::unique_ptr<Spielfeld_Record> r = std::make_unique<Spielfeld_Record>();
     int32_t eigen = 0, modus = 0;
     void SetUp() override

@@ -18,6 +18,7 @@
 #include "network/netzuser.h"
 #include "platform/os/os.h"
 #include "platform/win95.h"
+#include "tests/matchview/aufstellung_liste_merker.h"
 #include "toolkit/optionen.h"
 
 namespace {
@@ -41,6 +42,7 @@ int32_t geoeffnet()
 // Team 1 (players 10..20) at home to team 2 (players 30..40), shown; a second game 3 - 0.
 class Spielbericht : public Spielwelt {
 protected:
+    Aufstellung_Liste_Merker liste;
     uint32_t rolle = 0;
     std::vector<Spielfeld_Record*> records;
     void SetUp() override

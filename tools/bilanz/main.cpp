@@ -85,8 +85,13 @@ int main(int argc, char** argv)
             ++fehler;
             continue;
         }
-        std::printf("%s datei=%s\n", Welt_Bilanz_Zeile(Welt_Bilanz_Zaehlen()).c_str(), argv[i]);
-        if (Wettbewerb_Block_Entpacken(wettbewerbe.data(), wettbewerbe.size(), Team_Anzahl)) {
+        // The top league's eleven is counted by the league levels: the savegame's competitions
+        // come first. Without them every club counts on one level, never on the levels of the
+        // savegame read before.
+        const bool ligen = Wettbewerb_Block_Entpacken(wettbewerbe.data(), wettbewerbe.size(), Team_Anzahl);
+        const Welt_Bilanz b = ligen ? Welt_Bilanz_Zaehlen() : Welt_Bilanz_Zaehlen([](int32_t) { return 0; });
+        std::printf("%s datei=%s\n", Welt_Bilanz_Zeile(b).c_str(), argv[i]);
+        if (ligen) {
             for (const Welt_Stufe& s : Welt_Bilanz_Stufen()) std::printf("  %s\n", Welt_Stufe_Zeile(s).c_str());
             if (je_verein)
                 for (const Welt_Verein& v : Welt_Bilanz_Vereine()) std::printf("  %s\n", Welt_Verein_Zeile(v).c_str());
