@@ -512,6 +512,17 @@ void schritte_vorab_laden(const Team_Tag& tt, size_t platz)
     }
 }
 
+// The share of a training day's gain a player keeps, by career age (Spieler_Zuwachs_Anteil).
+constexpr int32_t ALTERS_TABELLE = 64;
+const std::array<float, ALTERS_TABELLE> ZUWACHS_ANTEIL = [] {
+    // from 23 on, year by year; never quite 0: a gain's step keeps its side, so that individual
+    // training still helps a little and a doctor's care only holds it back
+    constexpr float AB_23[] = {1.0f, 0.75f, 0.6f, 0.5f, 0.4f, 0.32f, 0.26f, 0.2f, 0.12f, 0.06f, 0.02f};
+    std::array<float, ALTERS_TABELLE> t{};
+    for (size_t a = 0; a < t.size(); ++a) t[a] = AB_23[std::min(a < 23 ? 0 : a - 23, std::size(AB_23) - 1)];
+    return t;
+}();
+
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
 {
@@ -610,7 +621,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         return wert[i];
     };
     int32_t form_wert = s.form;
-    const float anteil = Spieler_Zuwachs_Anteil(s.alter);
+    const float anteil = ZUWACHS_ANTEIL[size_t(begrenzt(s.alter - (torwart ? SP_TORWART_JAHRE : 0), 0, ALTERS_TABELLE - 1))];
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24];  // by type, where it moved (its bit in geaendert)
     const bool pflege = mit_pflege && gepflegt(ts, platz);
@@ -1447,12 +1458,7 @@ void Spieler_Bewerte_Training(int32_t n)
     if (gehalten) Liste_Set_Cursor(nullptr);
 }
 
-float Spieler_Zuwachs_Anteil(int32_t alter)
-{
-    // never quite 0: a gain's step keeps its side, so that individual training still helps
-    // a little and a doctor's care only holds it back
-    return begrenzt(1.0f - 0.2f * static_cast<float>(alter - 21), 0.01f, 1.0f);
-}
+float Spieler_Zuwachs_Anteil(int32_t alter) { return ZUWACHS_ANTEIL[size_t(begrenzt(alter, 0, ALTERS_TABELLE - 1))]; }
 
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr)
 {

@@ -480,18 +480,19 @@ TEST_F(Training, MoreUnitsBuildUpFewerWearDown)
     EXPECT_LT(mittel(10), schwach - 10);
 }
 
-// The same plan builds a young player up more than an older one: the gain shrinks by a fifth a
-// year past 21 to a hundredth from 26 on, while a plan too light wears every age down alike. The
-// steps kept from day to day and the openings' tables train players of every age as the draws
-// taken one by one do.
+// The same plan builds a young player up more than an older one: the gain fades from 24 on to a
+// fifth at 30, while a plan too light wears every age down alike. The steps kept from day to
+// day and the openings' tables train players of every age as the draws taken one by one do.
 TEST_F(Training, OlderPlayersGainLessFromTheSamePlan)
 {
     EXPECT_EQ(Spieler_Zuwachs_Anteil(18), 1.0f);
-    EXPECT_EQ(Spieler_Zuwachs_Anteil(21), 1.0f);
-    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(23), 0.6f);
-    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(25), 0.2f);
-    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(26), 0.01f);
-    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(40), 0.01f);
+    EXPECT_EQ(Spieler_Zuwachs_Anteil(23), 1.0f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(26), 0.5f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(30), 0.2f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(40), 0.02f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(200), 0.02f);
+    for (int32_t alter = 16; alter < 45; ++alter)
+        EXPECT_LE(Spieler_Zuwachs_Anteil(alter + 1), Spieler_Zuwachs_Anteil(alter)) << alter;
     kader();
     std::memset(T_Own[0].training, 5, 14);
     std::memset(T_Own[1].training, 0, 14);
@@ -514,7 +515,7 @@ TEST_F(Training, OlderPlayersGainLessFromTheSamePlan)
     const auto jung = lauf(20), alt = lauf(30);
     EXPECT_GT(jung.first, 400);
     EXPECT_GE(alt.first, 0);
-    EXPECT_LT(alt.first * 20, jung.first);
+    EXPECT_LT(alt.first * 3, jung.first);
     EXPECT_LT(jung.second, -400);
     EXPECT_LT(alt.second, -400);
 
@@ -531,6 +532,14 @@ TEST_F(Training, OlderPlayersGainLessFromTheSamePlan)
         EXPECT_NE(gezogen.first, v.anfang);
         EXPECT_TRUE(v.laufen(true, 77, 30) == gezogen) << "Anlagen " << mit_anlagen;
     }
+    alle_anlagen = false;
+
+    // a keeper counts five years younger: at 35 he gains as much as a field player of 30, a
+    // third of what a keeper of 30 gains
+    for (int32_t i = 0; i < Spieler_Anzahl; ++i) Spieler_Fix_Daten[i].lieblingspos = SP_POS_TORWART;
+    const auto torwart_35 = lauf(35), torwart_30 = lauf(30);
+    EXPECT_GT(torwart_35.first, 0);
+    EXPECT_GT(torwart_30.first, torwart_35.first * 2);
 }
 
 // A plan's load counts all its units, however many: a plan far beyond any sensible one wears
