@@ -226,11 +226,18 @@ constexpr int32_t SP_TORWART_JAHRE = 5;
 // The age a player's development reads: his own, a keeper's SP_TORWART_JAHRE less.
 int32_t Spieler_Laufbahn_Alter(int32_t spnr);
 // The share of a day's training gain a player of this (career) age keeps: all of it up to 23,
-// fading from 24 to a fifth at 30 and nearly nothing from 33, while the loss of a day that
+// fading from 24 to 0.3 at 30 and nearly nothing from 34, while the loss of a day that
 // trains him down stays whole: he grows while young, holds his level through his late twenties
 // and fades from his early thirties. Never above 1, so that the full factor still bounds every
 // chance.
 float Spieler_Zuwachs_Anteil(int32_t alter);
+// The share of a day's training gain a player of this strength (a keeper's, else his visible
+// attributes' mean) keeps in a league held at strength `liga` (0: none): all of it up to the
+// league's level, fading to nearly nothing SP_ZUWACHS_SPANNE above it. The league's regulation
+// holds its mean, and a gain that grows with the value trained would otherwise lift its best
+// further every season while the rest stay where they are.
+constexpr int32_t SP_ZUWACHS_SPANNE = 100;
+float Spieler_Zuwachs_Ueber_Liga(int32_t staerke, int32_t liga);
 // Whether the daily training steps over a group of a player's types by the draws kept for where
 // they start, where no throw can move them, and over the further attributes' draws where no type
 // before them moved (on by default; the players train the same either way). Returns the former
