@@ -236,7 +236,7 @@ float Spieler_Zuwachs_Anteil(int32_t alter);
 // league's level, fading to nearly nothing SP_ZUWACHS_SPANNE above it. The league's regulation
 // holds its mean, and a gain that grows with the value trained would otherwise lift its best
 // further every season while the rest stay where they are.
-constexpr int32_t SP_ZUWACHS_SPANNE = 100;
+constexpr int32_t SP_ZUWACHS_SPANNE = 75;
 float Spieler_Zuwachs_Ueber_Liga(int32_t staerke, int32_t liga);
 // Whether the daily training steps over a group of a player's types by the draws kept for where
 // they start, where no throw can move them, and over the further attributes' draws where no type
