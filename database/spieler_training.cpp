@@ -630,7 +630,7 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         return wert[i];
     };
     int32_t form_wert = s.form;
-    const float anteil = ZUWACHS_ANTEIL[size_t(begrenzt(s.alter - (torwart ? SP_TORWART_JAHRE : 0), 0, ALTERS_TABELLE - 1))] *
+    const float anteil = Spieler_Zuwachs_Anteil(s.alter - (torwart ? SP_TORWART_JAHRE : 0)) *
                          Spieler_Zuwachs_Ueber_Liga(torwart ? s.attribute[0] : sichtbar_mittel(s), tt.liga_mitte);
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24];  // by type, where it moved (its bit in geaendert)
