@@ -220,10 +220,24 @@ int32_t Spieler_Spielfeld_Staerke(const Spieler_Spielfeld_Lage& lage, int32_t fe
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr);
 // The daily training of every club's players; `tag` is today's day number modulo 365.
 void Spieler_Bewerte_Training(int32_t tag);
-// The share of a day's training gain a player of this age keeps: all of it up to 21, a fifth
-// less each year after, a hundredth from 26 on: the leagues' strength is held by the young who
-// grow into it, not by men who go on growing past their best years.
+// A keeper's career runs as many years longer than a field player's as his retirement comes
+// later: his age counts this much less where a player's age decides how he develops.
+constexpr int32_t SP_TORWART_JAHRE = 5;
+// The age a player's development reads: his own, a keeper's SP_TORWART_JAHRE less.
+int32_t Spieler_Laufbahn_Alter(int32_t spnr);
+// The share of a day's training gain a player of this (career) age keeps: all of it up to 23,
+// fading from 24 to 0.3 at 30 and nearly nothing from 34, while the loss of a day that
+// trains him down stays whole: he grows while young, holds his level through his late twenties
+// and fades from his early thirties. Never above 1, so that the full factor still bounds every
+// chance.
 float Spieler_Zuwachs_Anteil(int32_t alter);
+// The share of a day's training gain a player of this strength (a keeper's, else his visible
+// attributes' mean) keeps in a league held at strength `liga` (0: none): all of it up to the
+// league's level, fading to nearly nothing SP_ZUWACHS_SPANNE above it. The league's regulation
+// holds its mean, and a gain that grows with the value trained would otherwise lift its best
+// further every season while the rest stay where they are.
+constexpr int32_t SP_ZUWACHS_SPANNE = 75;
+float Spieler_Zuwachs_Ueber_Liga(int32_t staerke, int32_t liga);
 // Whether the daily training steps over a group of a player's types by the draws kept for where
 // they start, where no throw can move them, and over the further attributes' draws where no type
 // before them moved (on by default; the players train the same either way). Returns the former
@@ -337,12 +351,13 @@ int32_t Spieler_Karriere_Saat(int32_t spnr);
 // The age after which the player ends his career, drawn from his own seed (the game's sequence
 // stays where it is); `abschied` gets one of nine closing phrases (0..8) or -1 for the plain one.
 int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied);
-// Past his best a player fades: from SP_ABBAU_ALTER on each birthday takes a random 10..20 off
-// every visible attribute (none falls below 10 by it).
+// Past his best a player fades: from SP_ABBAU_ALTER on (career age) each birthday takes a
+// random 10..20 off every visible attribute (none falls below 10 by it).
 constexpr int32_t SP_ABBAU_ALTER = 33;
 void Spieler_Altern(int32_t spnr);
-// A contract of `monate` months for the player cut so that it ends by his 36th year, a year
-// at least: a club does not bind itself to a man for the years past his career.
+// A contract of `monate` months for the player cut so that it ends by his 36th year (career
+// age: a keeper's 41st), a year at least: a club does not bind itself to a man for the years
+// past his career.
 constexpr int32_t SP_VERTRAG_BIS_ALTER = 36;
 int32_t Spieler_Vertrag_Monate_Begrenzen(int32_t spnr, int32_t monate);
 // Tells the player's club and his bidders that his auction comes next week.

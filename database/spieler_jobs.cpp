@@ -24,6 +24,7 @@ constexpr int32_t TYP_OBEN[4] = {3, 6, 8, 5};
 // A player retires about his kind's age limit: two years before it at the earliest, one after
 // it at the latest.
 constexpr int32_t RUHESTAND_TORWART = 40, RUHESTAND_FELD = 35;
+static_assert(RUHESTAND_TORWART - RUHESTAND_FELD == SP_TORWART_JAHRE);
 constexpr int32_t RUHESTAND_FRUEHESTENS = (RUHESTAND_TORWART < RUHESTAND_FELD ? RUHESTAND_TORWART : RUHESTAND_FELD) - 2;
 constexpr int32_t TYP_UNTEN[4] = {2, 4, 5, 3};
 constexpr int32_t KADER_LISTE = 50;
@@ -425,7 +426,7 @@ int32_t Spieler_Karriere_Saat(int32_t spnr)
 
 void Spieler_Altern(int32_t spnr)
 {
-    if (!spieler_gueltig(spnr) || Spieler_Daten[spnr].alter < SP_ABBAU_ALTER) return;
+    if (!spieler_gueltig(spnr) || Spieler_Laufbahn_Alter(spnr) < SP_ABBAU_ALTER) return;
     const int32_t verlust = Zufall(10, 20);
     for (int16_t& a : Spieler_Daten[spnr].attribute)
         if (a > 10) a = static_cast<int16_t>(std::max(a - verlust, 10));
@@ -434,8 +435,14 @@ void Spieler_Altern(int32_t spnr)
 int32_t Spieler_Vertrag_Monate_Begrenzen(int32_t spnr, int32_t monate)
 {
     if (!spieler_gueltig(spnr)) return monate;
-    const int32_t hoechstens = std::max(12, (SP_VERTRAG_BIS_ALTER - Spieler_Daten[spnr].alter) * 12);
+    const int32_t hoechstens = std::max(12, (SP_VERTRAG_BIS_ALTER - Spieler_Laufbahn_Alter(spnr)) * 12);
     return std::min(monate, hoechstens);
+}
+
+int32_t Spieler_Laufbahn_Alter(int32_t spnr)
+{
+    if (!spieler_gueltig(spnr)) return 0;
+    return Spieler_Daten[spnr].alter - (typ_von(spnr) == 0 ? SP_TORWART_JAHRE : 0);
 }
 
 int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied)

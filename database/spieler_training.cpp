@@ -224,6 +224,7 @@ struct Team_Tag {
     float last;                  // L: the reference load
     int32_t belastung;           // the plan's load against L, added to every player's exhaustion
     float liga_term = 0.0f;      // added to every ratio
+    int32_t liga_mitte = 0;      // the strength the league is held at (0: none)
     int32_t einzel = 0;          // occupied individual-training places
     bool einzel_belegt = false;  // a player holds any individual-training place
     bool anlagen;                // training grounds built
@@ -512,6 +513,25 @@ void schritte_vorab_laden(const Team_Tag& tt, size_t platz)
     }
 }
 
+// The share of a training day's gain a player keeps, by career age (Spieler_Zuwachs_Anteil).
+constexpr int32_t ALTERS_TABELLE = 64;
+const std::array<float, ALTERS_TABELLE> ZUWACHS_ANTEIL = [] {
+    // from 23 on, year by year; never quite 0: a gain's step keeps its side, so that individual
+    // training still helps a little and a doctor's care only holds it back
+    constexpr float AB_23[] = {1.0f, 0.85f, 0.72f, 0.6f, 0.5f, 0.42f, 0.36f, 0.3f, 0.2f, 0.1f, 0.05f, 0.02f};
+    std::array<float, ALTERS_TABELLE> t{};
+    for (size_t a = 0; a < t.size(); ++a) t[a] = AB_23[std::min(a < 23 ? 0 : a - 23, std::size(AB_23) - 1)];
+    return t;
+}();
+
+// the mean of the nine visible attributes
+inline int32_t sichtbar_mittel(const Spieler_Struktur& s)
+{
+    int32_t summe = 0;
+    for (int16_t a : s.attribute) summe += a;
+    return summe / 9;
+}
+
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
 {
@@ -610,7 +630,8 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         return wert[i];
     };
     int32_t form_wert = s.form;
-    const float anteil = Spieler_Zuwachs_Anteil(s.alter);
+    const float anteil = Spieler_Zuwachs_Anteil(s.alter - (torwart ? SP_TORWART_JAHRE : 0)) *
+                         Spieler_Zuwachs_Ueber_Liga(torwart ? s.attribute[0] : sichtbar_mittel(s), tt.liga_mitte);
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24];  // by type, where it moved (its bit in geaendert)
     const bool pflege = mit_pflege && gepflegt(ts, platz);
@@ -1366,6 +1387,7 @@ void Spieler_Bewerte_Training(int32_t n)
         Team_Tag& tt = eintrag.tt;
         tt.team = t;
         tt.liga_term = 0.0f;
+        tt.liga_mitte = l >= 0 && l < TEAM_LIGEN ? mitte : 0;
         tt.einzel = 0;
         tt.einzel_belegt = false;
         const bool frei = freie_tage && Highscore_Punkte_Abziehen(t);
@@ -1447,12 +1469,14 @@ void Spieler_Bewerte_Training(int32_t n)
     if (gehalten) Liste_Set_Cursor(nullptr);
 }
 
-float Spieler_Zuwachs_Anteil(int32_t alter)
+float Spieler_Zuwachs_Ueber_Liga(int32_t staerke, int32_t liga)
 {
-    // never quite 0: a gain's step keeps its side, so that individual training still helps
-    // a little and a doctor's care only holds it back
-    return begrenzt(1.0f - 0.2f * static_cast<float>(alter - 21), 0.01f, 1.0f);
+    if (liga <= 0) return 1.0f;
+    const float f = 1.0f - static_cast<float>(staerke - liga) / static_cast<float>(SP_ZUWACHS_SPANNE);
+    return f < 0.02f ? 0.02f : f > 1.0f ? 1.0f : f;
 }
+
+float Spieler_Zuwachs_Anteil(int32_t alter) { return ZUWACHS_ANTEIL[size_t(begrenzt(alter, 0, ALTERS_TABELLE - 1))]; }
 
 void Spieler_Bewerte_Spiel_Erschoepfung(int32_t spnr)
 {

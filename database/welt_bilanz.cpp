@@ -59,6 +59,7 @@ void staerken_zaehlen(Welt_Bilanz& b, Welt_Niveau_Abfrage niveau_von)
     int32_t oben = -1;
     int64_t elf_summe = 0, elf_anzahl = 0;
     int64_t summe[WELT_ALTERSSTUFEN] = {};
+    std::vector<int32_t> alle;
     std::vector<int32_t> feld(static_cast<size_t>(TEAM_MAX_START_SPIELER));
     for (int32_t t = 0; t < Team_Anzahl; ++t) {
         if (t == Transfermarkt_Team || !Team_Ist_Normal(t, 0)) continue;
@@ -66,11 +67,12 @@ void staerken_zaehlen(Welt_Bilanz& b, Welt_Niveau_Abfrage niveau_von)
         for (int32_t i = 0; i < n; ++i) {
             const int32_t alter = Spieler_Wert(SP_ALTER, feld[size_t(i)], 0, SP_LESEN);
             const int32_t stufe = Welt_Altersstufe(alter);
-            b.alte_lange_vertraege += alter >= 35 && Teamspieler_Wert(305, t, feld[size_t(i)], 0, 0) > 25;
+            b.alte_lange_vertraege += Spieler_Laufbahn_Alter(feld[size_t(i)]) >= 35 && Teamspieler_Wert(305, t, feld[size_t(i)], 0, 0) > 25;
             const int32_t staerke = gezeigte_staerke(feld[size_t(i)]);
             summe[stufe] += staerke;
             ++b.spieler_alter[stufe];
             b.spieler_ab900 += staerke >= 900;
+            alle.push_back(staerke);
         }
         const int32_t niveau = niveau_von(t);
         if (niveau < oben) continue;
@@ -83,6 +85,14 @@ void staerken_zaehlen(Welt_Bilanz& b, Welt_Niveau_Abfrage niveau_von)
         elf_anzahl += n;
     }
     b.elf_staerke = elf_anzahl ? int32_t(elf_summe / elf_anzahl) : 0;
+    if (!alle.empty()) {
+        std::sort(alle.begin(), alle.end(), std::greater<int32_t>());
+        const size_t n = std::min<size_t>(100, alle.size());
+        int64_t s = 0;
+        for (size_t i = 0; i < n; ++i) s += alle[i];
+        b.beste_100 = int32_t(s / int64_t(n));
+        b.perzentil_99 = alle[alle.size() / 100];
+    }
     for (int32_t k = 0; k < WELT_ALTERSSTUFEN; ++k)
         b.staerke_alter[k] = b.spieler_alter[k] ? int32_t(summe[k] / b.spieler_alter[k]) : 0;
 }
@@ -145,12 +155,77 @@ std::string Welt_Bilanz_Zeile(const Welt_Bilanz& b)
                   "tag=%d liga_spieler=%d markt_spieler=%d ohne_verein=%d kleinster_kader=%d vereine_unter_16=%d "
                   "geld_median=%" PRId64 " geld_summe=%" PRId64 " geld_min=%" PRId64 " vereine_im_minus=%d "
                   "elf_staerke=%d staerke_bis23=%d staerke_24_28=%d staerke_29_32=%d staerke_ab33=%d "
-                  "spieler_ab33=%d spieler_ab900=%d alte_lange_vertraege=%d "
+                  "spieler_ab33=%d spieler_ab900=%d beste_100=%d perzentil_99=%d alte_lange_vertraege=%d "
                   "nachnamen=%d vollnamen_doppelt=%d vereine_doppelter_name=%d",
                   b.tag, b.liga_spieler, b.markt_spieler, b.ohne_verein, b.kleinster_kader, b.vereine_unter_16,
                   b.geld_median, b.geld_summe, b.geld_min, b.vereine_im_minus, b.elf_staerke, b.staerke_alter[0],
                   b.staerke_alter[1], b.staerke_alter[2], b.staerke_alter[3], b.spieler_alter[3], b.spieler_ab900,
-                  b.alte_lange_vertraege, b.nachnamen, b.vollnamen_doppelt, b.vereine_doppelter_name);
+                  b.beste_100, b.perzentil_99, b.alte_lange_vertraege, b.nachnamen, b.vollnamen_doppelt, b.vereine_doppelter_name);
+    return zeile;
+}
+
+Welt_Spieler_Stand Welt_Spieler_Merken()
+{
+    Welt_Spieler_Stand w;
+    if (!T || !T_Fix || Spieler_Anzahl <= 0) return w;
+    w.staerke.assign(size_t(Spieler_Anzahl), -1);
+    w.alter.assign(size_t(Spieler_Anzahl), -1);
+    for (int32_t t = 0; t < Team_Anzahl; ++t) {
+        if (t == Transfermarkt_Team || !Team_Ist_Normal(t, 0)) continue;
+        for (Liste_Element* e = Liste_First_Element(&T_Fix[t].liste); e; e = Liste_Next_Element(&T_Fix[t].liste, e)) {
+            const int32_t p = int32_t(e->key);
+            if (p < 0 || p >= Spieler_Anzahl) continue;
+            w.staerke[size_t(p)] = int16_t(gezeigte_staerke(p));
+            w.alter[size_t(p)] = int16_t(Spieler_Wert(SP_ALTER, p, 0, SP_LESEN));
+        }
+    }
+    return w;
+}
+
+Welt_Entwicklung Welt_Entwicklung_Zaehlen(const Welt_Spieler_Stand& vorher, const Welt_Spieler_Stand& jetzt, int32_t jahre)
+{
+    Welt_Entwicklung e;
+    const size_t n = std::min(vorher.staerke.size(), jetzt.staerke.size());
+    for (size_t p = 0; p < n; ++p) {
+        const int32_t alter = vorher.alter[p];
+        if (vorher.staerke[p] < 0 || jetzt.staerke[p] < 0 || jetzt.alter[p] != alter + jahre) continue;
+        if (alter < 0 || alter > WELT_ALTER_MAX) continue;
+        e.summe[alter] += jetzt.staerke[p] - vorher.staerke[p];
+        ++e.anzahl[alter];
+    }
+    return e;
+}
+
+double Welt_Entwicklung::mittel(int32_t von, int32_t bis) const
+{
+    int64_t s = 0, n = 0;
+    for (int32_t a = std::max(von, 0); a <= std::min(bis, WELT_ALTER_MAX); ++a) {
+        s += summe[a];
+        n += anzahl[a];
+    }
+    return n ? double(s) / double(n) : 0.0;
+}
+
+int32_t Welt_Entwicklung::gezaehlt(int32_t von, int32_t bis) const
+{
+    int32_t n = 0;
+    for (int32_t a = std::max(von, 0); a <= std::min(bis, WELT_ALTER_MAX); ++a) n += anzahl[a];
+    return n;
+}
+
+std::string Welt_Entwicklung_Zeile(const Welt_Entwicklung& e)
+{
+    static constexpr int32_t STUFEN[][2] = {{18, 21}, {22, 23}, {24, 26}, {27, 27}, {28, 28}, {29, 29}, {30, 30},
+                                            {31, 31}, {32, 32}, {33, 34}, {35, WELT_ALTER_MAX}};
+    std::string zeile;
+    char wort[40];
+    for (const auto& s : STUFEN) {
+        if (s[0] == s[1])
+            std::snprintf(wort, sizeof wort, "%sd%d=%.1f", zeile.empty() ? "" : " ", s[0], e.mittel(s[0], s[1]));
+        else
+            std::snprintf(wort, sizeof wort, "%sd%d_%d=%.1f", zeile.empty() ? "" : " ", s[0], s[1], e.mittel(s[0], s[1]));
+        zeile += wort;
+    }
     return zeile;
 }
 

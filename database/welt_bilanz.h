@@ -37,11 +37,37 @@ struct Welt_Bilanz {
     int32_t staerke_alter[WELT_ALTERSSTUFEN] = {};
     int32_t spieler_alter[WELT_ALTERSSTUFEN] = {};  // the players counted in each bracket
     int32_t spieler_ab900 = 0;  // league clubs' players of strength 900 or more
-    // league clubs' players of 35 or more with more than 25 months of contract left: a club's
-    // contract of a man of 33 runs three years at most, and he may have signed it on the eve
-    // of his 34th birthday, so none but a manager's own offer makes more
+    // The league clubs' best: the mean strength of their 100 strongest players and the
+    // strength that 99 in 100 of their players fall short of.
+    int32_t beste_100 = 0;
+    int32_t perzentil_99 = 0;
+    // league clubs' players of 35 or more (keepers 40) with more than 25 months of contract
+    // left: a club's contract of a man of 33 runs three years at most, and he may have signed
+    // it on the eve of his 34th birthday, so none but a manager's own offer makes more
     int32_t alte_lange_vertraege = 0;
 };
+
+// The league clubs' players as they stand on one day, by player record: strength and age (-1
+// for a record whose player plays for no league club).
+struct Welt_Spieler_Stand {
+    std::vector<int16_t> staerke;
+    std::vector<int16_t> alter;
+};
+Welt_Spieler_Stand Welt_Spieler_Merken();
+// How the same players' strength changed from one day to a later one, by their age on the
+// first: a record counts where its player played for a league club on both days and is older
+// by the years between (a record a retired man left to a new one is not the same player).
+constexpr int32_t WELT_ALTER_MAX = 50;
+struct Welt_Entwicklung {
+    int64_t summe[WELT_ALTER_MAX + 1] = {};
+    int32_t anzahl[WELT_ALTER_MAX + 1] = {};
+    // the mean change of the ages von..bis (0 where none was counted)
+    double mittel(int32_t von, int32_t bis) const;
+    int32_t gezaehlt(int32_t von, int32_t bis) const;
+};
+Welt_Entwicklung Welt_Entwicklung_Zaehlen(const Welt_Spieler_Stand& vorher, const Welt_Spieler_Stand& jetzt, int32_t jahre = 1);
+// The mean change by age bracket as one line of key=value words ("d18_21=11.2 ...").
+std::string Welt_Entwicklung_Zeile(const Welt_Entwicklung& e);
 
 using Welt_Niveau_Abfrage = int32_t (*)(int32_t team);
 // `niveau` gives a club's league level for the eleven's strength (the competitions' by default).

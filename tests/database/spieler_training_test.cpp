@@ -480,18 +480,19 @@ TEST_F(Training, MoreUnitsBuildUpFewerWearDown)
     EXPECT_LT(mittel(10), schwach - 10);
 }
 
-// The same plan builds a young player up more than an older one: the gain shrinks by a fifth a
-// year past 21 to a hundredth from 26 on, while a plan too light wears every age down alike. The
-// steps kept from day to day and the openings' tables train players of every age as the draws
-// taken one by one do.
+// The same plan builds a young player up more than an older one: the gain fades from 24 on to
+// 0.3 at 30, while a plan too light wears every age down alike. The steps kept from day to
+// day and the openings' tables train players of every age as the draws taken one by one do.
 TEST_F(Training, OlderPlayersGainLessFromTheSamePlan)
 {
     EXPECT_EQ(Spieler_Zuwachs_Anteil(18), 1.0f);
-    EXPECT_EQ(Spieler_Zuwachs_Anteil(21), 1.0f);
-    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(23), 0.6f);
-    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(25), 0.2f);
-    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(26), 0.01f);
-    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(40), 0.01f);
+    EXPECT_EQ(Spieler_Zuwachs_Anteil(23), 1.0f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(26), 0.6f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(30), 0.3f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(40), 0.02f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Anteil(200), 0.02f);
+    for (int32_t alter = 16; alter < 45; ++alter)
+        EXPECT_LE(Spieler_Zuwachs_Anteil(alter + 1), Spieler_Zuwachs_Anteil(alter)) << alter;
     kader();
     std::memset(T_Own[0].training, 5, 14);
     std::memset(T_Own[1].training, 0, 14);
@@ -514,7 +515,7 @@ TEST_F(Training, OlderPlayersGainLessFromTheSamePlan)
     const auto jung = lauf(20), alt = lauf(30);
     EXPECT_GT(jung.first, 400);
     EXPECT_GE(alt.first, 0);
-    EXPECT_LT(alt.first * 20, jung.first);
+    EXPECT_LT(alt.first * 3, jung.first);
     EXPECT_LT(jung.second, -400);
     EXPECT_LT(alt.second, -400);
 
@@ -531,6 +532,14 @@ TEST_F(Training, OlderPlayersGainLessFromTheSamePlan)
         EXPECT_NE(gezogen.first, v.anfang);
         EXPECT_TRUE(v.laufen(true, 77, 30) == gezogen) << "Anlagen " << mit_anlagen;
     }
+    alle_anlagen = false;
+
+    // a keeper counts five years younger: at 35 he gains as much as a field player of 30, not
+    // half of what a keeper of 30 gains
+    for (int32_t i = 0; i < Spieler_Anzahl; ++i) Spieler_Fix_Daten[i].lieblingspos = SP_POS_TORWART;
+    const auto torwart_35 = lauf(35), torwart_30 = lauf(30);
+    EXPECT_GT(torwart_35.first * 4, torwart_30.first) << torwart_35.first << " " << torwart_30.first;
+    EXPECT_GT(torwart_30.first, torwart_35.first);
 }
 
 // A plan's load counts all its units, however many: a plan far beyond any sensible one wears
@@ -546,6 +555,47 @@ TEST_F(Training, AHugePlanWearsTheSquadOutInADay)
     EXPECT_GE(Spieler_Daten[0].trainings_erschoepfung, 95);
     for (int32_t i = 1; i < 10; ++i) EXPECT_EQ(Spieler_Daten[i].trainings_erschoepfung, 99) << i;
     for (int32_t i = 10; i < 20; ++i) EXPECT_LT(Spieler_Daten[i].trainings_erschoepfung, 40) << i;
+}
+
+// A league too weak trains its players up, and those far above the strength it is held at gain
+// little by it: the growth that rises with the value trained would otherwise make its best grow
+// fastest of all. A keeper is measured by his keeper strength.
+TEST_F(Training, PlayersFarAboveTheirLeagueGainLittle)
+{
+    EXPECT_EQ(Spieler_Zuwachs_Ueber_Liga(300, 500), 1.0f);
+    EXPECT_EQ(Spieler_Zuwachs_Ueber_Liga(500, 500), 1.0f);
+    EXPECT_NEAR(Spieler_Zuwachs_Ueber_Liga(500 + SP_ZUWACHS_SPANNE / 2, 500), 0.5f, 0.02f);
+    EXPECT_FLOAT_EQ(Spieler_Zuwachs_Ueber_Liga(999, 500), 0.02f);
+    EXPECT_EQ(Spieler_Zuwachs_Ueber_Liga(999, 0), 1.0f);
+    kader();
+    for (int32_t l = 0; l < TEAM_LIGEN; ++l) {
+        Team_Liga_Staerke[l][0][5] = 500;
+        Team_Liga_Staerke[l][4][4] = 100;
+    }
+    // in each club of the leagues a keeper and four field players at the league's level, five
+    // field players far above it
+    for (int32_t spnr = 0; spnr < 80; ++spnr) {
+        Spieler_Daten[spnr].alter = 20;
+        for (int16_t& a : Spieler_Daten[spnr].attribute) a = spnr % 10 < 5 ? 480 : 760;
+    }
+    std::memset(T_Own[0].training, 3, 14);
+    auto summe = [](bool stark) {
+        int32_t s = 0;
+        for (int32_t spnr = 0; spnr < 80; ++spnr)
+            if (spnr % 10 != 0 && (spnr % 10 >= 5) == stark)
+                for (int16_t a : Spieler_Daten[spnr].attribute) s += a;
+        return s;
+    };
+    const int32_t schwach_vorher = summe(false), stark_vorher = summe(true);
+    Zufall_Set_Seed(5);
+    for (int32_t tag = 0; tag < 120; ++tag) Spieler_Bewerte_Training(tag);
+    const int32_t schwach = summe(false) - schwach_vorher, stark = summe(true) - stark_vorher;
+    EXPECT_GT(schwach, 300);
+    EXPECT_LT(stark * 5, schwach) << stark;
+    // the keepers at the league's level gained
+    int32_t torwart = 0;
+    for (int32_t spnr = 0; spnr < 80; spnr += 10) torwart += Spieler_Daten[spnr].attribute[0] - 480;
+    EXPECT_GT(torwart, 0);
 }
 
 TEST_F(Training, LeaguesFarFromTheirWindowAreRegulated)

@@ -60,7 +60,7 @@ TEST_F(WeltBilanz, CountsPlayersSquadsAndTheLeagueClubsMoney)
     EXPECT_EQ(Welt_Bilanz_Zeile(b), "tag=77 liga_spieler=9 markt_spieler=2 ohne_verein=47 kleinster_kader=2 vereine_unter_16=3 "
                                     "geld_median=3000 geld_summe=9500 geld_min=-500 vereine_im_minus=1 elf_staerke=0 "
                                     "staerke_bis23=500 staerke_24_28=0 staerke_29_32=0 staerke_ab33=0 spieler_ab33=0 "
-                                    "spieler_ab900=0 alte_lange_vertraege=0 nachnamen=57 vollnamen_doppelt=4 vereine_doppelter_name=1");
+                                    "spieler_ab900=0 beste_100=500 perzentil_99=500 alte_lange_vertraege=0 nachnamen=57 vollnamen_doppelt=4 vereine_doppelter_name=1");
     Aktueller_Tag = 0;
 }
 
@@ -99,6 +99,10 @@ TEST_F(WeltBilanz, MeasuresTheTopElevensAndTheStrengthByAge)
     EXPECT_EQ(b.spieler_alter[3], 2);
     EXPECT_EQ(b.spieler_ab900, 2);  // 900 and 990; the 40-year-olds at 100 are not counted
     EXPECT_EQ(b.alte_lange_vertraege, 1);  // the 36-year-old with three years left
+    // fewer than a hundred league players: the best hundred are all of them, and the best of
+    // them stands above 99 in 100
+    EXPECT_EQ(b.beste_100, (600 + 400 + 900 + 800 + 300 + 990 + 200) / 7);
+    EXPECT_EQ(b.perzentil_99, 990);
     EXPECT_EQ(Welt_Altersstufe(18), 0);
     EXPECT_EQ(Welt_Altersstufe(24), 1);
     EXPECT_EQ(Welt_Altersstufe(32), 2);
@@ -122,6 +126,63 @@ TEST_F(WeltBilanz, LongContractsOfOldMenCountFrom35WithMoreThan25Months)
         Teamspieler_Wert(305, faelle[p].team, p, faelle[p].monate, 1);  // the market's own length set aside
     }
     EXPECT_EQ(Welt_Bilanz_Zaehlen([](int32_t) { return 100; }).alte_lange_vertraege, 3);
+}
+
+// The best hundred of the league clubs' players and the strength 99 in 100 fall short of: the
+// market and the clubs outside the leagues count for neither.
+TEST_F(WeltBilanz, MeasuresTheLeaguesBestHundredAndTheTopPercent)
+{
+    Test_Aufraeumen();
+    Test_Teams_Anlegen(8);  // 0..5 clubs, 6 the market, 7 the youth team
+    Test_Spieler_Anlegen(260);
+    Netz_Rolle = 2;
+    T[5].status = 1;  // not a league club
+    for (int32_t p = 0; p < 260; ++p) {
+        // 200 league players of 1..200 (times 4), the rest far stronger but not counted
+        const int32_t team = p < 200 ? p % 5 : p < 230 ? 5 : 6;
+        const int32_t wert = p < 200 ? 4 * (p + 1) : 990;
+        for (int16_t& a : Spieler_Daten[p].attribute) a = static_cast<int16_t>(wert);
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, team, p, 100, 0, 12, -1, false));
+    }
+    const Welt_Bilanz b = Welt_Bilanz_Zaehlen([](int32_t) { return 100; });
+    EXPECT_EQ(b.beste_100, 4 * (101 + 200) / 2);  // the mean of 101..200
+    EXPECT_EQ(b.perzentil_99, 4 * 198);           // two of the 200 lie above it
+}
+
+// The same players a year on: a record counts where its player was a league player on both days
+// and is a year older; a record a new player took, one who went to the market, a club outside
+// the leagues or one who had no birthday are left out.
+TEST_F(WeltBilanz, FollowsTheSamePlayersFromOneYearToTheNext)
+{
+    struct Fall { int32_t team, alter, wert; };
+    const Fall faelle[] = {{0, 20, 500}, {0, 20, 520}, {1, 28, 600}, {1, 33, 700}, {2, 33, 650},
+                           {2, 35, 400}, {0, 24, 300}, {3, 20, 500}, {1, 27, 500}};
+    for (int32_t p = 0; p < int32_t(std::size(faelle)); ++p) {
+        for (int16_t& a : Spieler_Daten[p].attribute) a = static_cast<int16_t>(faelle[p].wert);
+        Spieler_Daten[p].alter = static_cast<uint8_t>(faelle[p].alter);
+        ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, faelle[p].team, p, 100, 0, 36, -1, false));
+    }
+    const Welt_Spieler_Stand vorher = Welt_Spieler_Merken();
+    ASSERT_EQ(vorher.staerke.size(), size_t(Spieler_Anzahl));
+    EXPECT_EQ(vorher.staerke[9], -1);  // in no team
+    const int32_t neu[] = {512, 540, 600, 680, 640, 350, 300, 900, 900};
+    for (int32_t p = 0; p < int32_t(std::size(faelle)); ++p) {
+        for (int16_t& a : Spieler_Daten[p].attribute) a = static_cast<int16_t>(neu[p]);
+        ++Spieler_Daten[p].alter;
+    }
+    Spieler_Daten[5].alter = 18;  // the man of 35 retired, his record a new player's
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(0, 0, 6, 100, 0, 36, -1, false));  // to the market
+    ASSERT_TRUE(Teamspieler_Kommt_Oder_Geht(1, 4, 6, 100, 0, 36, -1, false));
+    Spieler_Daten[8].alter = 27;  // no birthday
+    const Welt_Entwicklung e = Welt_Entwicklung_Zaehlen(vorher, Welt_Spieler_Merken());
+    EXPECT_EQ(e.gezaehlt(0, WELT_ALTER_MAX), 5);
+    EXPECT_DOUBLE_EQ(e.mittel(20, 20), (12 + 20) / 2.0);
+    EXPECT_DOUBLE_EQ(e.mittel(28, 28), 0.0);
+    EXPECT_DOUBLE_EQ(e.mittel(33, 33), (-20 - 10) / 2.0);
+    EXPECT_DOUBLE_EQ(e.mittel(18, 30), (12 + 20 + 0) / 3.0);
+    EXPECT_EQ(e.gezaehlt(24, 27), 0);
+    EXPECT_EQ(e.gezaehlt(35, 35), 0);
+    EXPECT_EQ(Welt_Entwicklung_Zeile(e).substr(0, 28), "d18_21=16.0 d22_23=0.0 d24_2");
 }
 
 // The league clubs by level, the highest first: the market, the youth team and a club outside

@@ -217,6 +217,28 @@ TEST_F(WeltJobs, BirthdaysFromThirtyThreeOnTakeStrengthAway)
     for (int16_t a : Spieler_Daten[13].attribute) EXPECT_EQ(a, 500);
 }
 
+// A keeper's career runs five years longer: his birthdays take strength away from 38 on.
+TEST_F(WeltJobs, KeepersFadeFiveYearsLater)
+{
+    for (int32_t p : {10, 11}) {
+        std::strcpy(Spieler_Fix_Daten[p].name, "Abel");
+        Spieler_Fix_Daten[p].gesicht = 1000;  // birthday on day 30
+        Spieler_Fix_Daten[p].lieblingspos = SP_POS_TORWART;
+        Spieler_Egal_Daten[p].heimatsystem = 1;
+        dazu(2, p);
+        for (int16_t& a : Spieler_Daten[p].attribute) a = 600;
+    }
+    Spieler_Daten[10].alter = 36;
+    Spieler_Daten[11].alter = 37;
+    EXPECT_EQ(Spieler_Laufbahn_Alter(10), 31);
+    Aktueller_Tag = 30;
+    Spieler_Jeden_Tag();
+    EXPECT_EQ(Spieler_Daten[10].alter, 37);
+    for (int16_t a : Spieler_Daten[10].attribute) EXPECT_EQ(a, 600);
+    EXPECT_LE(Spieler_Daten[11].attribute[0], 590);
+    EXPECT_GE(Spieler_Daten[11].attribute[0], 580);
+}
+
 // A contract ends by the player's 36th year, a year at least: what a club draws for a young man
 // stands, a four-year contract shrinks with every year past 32, and a shorter one stays short.
 TEST_F(WeltJobs, ContractsEndByTheThirtySixthYear)
@@ -230,6 +252,14 @@ TEST_F(WeltJobs, ContractsEndByTheThirtySixthYear)
         EXPECT_EQ(Spieler_Vertrag_Monate_Begrenzen(7, f.monate), f.erwartet) << f.alter << " " << f.monate;
     }
     EXPECT_EQ(Spieler_Vertrag_Monate_Begrenzen(-1, 48), 48);
+    // a keeper's by his 41st
+    Spieler_Fix_Daten[7].lieblingspos = SP_POS_TORWART;
+    const struct { int32_t alter, monate, erwartet; } torwart[] = {{35, 48, 48}, {37, 48, 48}, {38, 48, 36},
+                                                                   {40, 48, 12}, {44, 48, 12}};
+    for (const auto& f : torwart) {
+        Spieler_Daten[7].alter = static_cast<uint8_t>(f.alter);
+        EXPECT_EQ(Spieler_Vertrag_Monate_Begrenzen(7, f.monate), f.erwartet) << "Torwart " << f.alter;
+    }
 }
 
 // Over a year every player ages once, on the day his birthday falls: names beginning with a
