@@ -882,9 +882,9 @@ TEST(Texte_Im_Programm, TheTakersPanelAndTheShootOut)
     r.schirm("nach_elfmeterschiessen");
     dazu(s, kabine_verlassen());
     s.push_back(SPIELTAG_ABWARTEN);
-    // The game of random start 15 brings the manager's side a set piece in the first half; the
+    // The game of random start 2 brings the manager's side a set piece in the first half; the
     // shoot-out's frames show the game's end.
-    auto gesehen = pruefen(r, "dorvin_texte_schuetze", "15");
+    auto gesehen = pruefen(r, "dorvin_texte_schuetze", "2");
     EXPECT_GT(gesehen["schuetze_standard"], gesehen["schuetze_gewaehlt"] + 11) << "no taker's panel at the set piece";
     EXPECT_LT(gesehen["elfmeterschiessen"], gesehen["schuetze_standard"]) << "a panel over the shoot-out";
 }
@@ -999,9 +999,9 @@ TEST(Texte_Im_Programm, EndOfTheLeagueAndTheSeasonChange)
         s.push_back(SPIELTAG_ABWARTEN);
     }
     r.schirm("neue_saison");
-    // The turns of random start 9 bring the league's last match day where the script waits for
+    // The turns of random start 7 bring the league's last match day where the script waits for
     // it (how many turns a season takes follows the notices its history brings).
-    auto gesehen = pruefen(r, "dorvin_texte_saisonende", "9");
+    auto gesehen = pruefen(r, "dorvin_texte_saisonende", "7");
     EXPECT_LT(gesehen["liga_ende"], gesehen["neue_saison"]) << "no end-of-competition page";
 }
 

@@ -82,14 +82,13 @@ std::string bild(const std::vector<std::pair<int32_t, std::string>>& z)
     return s;
 }
 
-// The first amount behind `label` in the first line that holds it; none where it is missing.
+// The first amount behind `label` in the first line that holds it with an amount behind it (a
+// sentence such as "Auf ein Kauf- oder Leih-Angebot ..." holds the word too); none where it is missing.
 std::vector<double> hinter(const std::vector<std::pair<int32_t, std::string>>& z, const std::string& label)
 {
     for (const auto& [y, t] : z)
-        if (const size_t p = t.find(label); p != std::string::npos) {
-            const std::vector<double> b = betraege(t.substr(p));
-            return b.empty() ? b : std::vector<double>{b.front()};
-        }
+        if (const size_t p = t.find(label); p != std::string::npos)
+            if (const std::vector<double> b = betraege(t.substr(p)); !b.empty()) return {b.front()};
     return {};
 }
 
