@@ -3,6 +3,7 @@
 program that writes its monthly autosave faster than the reader reads a savegame, so that each
 month is kept only when the tool takes it as it appears; the tool must keep every month under the
 day it holds, and fail with the missing month's name when one never came."""
+import datetime
 import os
 import shutil
 import subprocess
@@ -39,7 +40,8 @@ for t in os.environ["PROBE_TAGE"].split(","):
 """
 
 LESER = """
-import sys, time
+import os, sys, time
+median = dict((int(t), int(m)) for t, m in (p.split(":") for p in os.environ.get("PROBE_MEDIAN", "").split(",") if p))
 for name in sys.argv[1:]:
     time.sleep(0.03)
     try:
@@ -48,7 +50,7 @@ for name in sys.argv[1:]:
         sys.stderr.write(name + ": nicht lesbar\\n")
         sys.exit(1)
     print("tag=%d liga_spieler=360 markt_spieler=20 ohne_verein=0 kleinster_kader=18 vereine_unter_16=0 "
-          "geld_median=1000000 geld_summe=30000000 geld_min=100 vereine_im_minus=0 datei=%s" % (tag, name))
+          "geld_median=%d geld_summe=30000000 geld_min=100 vereine_im_minus=0 datei=%s" % (tag, median.get(tag, 1000000), name))
     print("  niveau=100 vereine=6 geld_median=1000000 gehaelter=500000 im_minus=0")
 """
 
@@ -73,9 +75,9 @@ class Saisons_Im_Programm(unittest.TestCase):
     def tearDown(self):
         shutil.rmtree(self.ordner, ignore_errors=True)
 
-    def laufen(self, tage):
-        env = dict(os.environ, PROBE_TAGE=",".join(str(t) for t in tage))
-        return subprocess.run([sys.executable, WERKZEUG, "--saisons", "1", "--bin", self.bin,
+    def laufen(self, tage, saisons=1, median=""):
+        env = dict(os.environ, PROBE_TAGE=",".join(str(t) for t in tage), PROBE_MEDIAN=median)
+        return subprocess.run([sys.executable, WERKZEUG, "--saisons", str(saisons), "--bin", self.bin,
                                "--ordner", os.path.join(self.ordner, "lauf")],
                               env=env, capture_output=True, text=True, timeout=120)
 
@@ -98,6 +100,16 @@ class Saisons_Im_Programm(unittest.TestCase):
                 self.assertEqual(r.returncode, 1, r.stdout + r.stderr)
                 for f in fehlt:
                     self.assertIn("FEHLER Spielstand vom %s fehlt" % f, r.stdout)
+
+    def test_later_seasons_are_measured_against_the_first(self):
+        # The first season may end half as rich again as the game began; the third halves the
+        # first season's median without halving the start's.
+        tage = [(datetime.date(1999 + (7 + k - 1) // 12, (7 + k - 1) % 12 + 1, 1) - datetime.date(1999, 7, 1)).days
+                for k in range(1, 37)]
+        r = self.laufen(tage, 3, "366:1400000,731:1600000,1096:600000")
+        self.assertEqual(r.returncode, 1, r.stdout + r.stderr)
+        fehler = [z for z in r.stdout.splitlines() if z.startswith("FEHLER")]
+        self.assertEqual(fehler, ["FEHLER Saison 3: Median 600000 bei Saison 1 1400000"], r.stdout)
 
 
 if __name__ == "__main__":

@@ -10,7 +10,8 @@ day of every month is read; dorvin_bilanz reads them all and the figures come ou
 The world is generated and installed in DIR (default a temporary folder); the monthly savegames
 stay in DIR/monate, each named by the day it holds (tag_NNNN.sgv, day 0 the first of the game).
 Exit code 1 when a check fails: a month's savegame missing or unreadable; on a 1 July more than
-15 % of the league clubs in debt, the median off its start by more than half, a league level's
+15 % of the league clubs in debt, the median off its start by more than half (from the second
+season on, off the first season's 1 July), a league level's
 median negative three seasons running, a league squad below 16 or a player without a team; on
 any saved day the league clubs' sum of money not positive.
 """
@@ -225,7 +226,7 @@ def main():
             tage[-1][1].append(werte(z))
     erster = datetime.date(1999, 7, 1)
     print("saison tag vereine im_minus median summe min kleinster_kader ohne_verein markt | niveau:median/im_minus")
-    start = None
+    start = erstes = None
     negativ = {}
     gesehen = set()
     for w, stufen in tage:
@@ -242,8 +243,14 @@ def main():
             continue
         saison = d.year - 1999
         median = int(w["geld_median"])
+        # The first season is measured against the start, every later one against the first
+        # season's 1 July, as the season test does: the first season brings the boards' and the
+        # gate's whole year at once.
         if start is None:
             start = median
+        mass, mass_name = (start, "Start") if saison <= 1 or erstes is None else (erstes, "Saison 1")
+        if saison == 1:
+            erstes = median
         vereine, minus = sum(int(s["vereine"]) for s in stufen), int(w["vereine_im_minus"])
         print("%2d %5d %4d %4d %12d %14s %12s %3s %s %s | %s" % (
             saison, tag, vereine, minus, median, w["geld_summe"], w["geld_min"],
@@ -251,8 +258,8 @@ def main():
             " ".join("%s:%s/%s" % (s["niveau"], s["geld_median"], s["im_minus"]) for s in stufen)))
         if vereine and minus * 100 > vereine * 15:
             fehler.append("Saison %d: %d von %d Vereinen im Minus" % (saison, minus, vereine))
-        if start and not (start / 2 <= median <= start * 3 / 2):
-            fehler.append("Saison %d: Median %d bei Start %d" % (saison, median, start))
+        if mass and not (mass / 2 <= median <= mass * 3 / 2):
+            fehler.append("Saison %d: Median %d bei %s %d" % (saison, median, mass_name, mass))
         for s in stufen:
             n = negativ.get(s["niveau"], 0)
             n = n + 1 if int(s["geld_median"]) < 0 else 0
