@@ -125,23 +125,12 @@ int32_t art_von(int32_t spnr) { return Spieler_Art_Von_Platz(Spieler_Fix_Daten[s
 
 int32_t begrenzt(int32_t v, int32_t lo, int32_t hi) { return v < lo ? lo : v > hi ? hi : v; }
 
-// the nine visible attributes added up, unrolled: the line-up and the market ask for it by the hundred thousand
-int32_t summe_sichtbar(int32_t spnr)
-{
-    const int16_t* a = Spieler_Daten[spnr].attribute;
-    return ((a[0] + a[1]) + (a[2] + a[3])) + ((a[4] + a[5]) + (a[6] + a[7])) + a[8];
-}
-
-int32_t k_i_t(int32_t spnr)
-{
-    if (ist_torwart(spnr)) return begrenzt(Spieler_Daten[spnr].attribute[0], 1, 999);
-    return begrenzt(summe_sichtbar(spnr) / 9, 1, 999);
-}
+int32_t k_i_t(int32_t spnr) { return begrenzt(Spieler_Staerke_Roh(Spieler_Daten[spnr], ist_torwart(spnr)), 1, 999); }
 
 int32_t k_i_t_form(int32_t spnr)
 {
     if (ist_torwart(spnr)) return begrenzt(Spieler_Daten[spnr].attribute[0], 1, 999);
-    float s = static_cast<float>(summe_sichtbar(spnr) / 9);
+    float s = static_cast<float>(Spieler_Summe_Sichtbar(Spieler_Daten[spnr]) / 9);
     float a = s * 0.8f;
     float b = (s * 0.2f) * static_cast<float>(Spieler_Daten[spnr].form) * 0.01f;
     return begrenzt(static_cast<int32_t>(a + b), 1, 999);

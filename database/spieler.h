@@ -114,6 +114,21 @@ inline int32_t Spieler_Art_Von_Platz(int32_t pos) { return pos == SP_POS_TORWART
 bool Spieler_Staerke_Werte(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form);
 // Its reading of the record, for a valid player whose record this PC holds: the daily team
 // strengths read every player of every club with it in place.
+// The nine visible attributes added up, unrolled: the line-up, the market and the training ask for
+// it by the hundred thousand.
+inline int32_t Spieler_Summe_Sichtbar(const Spieler_Struktur& s)
+{
+    const int16_t* a = s.attribute;
+    return ((a[0] + a[1]) + (a[2] + a[3])) + ((a[4] + a[5]) + (a[6] + a[7])) + a[8];
+}
+
+// The strength the record gives before its bounds (SP_K_I_T holds it at 1..999): a keeper's first
+// attribute, else the visible attributes' mean.
+inline int32_t Spieler_Staerke_Roh(const Spieler_Struktur& s, bool torwart)
+{
+    return torwart ? s.attribute[0] : Spieler_Summe_Sichtbar(s) / 9;
+}
+
 inline void Spieler_Staerke_Werte_Lesen(int32_t spnr, int32_t* art, int32_t werte[3], int32_t* form);
 void Spieler_News_Neues_Attribut(int32_t team, int32_t spnr, int32_t index);
 void Spieler_Debug_Leerzeile();
@@ -225,6 +240,7 @@ void Spieler_Bewerte_Training(int32_t tag);
 constexpr int32_t SP_TORWART_JAHRE = 5;
 // The age a player's development reads: his own, a keeper's SP_TORWART_JAHRE less.
 int32_t Spieler_Laufbahn_Alter(int32_t spnr);
+constexpr int32_t Spieler_Laufbahn_Alter(int32_t alter, bool torwart) { return alter - (torwart ? SP_TORWART_JAHRE : 0); }
 // The share of a day's training gain a player of this (career) age keeps: all of it up to 23,
 // fading from 24 to 0.3 at 30 and nearly nothing from 34, while the loss of a day that
 // trains him down stays whole: he grows while young, holds his level through his late twenties

@@ -442,7 +442,7 @@ int32_t Spieler_Vertrag_Monate_Begrenzen(int32_t spnr, int32_t monate)
 int32_t Spieler_Laufbahn_Alter(int32_t spnr)
 {
     if (!spieler_gueltig(spnr)) return 0;
-    return Spieler_Daten[spnr].alter - (typ_von(spnr) == 0 ? SP_TORWART_JAHRE : 0);
+    return Spieler_Laufbahn_Alter(Spieler_Daten[spnr].alter, typ_von(spnr) == 0);
 }
 
 int32_t Spieler_Ruhestandsalter(int32_t spnr, int32_t* abschied)

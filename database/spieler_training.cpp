@@ -524,14 +524,6 @@ const std::array<float, ALTERS_TABELLE> ZUWACHS_ANTEIL = [] {
     return t;
 }();
 
-// the mean of the nine visible attributes
-inline int32_t sichtbar_mittel(const Spieler_Struktur& s)
-{
-    int32_t summe = 0;
-    for (int16_t a : s.attribute) summe += a;
-    return summe / 9;
-}
-
 // The largest form factor a player of form 0..100 may have, either way.
 float groesster_faktor()
 {
@@ -630,8 +622,8 @@ template <bool frei, bool probe = false, bool mit_pflege = !frei>
         return wert[i];
     };
     int32_t form_wert = s.form;
-    const float anteil = Spieler_Zuwachs_Anteil(s.alter - (torwart ? SP_TORWART_JAHRE : 0)) *
-                         Spieler_Zuwachs_Ueber_Liga(torwart ? s.attribute[0] : sichtbar_mittel(s), tt.liga_mitte);
+    const float anteil = Spieler_Zuwachs_Anteil(Spieler_Laufbahn_Alter(s.alter, torwart)) *
+                         Spieler_Zuwachs_Ueber_Liga(Spieler_Staerke_Roh(s, torwart), tt.liga_mitte);
     uint32_t geaendert = 0;  // bits of the values a move, the overload or a follower touched
     int8_t bewegung[24];  // by type, where it moved (its bit in geaendert)
     const bool pflege = mit_pflege && gepflegt(ts, platz);
